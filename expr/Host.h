@@ -1,0 +1,48 @@
+#pragma once
+// The engines' only way out: the log and the error boxes, through the Host
+// that the front end installs (Qt window, batch front end, tests). Also the
+// one global error flag and the one exception type for arithmetic faults.
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "ExpressionText.h"
+
+// True while an error of the computation in hand has been reported.
+extern bool ErrorFlag;
+
+class Host {
+public:
+    virtual ~Host() = default;
+    // Appends one line (Windows-1252) to the log page.
+    virtual void AddLogLine(std::string_view line) = 0;
+    // Shows a modal error box; withIgnore adds the Ignore button.
+    // Returns true when the user answered Ignore (closing counts as OK).
+    virtual bool ErrorBox(std::string_view message, bool withIgnore) = 0;
+};
+
+// Installs the host (nullptr: a silent host that answers OK). Returns the old one.
+Host* SetHost(Host* host);
+Host& CurrentHost();
+
+// The OK/Ignore error box; Ignore clears ErrorFlag, OK leaves it alone.
+// The message is cut to 255 characters.
+void ShowError(const ExpressionText& message);
+// The OK-only error box (no Ignore, ErrorFlag untouched).
+void ShowErrorOK(const ExpressionText& message);
+void AddLogLine(std::string_view line);
+inline void AddLogLine(const ExpressionText& line) { AddLogLine(line.View()); }
+inline void AddLogLine(const char* line) { AddLogLine(std::string_view(line)); }
+inline void AddLogLine(const std::string& line) { AddLogLine(std::string_view(line)); }
+
+// An arithmetic fault no check intercepts (overflow, invalid operation,
+// integer division by zero, 32-bit overflow of an exact fraction). Thrown by
+// the engines, caught only around a whole handler. The message is Danish,
+// Windows-1252.
+class ArithmeticFault : public std::runtime_error {
+public:
+    explicit ArithmeticFault(const std::string& what) : std::runtime_error(what) {}
+};
+
+// Throws ArithmeticFault when x is infinite or NaN; returns x otherwise.
+double CheckedReal(double x);

@@ -1,0 +1,154 @@
+#include "TextUtils.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "Host.h"
+
+const std::array<std::string_view, 15> FunctionNames = {
+    "abs", "sqrt", "sinh", "asinh", "sin", "asin", "cosh", "acosh",
+    "cos", "tan", "atan", "ln", "exp", "erf", "phi"};
+
+int MatchFunctionName(std::string_view text, int pos) {
+    if (pos < 0 || pos >= static_cast<int>(text.size())) return -1;
+    std::string_view rest = text.substr(pos);
+    for (int i = 0; i < static_cast<int>(FunctionNames.size()); ++i)
+        if (rest.substr(0, FunctionNames[i].size()) == FunctionNames[i]) return i;
+    return -1;
+}
+
+namespace {
+
+// Rounds the decimal digit string of |x| (from to_chars with surplus
+// precision) to `decimals` places, halves away from zero.
+std::string FixedText(double x, int decimals) {
+    // A negative value that rounds to zero keeps its sign (-0.0000), as the
+    // sign helpers of the engines expect.
+    bool negative = x < 0;
+    double a = std::fabs(x);
+    char buf[512];
+    // 30 surplus digits: no double below 1e36 lies closer than that to a
+    // rounding tie without being on it.
+    auto r = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed, decimals + 30);
+    std::string digits(buf, r.ptr);
+    std::size_t point = digits.find('.');
+    std::string intPart = digits.substr(0, point);
+    std::string frac = digits.substr(point + 1);
+    bool up = frac[decimals] >= '5';
+    std::string kept = intPart + frac.substr(0, decimals);
+    if (up) {
+        int i = static_cast<int>(kept.size()) - 1;
+        while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+        if (i >= 0)
+            ++kept[i];
+        else
+            kept.insert(kept.begin(), '1');
+    }
+    std::size_t intLen = kept.size() - decimals;
+    std::string out = kept.substr(0, intLen);
+    if (decimals > 0) out += "." + kept.substr(intLen);
+    if (negative) out.insert(out.begin(), '-');
+    return out;
+}
+
+std::string ExponentText(double x, int width) {
+    int significant = std::clamp(width - 8, 2, 18);
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, significant - 1);
+    std::string s(buf, r.ptr);  // d.ddde+NN
+    std::size_t e = s.find('e');
+    std::string mantissa = s.substr(0, e);
+    if (mantissa.find('.') == std::string::npos) mantissa += ".0";
+    char sign = s[e + 1];
+    int exponent = std::abs(std::stoi(s.substr(e + 2)));
+    std::string expText = std::to_string(exponent);
+    expText.insert(0, 4 - std::min<std::size_t>(4, expText.size()), '0');
+    return mantissa + "E" + sign + expText;
+}
+
+}  // namespace
+
+std::string FormatNumber(int width, int decimals, double x) {
+    CheckedReal(x);
+    decimals = std::clamp(decimals, 0, 30);
+    std::string s = std::fabs(x) >= 1e36 ? ExponentText(x, width) : FixedText(x, decimals);
+    if (static_cast<int>(s.size()) < width) s.insert(0, width - s.size(), ' ');
+    if (s.size() > 20) s.resize(20);
+    s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+    return s;
+}
+
+double TextToNumber(std::string_view s, bool& error) {
+    s = s.substr(0, 32);
+    auto isJunk = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!s.empty() && isJunk(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isJunk(s.back())) s.remove_suffix(1);
+    std::string t(s);
+    if (auto c = t.find(','); c != std::string::npos) t[c] = '.';
+
+    // Validate the shape: [sign] digits [. digits] [(e|E) [sign] digits]
+    std::size_t i = 0, n = t.size();
+    bool negative = false;
+    if (i < n && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+    std::size_t start = i;
+    auto digits = [&] {
+        std::size_t b = i;
+        while (i < n && t[i] >= '0' && t[i] <= '9') ++i;
+        return i - b;
+    };
+    bool ok = digits() > 0;
+    if (ok && i < n && t[i] == '.') {
+        ++i;
+        digits();
+    }
+    if (ok && i < n && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+        ok = digits() > 0;
+    }
+    double value = 0;
+    if (ok && i == n) {
+        std::string body = t.substr(start);
+        if (!body.empty() && body.back() == '.') body.pop_back();
+        auto r = std::from_chars(body.data(), body.data() + body.size(), value);
+        ok = r.ec == std::errc() && r.ptr == body.data() + body.size();
+    } else {
+        ok = false;
+    }
+    error = !ok;
+    if (!ok) return 0;
+    return negative ? -value : value;
+}
+
+ExpressionText RemoveBlanks(const ExpressionText& s) {
+    if (!s.Contains(' ')) return s;
+    ExpressionText r;
+    for (int i = 0; i < s.Length(); ++i)
+        if (s[i] != ' ') r += s[i];
+    return r;
+}
+
+ExpressionText LowerCaseText(const ExpressionText& s) {
+    ExpressionText r;
+    for (int i = 0; i < s.Length(); ++i) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        if ((c >= 'A' && c <= 'Z') || c == 0xC5 || c == 0xC6 || c == 0xD8) c = static_cast<unsigned char>(c + 32);
+        r += static_cast<char>(c);
+    }
+    return r;
+}
+
+bool IsIntegerText(std::string_view s) {
+    if (s.empty()) return false;
+    if (s[0] == '-') s.remove_prefix(1);
+    return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool IsDigitText(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+void SwapReals(double& a, double& b) { std::swap(a, b); }
+
+int MinInt(int a, int b) { return a < b ? a : b; }

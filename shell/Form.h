@@ -1,0 +1,153 @@
+#pragma once
+// The toolkit-free model of the main window: every control's state, the
+// working texts the tabs share, the log, and the focus the handlers ask for.
+// Texts are Windows-1252, as the engines read them; front ends convert.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Evaluate.h"
+#include "ExpressionText.h"
+
+enum class ControlKind { Label, Input, Output, SpinEdit, RadioButton, Memo };
+
+struct Control {
+    std::string text;       // field text, or caption of a label / radio button
+    bool enabled = true;
+    int value = 0;          // spin edits
+    int minimum = 0;
+    int maximum = 0;
+    bool checked = false;   // radio buttons
+};
+
+enum Page {
+    IntegrationTabSheet, DifferentiationTabSheet, PolynomierTabSheet, ExtremumTabSheet,
+    TrancendenteLigningerTabSheet, FaktorReduktionTabSheet, LogTabSheet, FunktionTabSheet,
+    RegressionTabSheet, PageCount
+};
+
+struct IntegrationTab {
+    Control IntegrandLabel, fxEdit, StamfunktionLabel, StamfunktionEdit, NedreGraenseLabel,
+        NedreGraenseEdit, OevreGraenseLabel, OevreGraenseEdit, BestemtIntegralLabel, BestemtIntegralEdit;
+};
+struct DifferentiationTab {
+    Control fx_Label, fx_Edit, df_dx_Label, df_dx_Edit, xLabel, x_Edit, f_value_Label, f_value_Edit;
+};
+struct PolynomierTab {
+    Control px_Label, px_Edit, RoedderLabel, RoedderEdit, pxfak_Label, pxfak_Edit, DividendLabel,
+        DividendEdit, DivisorLabel, DivisorEdit, KvotientLabel, KvotientEdit, RestLabel, RestEdit,
+        WarningLabel, PolBroekLabel, PolBroekEdit, ReduceretPolBroekLabel, ReduceretPolBroekEdit;
+};
+struct ExtremumTab {
+    Control AntalVariableLabel, AntalVariableSpinEdit, fxyzLabel, fxyzEdit, xyz0Label, xyz0Edit,
+        Praecision_Label, Praecision_Edit, MinKoorLabel, xyzMinEdit, fminLabel, fminEdit;
+};
+struct TrancendenteLigningerTab {
+    Control Label1, AntalLigningerSpinEdit, Label13, Label6, Label14, Label15, Label16, Ligning1Edit,
+        Ligning2Edit, Ligning3Edit, Ligning4Edit, Ligning5Edit, Label11, xy0Label, xy0Edit, xyzLabel,
+        LoesningEdit, Label12, MinimumForKvadratsumRadioButton, NewtonRapsonRadioButton,
+        PraecisionLabel, PraecisionEdit;
+};
+struct FaktorReduktionTab {
+    Control FaktorReduktionLabel, fxLabel, Factor_fxEdit, ReduceretFxLabel, ReduceretFxEdit;
+};
+struct FunktionTab {
+    Control Label18, f_x_Label, f_x_Edit, x0_Label, x0Edit, f_x0_Label, f_x0_Edit;
+};
+struct RegressionTab {
+    Control VaelgRegressionsMetodeLabel, LineaerRegressionRadioButton, PolynomiaerRegressionRadioButton,
+        PolGradLabel, PolGradSpinEdit, AntalRegressionsPunkterLabel, AntalRegressionsPunkterSpinEdit,
+        PunkterLabel, RegressionsPunkterEdit, RegressionsLiniensLigningLabel,
+        RegressionsLiniensLigningEdit, RegressionsPolynomietsligningLabel,
+        RegressionsPolynomietsligningEdit;
+};
+
+// Working texts and values kept between events.
+struct WindowState {
+    ExpressionText FunctionText;  // the last f(x) any tab took in
+    // Integration tab
+    ExpressionText AntiderivativeText, LowerBoundText, UpperBoundText, IntegralValueText;
+    bool BoundsGiven = false;
+    double IntegralValue = 0;
+    int SimpsonPanels = 0;
+    // Differentiation tab
+    ExpressionText DerivativeText, DiffX0Text;
+    double DiffX0 = 0;
+    // y=f(x) tab
+    ExpressionText X0Text;
+    double X0 = 0;
+    // Minimum and equations tabs
+    int VariableCount = 0;
+    VariableNames Names{};
+    VariableValues Values{};
+    ExpressionText MinimumFunctionText, PointText;
+    ExpressionText EquationTexts[6];  // 1..5
+    double Precision = 0;
+    std::vector<Control*> EquationFields;  // Ligning1Edit..Ligning5Edit, filled at activation
+    // Polynomial tab
+    ExpressionText PolynomialText, DivisorText;
+    // Regression tab
+    int RegressionPointCount = 0, RegressionDegree = 0;
+};
+
+struct Form {
+    Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    IntegrationTab Integration;
+    DifferentiationTab Differentiation;
+    PolynomierTab Polynomier;
+    ExtremumTab Extremum;
+    TrancendenteLigningerTab TrancendenteLigninger;
+    FaktorReduktionTab FaktorReduktion;
+    FunktionTab Funktion;
+    RegressionTab Regression;
+    std::vector<std::string> LogMemo;  // lines of the log page
+    WindowState State;
+
+    Page ActivePage = IntegrationTabSheet;
+    std::string FocusRequest;   // control to focus next ("" = none); the view applies and clears it
+    bool Busy = false;          // a handler is running (guards against re-entry from modal boxes)
+    int FaultCount = 0;         // handlers aborted by an arithmetic fault
+
+    void SetFocus(std::string_view control) { FocusRequest = control; }
+    Control* Find(std::string_view control);
+};
+
+// One row per control: the field table the views are built from.
+struct ControlInfo {
+    Page page;
+    const char* name;
+    ControlKind kind;
+    const char* label;               // the label control captioning this field, or nullptr
+    Control& (*get)(Form&);
+};
+extern const std::vector<ControlInfo> ControlTable;
+const ControlInfo* FindControl(std::string_view name);
+
+struct PageInfo {
+    const char* name;
+    const char* caption;
+};
+extern const PageInfo Pages[PageCount];
+
+// Events of one control: its exit handler and what Enter does (nullptr: nothing).
+struct EventInfo {
+    const char* control;
+    void (*exit)(Form&);
+    void (*enter)(Form&);
+};
+extern const std::vector<EventInfo> EventTable;
+const EventInfo* FindEvents(std::string_view control);
+
+// Runs one handler: ignores re-entry while another runs, and turns an
+// arithmetic fault into an error box that abandons the handler.
+// Returns false when the handler was aborted by a fault.
+bool RunHandler(Form& form, void (*handler)(Form&));
+
+// The main window's activation steps (start-up).
+void FormActivate(Form& form);
+
+// The log page's AddLogLine for hosts that keep the log in the model.
+void AppendLog(Form& form, std::string_view line);

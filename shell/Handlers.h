@@ -1,0 +1,29 @@
+#pragma once
+// Event handlers of the main window, named control + event. Each takes the
+// whole form model; engines reach the user through the installed Host.
+#include "Form.h"
+
+// y=f(x)
+void f_x_EditExit(Form& form);
+void x0EditExit(Form& form);
+
+// Menu items (printing and closing belong to the window itself)
+void FunktionMenuItemClick(Form& form);
+void StamfunktionMenuItemClick(Form& form);
+void BestemtIntegralMenuItemClick(Form& form);
+void DifferentiationMenuItemClick(Form& form);
+void ExtremumMenuItemClick(Form& form);
+void n_ubekendteligningerMenuItemClick(Form& form);
+void PolynomiersRoedderMenuItemClick(Form& form);
+void PolynomiersDivisionMenuItemClick(Form& form);
+void ReduktionAfPolynomiumsBroekerMenuItemClick(Form& form);
+void FaktorReduktionMenuItemClick(Form& form);
+void ReggressionMenuItemClick(Form& form);
+
+struct MenuInfo {
+    const char* name;
+    const char* caption;           // Windows-1252, "&" marks the access key
+    const char* parent;            // nullptr: on the menu bar
+    void (*click)(Form&);          // nullptr: a submenu, or an action of the window
+};
+extern const std::vector<MenuInfo> MenuTable;

@@ -1,0 +1,10 @@
+#pragma once
+// Decimal-to-fraction conversion with exact constant folding and tidying.
+#include "ExpressionText.h"
+
+// result := expr with decimals as reduced fractions, numeric operations
+// folded exactly, redundant brackets dropped, coefficients gathered.
+// Logs "Kovertering af decimalkommatal til brøker: fx = " when a decimal was converted.
+void DecimalsToFractions(const ExpressionText& expr, ExpressionText& result);
+ExpressionText TidyExpression(const ExpressionText& s);
+bool IsFractionText(const ExpressionText& text);
