@@ -24,6 +24,10 @@ struct Subcommand {
 
 const std::vector<Subcommand> Subcommands = {
     {"value", "value F X0          f(x0) (fanen y=f(x))", 2, {"f_x_Edit", "x0Edit"}, {"f_x0_Edit"}},
+    {"diff", "diff F [X0]         f'(x) og f(x0) (fanen Differentiation)", 1, {"fx_Edit", "x_Edit"},
+     {"df_dx_Edit", "f_value_Edit"}},
+    {"reduce", "reduce F            reduceret f(x) (fanen FaktorReduktion)", 1, {"Factor_fxEdit"},
+     {"ReduceretFxEdit"}},
 };
 
 class CliHost : public Host {

@@ -9,8 +9,8 @@ const std::vector<EventInfo> EventTable = {
     {"NedreGraenseEdit", nullptr, FOCUS(OevreGraenseEdit)},
     {"OevreGraenseEdit", nullptr, FOCUS(BestemtIntegralEdit)},
     // Differentiation
-    {"fx_Edit", nullptr, FOCUS(df_dx_Edit)},
-    {"x_Edit", nullptr, FOCUS(f_value_Edit)},
+    {"fx_Edit", fx_EditExit, FOCUS(df_dx_Edit)},
+    {"x_Edit", x_EditExit, FOCUS(f_value_Edit)},
     // Polynomier
     {"px_Edit", nullptr, FOCUS(RoedderEdit)},
     {"DividendEdit", nullptr, FOCUS(KvotientEdit)},
@@ -24,7 +24,7 @@ const std::vector<EventInfo> EventTable = {
     {"xy0Edit", nullptr, FOCUS(LoesningEdit)},
     {"PraecisionEdit", nullptr, FOCUS(AntalLigningerSpinEdit)},
     // FaktorReduktion
-    {"Factor_fxEdit", nullptr, FOCUS(ReduceretFxEdit)},
+    {"Factor_fxEdit", Factor_fxEditExit, FOCUS(ReduceretFxEdit)},
     // y=f(x)
     {"f_x_Edit", f_x_EditExit, FOCUS(x0Edit)},
     {"x0Edit", x0EditExit, FOCUS(f_x0_Edit)},

@@ -1,24 +1,8 @@
 // The y=f(x) tab: f(x0) of the shared function text.
-#include "Evaluate.h"
+#include "HandlerSupport.h"
 #include "Handlers.h"
 #include "Host.h"
 #include "TextUtils.h"
-
-namespace {
-
-// EvaluateFunction that also reports characters the reader left over, with
-// the evaluator's general message (flag first, so Ignore lets the value stand).
-double EvaluateWhole(const ExpressionText& text, double x) {
-    int stop = 0;
-    double value = EvaluateFunction(text, x, stop);
-    if (!ErrorFlag && stop < text.Length()) {
-        ErrorFlag = true;
-        ShowError("Fejl i funktionsudtryk: \n\r" + text);
-    }
-    return value;
-}
-
-}  // namespace
 
 void f_x_EditExit(Form& form) {
     form.State.FunctionText = ExpressionText(form.Funktion.f_x_Edit.text);

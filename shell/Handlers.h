@@ -7,6 +7,13 @@
 void f_x_EditExit(Form& form);
 void x0EditExit(Form& form);
 
+// Differentiation
+void fx_EditExit(Form& form);
+void x_EditExit(Form& form);
+
+// FaktorReduktion
+void Factor_fxEditExit(Form& form);
+
 // Menu items (printing and closing belong to the window itself)
 void FunktionMenuItemClick(Form& form);
 void StamfunktionMenuItemClick(Form& form);

@@ -8,3 +8,8 @@
 void DecimalsToFractions(const ExpressionText& expr, ExpressionText& result);
 ExpressionText TidyExpression(const ExpressionText& s);
 bool IsFractionText(const ExpressionText& text);
+
+// True when the DecimalsToFractions reader takes in all of expr (after the
+// same preparation) without an error: expr is one complete expression of the
+// notation. No messages, no log lines, ErrorFlag unchanged.
+bool ReadsAsExpression(const ExpressionText& expr);

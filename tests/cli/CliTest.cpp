@@ -1,0 +1,79 @@
+// End-to-end runs of kvadrix-cli: arguments in, "Caption = text" lines out.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace {
+struct Run {
+    std::string out;
+    std::string err;
+    int status;
+};
+
+std::string Quote(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+Run Cli(const std::vector<std::string>& args) {
+    std::string errFile = ::testing::TempDir() + "cli-stderr.txt";
+    std::string cmd = KVADRIX_CLI;
+    for (const auto& a : args) cmd += " " + Quote(a);
+    cmd += " 2>" + errFile;
+    Run r;
+    FILE* p = popen(cmd.c_str(), "r");
+    std::array<char, 4096> buf;
+    while (auto n = fread(buf.data(), 1, buf.size(), p)) r.out.append(buf.data(), n);
+    r.status = WEXITSTATUS(pclose(p));
+    if (FILE* e = fopen(errFile.c_str(), "r")) {
+        while (auto n = fread(buf.data(), 1, buf.size(), e)) r.err.append(buf.data(), n);
+        fclose(e);
+    }
+    return r;
+}
+}  // namespace
+
+TEST(CliTest, ValueTab) {
+    auto r = Cli({"value", "x^2", "3"});
+    EXPECT_EQ(r.out, "f(x0) = 9.0000\n");
+    EXPECT_EQ(r.status, 0);
+
+    r = Cli({"value", "1/(x-1)", "1"});
+    EXPECT_EQ(r.out, "f(x0) = \n");
+    EXPECT_EQ(r.err, "Fejl: Division med 0 i funktionsudtryk: \n1/(x-1)\n");
+    EXPECT_EQ(r.status, 1);
+
+    r = Cli({"--ignore", "value", "1/(x-1)", "1"});
+    EXPECT_EQ(r.out, "f(x0) = 0.0000\n");
+    EXPECT_EQ(r.status, 1);
+
+    r = Cli({"value", "--", "-x^2+4", "-1"});  // leading minus is field text
+    EXPECT_EQ(r.out, "f(x0) = 3.0000\n");
+}
+
+TEST(CliTest, DiffAndReduceWithLog) {
+    auto r = Cli({"diff", "x^2", "2", "--log"});
+    EXPECT_EQ(r.out.substr(0, r.out.find("--- Log ---")), "f'(x) = 2*x\nf(x0) = 4.0000\n");
+    EXPECT_NE(r.out.find("--- Log ---\n\nReduceret f(x) = x^2\n"), std::string::npos);
+    EXPECT_EQ(r.status, 0);
+
+    r = Cli({"reduce", "2x+1"});
+    EXPECT_EQ(r.out, "Reduceret f(x) = \n");
+    EXPECT_EQ(r.status, 1);
+
+    r = Cli({"reduce", "0,5*x*x"});
+    EXPECT_EQ(r.out, "Reduceret f(x) = 1/2*x^2\n");
+}
+
+TEST(CliTest, UsageAndDanishText) {
+    EXPECT_EQ(Cli({}).status, 2);
+    EXPECT_EQ(Cli({"nothing"}).status, 2);
+    EXPECT_EQ(Cli({"--bogus", "value", "x", "1"}).status, 2);
+    EXPECT_EQ(Cli({"value", "x"}).status, 2);
+    auto r = Cli({"value", "æ", "1"});  // UTF-8 in, cp1252 inside, UTF-8 out
+    EXPECT_EQ(r.err, "Fejl: Fejl i funktionsudtryk: \næ\n");
+}

@@ -1,0 +1,96 @@
+#include "FormFixture.h"
+#include <set>
+
+TEST(ControlTableTest, EveryControlIsNamedOnceAndLabelsExist) {
+    std::set<std::string> names;
+    for (const auto& c : ControlTable) {
+        EXPECT_TRUE(names.insert(c.name).second) << c.name;
+        if (c.label) EXPECT_NE(FindControl(c.label), nullptr) << c.name;
+    }
+    for (const auto& e : EventTable) EXPECT_NE(FindControl(e.control), nullptr) << e.control;
+}
+
+TEST(ControlTableTest, InitialStates) {
+    Form form;
+    EXPECT_EQ(form.LogMemo, Lines{"Log over mellemregninger"});
+    EXPECT_EQ(form.Extremum.xyz0Edit.text, "(0,0)");
+    EXPECT_FALSE(form.Extremum.fxyzEdit.enabled);
+    EXPECT_EQ(form.Extremum.AntalVariableSpinEdit.value, 2);
+    EXPECT_EQ(form.Regression.AntalRegressionsPunkterSpinEdit.maximum, 21);
+    EXPECT_FALSE(form.Regression.PolGradSpinEdit.enabled);
+    EXPECT_TRUE(form.TrancendenteLigninger.NewtonRapsonRadioButton.checked);
+    EXPECT_EQ(form.Integration.NedreGraenseLabel.text, "Nedre Gr\xE6nse");
+}
+
+using ActivationTest = FormTest;
+
+TEST_F(ActivationTest, EmptiesLogClearsFlagAndShowsIntegration) {
+    form.LogMemo = {"x"};
+    form.ActivePage = LogTabSheet;
+    form.State.AntiderivativeText = "x^2";
+    ErrorFlag = true;
+    FormActivate(form);
+    EXPECT_TRUE(form.LogMemo.empty());
+    EXPECT_FALSE(ErrorFlag);
+    EXPECT_EQ(form.ActivePage, IntegrationTabSheet);
+    EXPECT_TRUE(form.State.AntiderivativeText.Empty());
+    ASSERT_EQ(form.State.EquationFields.size(), 5u);
+    EXPECT_EQ(form.State.EquationFields[4], &form.TrancendenteLigninger.Ligning5Edit);
+}
+
+using MenuTest = FormTest;
+
+TEST_F(MenuTest, IntegrationItemsEmptyTheTabAndTheSharedTexts) {
+    for (auto click : {StamfunktionMenuItemClick, BestemtIntegralMenuItemClick}) {
+        form.Integration.fxEdit.text = "x";
+        form.State.FunctionText = "x";
+        form.State.UpperBoundText = "2";
+        click(form);
+        EXPECT_EQ(form.ActivePage, IntegrationTabSheet);
+        EXPECT_EQ(form.Integration.fxEdit.text, "");
+        EXPECT_TRUE(form.State.FunctionText.Empty());
+        EXPECT_TRUE(form.State.UpperBoundText.Empty());
+        EXPECT_EQ(form.FocusRequest, "fxEdit");
+    }
+}
+
+TEST_F(MenuTest, FunctionItemKeepsTheSharedFunction) {
+    form.State.FunctionText = "x^2";
+    FunktionMenuItemClick(form);
+    EXPECT_EQ(form.ActivePage, FunktionTabSheet);
+    EXPECT_EQ(form.FocusRequest, "f_x_Edit");
+    Leave("x0Edit", "3");
+    EXPECT_EQ(form.Funktion.f_x0_Edit.text, "9.0000");
+}
+
+TEST_F(MenuTest, EveryItemWithAnActionShowsAPage) {
+    for (const auto& item : MenuTable) {
+        if (!item.click) continue;
+        form.ActivePage = LogTabSheet;
+        item.click(form);
+        EXPECT_NE(form.ActivePage, LogTabSheet) << item.name;
+    }
+}
+
+using RunHandlerTest = FormTest;
+
+TEST_F(RunHandlerTest, ArithmeticFaultAbandonsTheHandlerAndIsReported) {
+    Leave("f_x_Edit", "exp(x)");
+    form.Funktion.f_x0_Edit.text = "old";
+    Leave("x0Edit", "1000");
+    EXPECT_EQ(form.FaultCount, 1);
+    ASSERT_EQ(host.boxes.size(), 1u);
+    EXPECT_EQ(host.boxes[0].rfind("Regnefejl", 0), 0u);
+    EXPECT_TRUE(host.okOnly[0]);
+    EXPECT_EQ(form.Funktion.f_x0_Edit.text, "");
+    EXPECT_FALSE(form.Busy);
+    Leave("x0Edit", "1");  // the program goes on
+    EXPECT_EQ(form.Funktion.f_x0_Edit.text, "2.7183");
+}
+
+TEST_F(RunHandlerTest, IgnoresReentry) {
+    form.Busy = true;
+    form.Funktion.f_x_Edit.text = "x";
+    EXPECT_TRUE(RunHandler(form, f_x_EditExit));
+    EXPECT_TRUE(form.State.FunctionText.Empty());
+}
