@@ -1,1 +1,549 @@
-// placeholder
+#include "Differentiate.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include "Host.h"
+#include "TextUtils.h"
+
+// Bounds: a call reads its text once, left to right (every loop consumes a
+// character), and differentiates a part again only through a fresh call on a
+// strictly smaller, disjoint piece of its text (the two operands of a rule, the
+// argument of a function). The pieces of one call never overlap, so a text of
+// 255 characters leads to at most a few hundred calls, nested at most as deep
+// as it has characters; bracket nesting inside one reader is bounded the same
+// way. No separate depth counter is needed: the deepest text (254 unclosed
+// brackets) takes about 2 MB of stack in a sanitizer build, less without.
+
+namespace {
+
+constexpr char EndMarker = '\r';
+
+// User names and the internal spellings the reader works with; applied in this
+// order on the way in, and in the same order with the columns swapped on the way out.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 6> InternalNames{{
+    {"atan", "atg"},
+    {"asinh", "hasn"},
+    {"sinh", "hsin"},
+    {"tan", "ftg"},
+    {"acosh", "hacos"},
+    {"cosh", "hcos"},
+}};
+
+// Internal names of the standard functions, searched in this order.
+enum StandardFunction { sfAbs, sfSqrt, sfSin, sfHsin, sfHasn, sfAsin, sfCos, sfHcos,
+                        sfHacos, sfFtg, sfAtg, sfLn, sfExp, sfErf, sfPhi };
+constexpr std::array<std::string_view, 15> StandardFunctions{
+    "abs", "sqrt", "sin", "hsin", "hasn", "asin", "cos", "hcos",
+    "hacos", "ftg", "atg", "ln", "exp", "erf", "phi"};
+
+enum class Operand { Const, X, Fx };
+
+// const: no letter x; x: exactly "x"; f(x): any other text with an x. The
+// whole operand is looked at: an x far into a long operand still makes it f(x).
+Operand ClassOf(const ExpressionText& s) {
+    if (s == "x") return Operand::X;
+    return s.Contains('x') ? Operand::Fx : Operand::Const;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Operators outside brackets in a derivative text: a binary + or - (a sum), a
+// leading sign, or a "^" on the first factor before any "*" or "/".
+struct TopLevel {
+    bool sum = false;
+    bool leadingSign = false;
+    bool leadingPower = false;
+};
+
+TopLevel ScanTopLevel(const ExpressionText& s) {
+    TopLevel r;
+    int depth = 0;
+    bool productSeen = false;
+    for (int i = 0; i < s.Length(); ++i) {
+        char c = s[i];
+        if (c == '(') {
+            ++depth;
+        } else if (c == ')') {
+            if (depth > 0) --depth;
+        } else if (depth == 0) {
+            if (c == '+' || c == '-') {
+                char prev = s[i - 1];
+                bool numberExponent = (prev == 'e' || prev == 'E') && (IsDigit(s[i - 2]) || s[i - 2] == '.');
+                if (i == 0)
+                    r.leadingSign = true;
+                else if (prev != '*' && prev != '/' && prev != '^' && prev != '+' && prev != '-' &&
+                         !numberExponent)
+                    r.sum = true;
+            } else if (c == '*' || c == '/') {
+                productSeen = true;
+            } else if (c == '^' && !productSeen) {
+                r.leadingPower = true;
+            }
+        }
+    }
+    return r;
+}
+
+// "-" in front of a text. The evaluator binds a unary minus to the first
+// factor before "^" (-2^2 is 4), and a sum needs its brackets, so such texts
+// are bracketed; a plain product keeps the short form (-x gives -1).
+ExpressionText Negated(const ExpressionText& s) {
+    TopLevel t = ScanTopLevel(s);
+    if (t.sum || t.leadingSign || t.leadingPower) return "-(" + s + ")";
+    return "-" + s;
+}
+
+// v^2 for a divisor; a signed divisor is bracketed so that no reader can take
+// the square for the minus alone.
+ExpressionText Squared(const ExpressionText& v) {
+    if (v[0] == '-') return "(" + v + ")^2";
+    return v + "^2";
+}
+
+ExpressionText Differentiate(const ExpressionText& text, bool nested);
+
+// The derivative of a piece of the text in hand, by a call with its own reader.
+ExpressionText D(const ExpressionText& s) { return Differentiate(s, true); }
+
+// The text of the pieces one after the other, cut at 255. Built in place, with
+// no temporaries: the rules run at every level of a deep recursion.
+std::string_view Piece(const ExpressionText& t) { return t.View(); }
+std::string_view Piece(const char* s) { return s; }
+
+template <class... Pieces>
+ExpressionText Cat(const Pieces&... pieces) {
+    ExpressionText r;
+    ((r += Piece(pieces)), ...);
+    return r;
+}
+
+// D(s) where s is f(x); every rule uses the derivative of exactly its f(x) operands.
+ExpressionText DerivativeIfFx(const ExpressionText& s) {
+    return ClassOf(s) == Operand::Fx ? D(s) : ExpressionText();
+}
+
+// u*v, u everything before the first "*", v the rest of the term.
+ExpressionText ProductRule(const ExpressionText& u, const ExpressionText& v) {
+    const Operand cu = ClassOf(u), cv = ClassOf(v);
+    const ExpressionText du = DerivativeIfFx(u);
+    const ExpressionText dv = DerivativeIfFx(v);
+    if (cu == Operand::Const) {
+        if (cv == Operand::Const) return "0";
+        if (cv == Operand::X) return u;
+        return Cat(u, "*(", dv, ")");
+    }
+    if (cu == Operand::X) {
+        if (cv == Operand::Const) return v;
+        if (cv == Operand::X) return "2*x";
+        return Cat(v, "+x*(", dv, ")");
+    }
+    if (cv == Operand::Const) return Cat("(", du, ")*", v);
+    if (cv == Operand::X) return Cat(du, "*x+", u);
+    return Cat(du, "*", v, "+", u, "*(", dv, ")");
+}
+
+// u/v, v the last divisor with its exponents, u everything before it.
+// A constant numerator is negated with Negated: -2^2/x^2 would square -2.
+ExpressionText QuotientRule(const ExpressionText& u, const ExpressionText& v) {
+    const Operand cu = ClassOf(u), cv = ClassOf(v);
+    const ExpressionText du = DerivativeIfFx(u);
+    const ExpressionText dv = DerivativeIfFx(v);
+    if (cu == Operand::Const) {
+        if (cv == Operand::Const) return "0";
+        if (cv == Operand::X) return Cat("(", Negated(u), "/x^2)");
+        return Cat("(", Negated(u), "/(", v, ")^2*", dv, ")");
+    }
+    if (cu == Operand::X) {
+        if (cv == Operand::Const) return Cat("1/", v);
+        if (cv == Operand::X) return "0";
+        return Cat("(", v, "-x*", dv, ")/", Squared(v));
+    }
+    if (cv == Operand::Const) return Cat(du, "/", v);
+    if (cv == Operand::X) return Cat("(", du, "*x-", u, ")/x^2");
+    return Cat("(", du, "*", v, "-", u, "*", dv, ")/", Squared(v));
+}
+
+// u^w, w the last exponent, u everything before it.
+ExpressionText PowerRule(const ExpressionText& u, const ExpressionText& w) {
+    const Operand cu = ClassOf(u), cw = ClassOf(w);
+    const ExpressionText du = DerivativeIfFx(u);
+    const ExpressionText dw = DerivativeIfFx(w);
+    if (cu == Operand::Const) {
+        if (cw == Operand::Const) return "0";
+        if (cw == Operand::X) return Cat(u, "^x*ln(", u, ")");
+        return Cat(u, "^", w, "*ln(", u, ")*", dw);
+    }
+    if (cu == Operand::X) {
+        if (cw == Operand::Const) return Cat(w, "*x^(", w, "-1)");
+        if (cw == Operand::X) return "x^x*(1+ln(x))";
+        return Cat("x^", w, "*(", w, "/x+ln(x)*", dw, ")");
+    }
+    if (cw == Operand::Const) return Cat(w, "*", u, "^(", w, "-1)*", du);
+    if (cw == Operand::X) return Cat(u, "^x*(ln(", u, ")+x*1/", u, "*", du, ")");
+    return Cat(u, "^", w, "*(", dw, "*ln(", u, ")+", w, "*1/", u, "*", du, ")");
+}
+
+// One reading of a working text; positions are 1-based, 13 marks the end.
+class Reader {
+public:
+    explicit Reader(const ExpressionText& text) : text_(text) {}
+
+    void Start() {
+        pos_ = 0;
+        NextChar();
+    }
+    bool AtEnd() const { return pos_ > text_.Length(); }
+
+    ExpressionText DiffExpression();
+
+private:
+    void NextChar();
+    void Skip(int count);
+    int MatchFunction() const;
+    void FactorError();
+    void DiffError();
+
+    ExpressionText ReadNumber();
+    ExpressionText ReadGroup();
+    ExpressionText FactorText();
+    ExpressionText SignedFactorText();
+    ExpressionText DiffSignedTerm();
+    ExpressionText DiffTerm();
+    ExpressionText DiffSignedFactor();
+    ExpressionText DiffFactor();
+    ExpressionText DiffFunction(int function, const ExpressionText& g);
+
+    ExpressionText text_;
+    int pos_ = 0;
+    char ch_ = EndMarker;
+};
+
+// Past the end the position stays one beyond the text. The end is the position,
+// not the character: a carriage return inside the text is an unknown character.
+void Reader::NextChar() {
+    do {
+        if (pos_ <= text_.Length()) ++pos_;
+        ch_ = AtEnd() ? EndMarker : text_.At(pos_);
+    } while (ch_ == ' ' && !AtEnd());
+}
+
+void Reader::Skip(int count) {
+    for (int i = 0; i < count; ++i) NextChar();
+}
+
+// Index of the standard function whose name starts at the position, or -1.
+int Reader::MatchFunction() const {
+    if (AtEnd()) return -1;
+    std::string_view rest = text_.View().substr(static_cast<std::size_t>(pos_ - 1));
+    for (int i = 0; i < static_cast<int>(StandardFunctions.size()); ++i)
+        if (rest.starts_with(StandardFunctions[i])) return i;
+    return -1;
+}
+
+void Reader::FactorError() {
+    ShowError("Fejl i funktionsudtryk: " + text_);
+    ErrorFlag = true;
+}
+
+void Reader::DiffError() {
+    ShowError("Fejl i udtryk: " + text_);
+    ErrorFlag = true;
+}
+
+// Digits and points, then an optional exponent (e, optional sign, digits).
+ExpressionText Reader::ReadNumber() {
+    const int start = pos_;
+    while (IsDigit(ch_) || ch_ == '.') NextChar();
+    if (ch_ == 'e' || ch_ == 'E') {
+        NextChar();
+        if (ch_ == '+' || ch_ == '-') NextChar();
+        while (IsDigit(ch_)) NextChar();
+    }
+    return text_.Sub(start - 1, pos_ - start);
+}
+
+// The text after an opening "(" up to its matching ")", which is stepped over.
+// Without a matching ")" the group runs to the end and ErrorFlag is set.
+ExpressionText Reader::ReadGroup() {
+    int count = ch_ == '(' ? 2 : 1;
+    ExpressionText group;
+    while (count != 0 && !AtEnd()) {
+        group += ch_;
+        NextChar();
+        if (ch_ == '(')
+            ++count;
+        else if (ch_ == ')')
+            --count;
+    }
+    if (AtEnd())
+        ErrorFlag = true;
+    else
+        NextChar();
+    return group;
+}
+
+// One factor, as written. An unknown factor is reported and gives "".
+ExpressionText Reader::FactorText() {
+    if (IsDigit(ch_)) return ReadNumber();
+    if (ch_ == 'p' && text_.At(pos_ + 1) == 'i') {
+        Skip(2);
+        return "pi";
+    }
+    if (ch_ == 'x') {
+        NextChar();
+        return "x";
+    }
+    if (ch_ == '(') {
+        NextChar();
+        return "(" + ReadGroup() + ")";
+    }
+    int function = MatchFunction();
+    if (function >= 0) {
+        std::string_view name = StandardFunctions[function];
+        Skip(static_cast<int>(name.size()));
+        if (ch_ == '(') {
+            NextChar();
+            ExpressionText factor(name);
+            factor += "(";
+            return factor + ReadGroup() + ")";
+        }
+    }
+    FactorError();
+    return {};
+}
+
+ExpressionText Reader::SignedFactorText() {
+    if (ch_ == '-') {
+        NextChar();
+        return "-" + FactorText();
+    }
+    if (ch_ == '+') NextChar();
+    return FactorText();
+}
+
+ExpressionText Reader::DiffExpression() {
+    ExpressionText result = DiffSignedTerm();
+    while (ch_ == '+' || ch_ == '-') {
+        char op = ch_;
+        NextChar();
+        ExpressionText term = DiffSignedTerm();
+        // The derivative of a product is a sum: after a minus it needs brackets.
+        if (op == '-' && ScanTopLevel(term).sum) term = "(" + term + ")";
+        result += op;
+        result += term;
+    }
+    return result;
+}
+
+ExpressionText Reader::DiffSignedTerm() {
+    if (ch_ == '-') {
+        NextChar();
+        return Negated(DiffTerm());
+    }
+    if (ch_ == '+') NextChar();
+    return DiffTerm();
+}
+
+// Reads the whole term as text, then applies one rule by the last operator:
+// u*v splits at the first "*", u/v at the last "/", u^w at the last "^".
+ExpressionText Reader::DiffTerm() {
+    const int start = pos_;
+    char lastOp = 0;
+    ExpressionText t = SignedFactorText();
+    ExpressionText p, r, e;
+    while (ch_ == '*' || ch_ == '/' || ch_ == '^') {
+        lastOp = ch_;
+        if (ch_ == '^') {
+            NextChar();
+            e = SignedFactorText();
+            p = t;
+            t += '^';
+            t += e;
+        } else if (ch_ == '/') {
+            NextChar();
+            r = SignedFactorText();
+            // Every "^" right after a divisor belongs to it: x/2^2^2 divides
+            // by (2^2)^2, as the evaluator reads it (not (x/2^2)^2).
+            while (ch_ == '^') {
+                NextChar();
+                r += '^';
+                r += SignedFactorText();
+            }
+            p = t;
+            t += '/';
+            t += r;
+        } else {
+            p = t;
+            NextChar();
+            r = SignedFactorText();
+            while (ch_ == '*' || ch_ == '/' || ch_ == '^') {
+                r += ch_;
+                NextChar();
+                r += SignedFactorText();
+            }
+            break;
+        }
+    }
+    switch (lastOp) {
+    case '*': return ProductRule(p, r);
+    case '/': return QuotientRule(p, r);
+    case '^': return PowerRule(p, e);
+    default: break;
+    }
+    // A single factor: read it again, this time differentiating.
+    pos_ = start - 1;
+    NextChar();
+    return DiffSignedFactor();
+}
+
+ExpressionText Reader::DiffSignedFactor() {
+    if (ch_ == '-') {
+        NextChar();
+        return "-" + DiffFactor();
+    }
+    if (ch_ == '+') NextChar();
+    return DiffFactor();
+}
+
+// The derivative of one factor. A factor that fails is reported and gives "".
+ExpressionText Reader::DiffFactor() {
+    if (IsDigit(ch_)) {
+        ReadNumber();
+        return "0";
+    }
+    if (ch_ == 'p' && text_.At(pos_ + 1) == 'i') {
+        Skip(2);
+        return "0";
+    }
+    if (ch_ == '(') {
+        NextChar();
+        ExpressionText inner = DiffExpression();
+        if (ch_ == ')') {
+            NextChar();
+            return "(" + inner + ")";
+        }
+        DiffError();
+        return {};
+    }
+    if (ch_ == 'x') {
+        NextChar();
+        return "1";
+    }
+    int function = MatchFunction();
+    if (function >= 0) {
+        int length = static_cast<int>(StandardFunctions[function].size());
+        if (text_.At(pos_ + length) == '(') {
+            Skip(length + 1);
+            ExpressionText g = ReadGroup();
+            return DiffFunction(function, g);
+        }
+    }
+    DiffError();
+    return {};
+}
+
+// Standard derivatives; an argument other than x is followed by *(g').
+ExpressionText Reader::DiffFunction(int function, const ExpressionText& g) {
+    const Operand cls = ClassOf(g);
+    if (cls == Operand::Const) return "0";
+    if (cls == Operand::X) {
+        switch (function) {
+        case sfAbs: return "abs(x)/x";
+        case sfSqrt: return "1/(2*sqrt(x))";
+        case sfSin: return "cos(x)";
+        case sfHsin: return "cosh(x)";
+        case sfHasn: return "1/sqrt(1+x^2)";
+        case sfAsin: return "1/sqrt(1-x^2)";
+        case sfCos: return "(-sin(x))";
+        case sfHcos: return "sinh(x)";
+        case sfHacos: return "1/sqrt(x^2-1)";
+        case sfFtg: return "(1+tan(x)^2)";
+        case sfAtg: return "1/(1+x^2)";
+        case sfLn: return "1/x";
+        case sfExp: return "exp(x)";
+        case sfErf: return "2/sqrt(pi)*exp(-x^2)";
+        case sfPhi: return "1/sqrt(2*pi)*exp(-0.5*x^2)";
+        default: return {};
+        }
+    }
+    const ExpressionText dg = D(g);
+    switch (function) {
+    case sfAbs: return Cat("abs(", g, ")/(", g, ")*(", dg, ")");
+    case sfSqrt: return Cat("1/(2*sqrt(", g, "))*(", dg, ")");
+    case sfSin: return Cat("cos(", g, ")*(", dg, ")");
+    case sfHsin: return Cat("cosh(", g, ")*(", dg, ")");
+    case sfHasn: return Cat("1/sqrt(1+(", g, ")^2)*(", dg, ")");
+    case sfAsin: return Cat("1/sqrt(1-(", g, ")^2)*(", dg, ")");
+    case sfCos: return Cat("(-sin(", g, "))*(", dg, ")");
+    case sfHcos: return Cat("sinh(", g, ")*(", dg, ")");
+    case sfHacos: return Cat("1/sqrt((", g, ")^2-1)*(", dg, ")");
+    case sfFtg: return Cat("(1+tan(", g, ")^2)*(", dg, ")");
+    case sfAtg: return Cat("1/(1+(", g, ")^2)*(", dg, ")");
+    case sfLn: return Cat("1/(", g, ")*(", dg, ")");
+    case sfExp: return Cat("exp(", g, ")*(", dg, ")");
+    // -x^2 at the start of a bracket is -(x^2) for the evaluator, but -(g)^2
+    // would square -(g): the square is bracketed before it is negated.
+    case sfErf: return Cat("2/sqrt(pi)*exp(-((", g, ")^2))*(", dg, ")");
+    case sfPhi: return Cat("1/sqrt(2*pi)*exp(-0.5*(", g, ")^2)*(", dg, ")");
+    default: return {};
+    }
+}
+
+// A nested call (the derivative of a piece) returns at once while an error
+// of the computation in hand is set; the outermost call always runs.
+ExpressionText Differentiate(const ExpressionText& text, bool nested) {
+    if (nested && ErrorFlag) return {};
+    ExpressionText working = RemoveBlanks(LowerCaseText(text));
+    for (const auto& [user, internal] : InternalNames)
+        working = ReplaceAll(working, ExpressionText(user), ExpressionText(internal));
+
+    Reader reader(working);
+    reader.Start();
+    ExpressionText result = reader.DiffExpression();
+    for (const auto& [user, internal] : InternalNames)
+        result = ReplaceAll(result, ExpressionText(internal), ExpressionText(user));
+
+    // Text left over is reported, but the flag is left alone.
+    if (!reader.AtEnd()) ShowError("Fejl i Diff " + working);
+    return result;
+}
+
+}  // namespace
+
+ExpressionText DifferentiateExpression(const ExpressionText& text) { return Differentiate(text, false); }
+
+ExpressionText ReplaceAll(const ExpressionText& text, const ExpressionText& pattern,
+                          const ExpressionText& replacement) {
+    if (pattern.Empty()) return text;
+    ExpressionText result = text;
+    const int patternLength = pattern.Length();
+
+    // A replacement that holds the pattern would be found again forever: one
+    // left-to-right pass then replaces each occurrence of the original text once.
+    if (replacement.Contains(pattern.View())) {
+        int from = 0;
+        for (int p = result.Find(pattern.View()); p >= 0; p = result.Find(pattern.View(), from)) {
+            result.Erase(p, patternLength);
+            result.Insert(p, replacement.View());
+            from = p + replacement.Length();
+        }
+        return result;
+    }
+
+    // Restarting from the beginning can meet occurrences that a replacement
+    // makes together with its neighbours; such chains end in practice, but the
+    // number of replacements is capped (far above anything a 255-character
+    // text needs) and a replacement that leaves the text as it was stops it.
+    constexpr int MaxReplacements = ExpressionText::MaxLength * ExpressionText::MaxLength;
+    for (int n = 0; n < MaxReplacements; ++n) {
+        int p = result.Find(pattern.View());
+        if (p < 0) break;
+        ExpressionText before = result;
+        result.Erase(p, patternLength);
+        result.Insert(p, replacement.View());
+        if (result == before) break;
+    }
+    return result;
+}

@@ -1,0 +1,1 @@
+kvadrix_fuzz_target(fuzz_differentiate fuzz_differentiate.cpp kvadrix_diff)
