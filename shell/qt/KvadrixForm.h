@@ -1,0 +1,73 @@
+#pragma once
+// TKvadrixForm: the main window. Builds the menu and the nine pages from the
+// model's tables, and runs the model's handlers on the field events: leaving
+// an input field runs its exit handler, Enter runs its Enter action.
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "Form.h"
+
+class QPlainTextEdit;
+class QTabWidget;
+class QtHost;
+class Host;
+
+class TKvadrixForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TKvadrixForm(QWidget* parent = nullptr);
+    ~TKvadrixForm() override;
+
+    Form& Model() { return form_; }
+
+    // The host's AddLogLine: one line (Windows-1252) into the model and the log page.
+    void AppendLogLine(std::string_view line);
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct BoundControl {
+        const ControlInfo* info;
+        QWidget* widget;
+        Control shown;  // the state last exchanged with the widget
+    };
+
+    void SetCompactFont();
+    void BuildMenu();
+    void BuildPages();
+    void FitBars();
+    QWidget* CreateControl(const ControlInfo& info, QWidget* page);
+
+    // One event's round trip through the model; events that arrive while one
+    // runs (focus moves it causes) are queued and run right after it.
+    void Run(void (*handler)(Form&));
+    void CopyIn();
+    void CopyOut();
+    void ShowActivePage();
+    void ApplyFocus(std::string_view control);
+    void MirrorLog();
+    void UdskrivLogMenuItemClick();
+
+    Form form_;
+    std::unique_ptr<QtHost> host_;
+    Host* previousHost_ = nullptr;
+    std::vector<BoundControl> controls_;
+    std::unordered_map<std::string_view, QWidget*> widgets_;  // by control name
+    std::unordered_map<const QObject*, const EventInfo*> events_;
+    QTabWidget* pages_ = nullptr;
+    QPlainTextEdit* logMemo_ = nullptr;
+    std::size_t shownLogLines_ = 0;
+    std::string lastShownLogLine_;
+    bool activated_ = false;
+    bool running_ = false;
+    bool copyingOut_ = false;
+    std::vector<void (*)(Form&)> pending_;
+};

@@ -1,0 +1,339 @@
+// Wiring of the main window: controls and menu built from the model's tables,
+// field events reaching the handlers, activation, error boxes and printing.
+// The handlers' logic is tested through the model elsewhere.
+#include <QtTest>
+#include <QtWidgets>
+
+#include <memory>
+
+#include "Cp1252.h"
+#include "Handlers.h"
+#include "Host.h"
+#include "KvadrixForm.h"
+
+namespace {
+
+QString ToQ(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+
+// Answers the program's modal boxes as they open: records each one, clicks
+// the next scripted button, OK when the script is used up.
+class BoxAnswerer : public QObject {
+public:
+    struct Box {
+        QString text;
+        QMessageBox::Icon icon;
+        bool withIgnore;  // has an "Ignorer" button
+    };
+    BoxAnswerer() {
+        connect(&timer_, &QTimer::timeout, this, [this] { Poll(); });
+        timer_.start(10);
+    }
+    QList<QMessageBox::StandardButton> answers;
+    QList<Box> seen;
+
+private:
+    void Poll() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        QAbstractButton* ignore = box->button(QMessageBox::Ignore);
+        seen.append({box->text(), box->icon(), ignore && ignore->text() == "Ignorer"});
+        const auto answer = answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
+        QAbstractButton* button = box->button(answer) ? box->button(answer) : box->button(QMessageBox::Ok);
+        if (button) button->click();
+    }
+    QTimer timer_;
+};
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TKvadrixForm> window;
+    std::unique_ptr<BoxAnswerer> boxes;
+
+    template <class T = QWidget>
+    T* W(const char* name) { return window->findChild<T*>(QString::fromLatin1(name)); }
+    QString Text(const char* name) { return W<QLineEdit>(name)->text(); }
+    QString CurrentPage() { return W<QTabWidget>("KvadrixPageControl")->currentWidget()->objectName(); }
+    QString Focus() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    QString Log() { return W<QPlainTextEdit>("LogMemo")->toPlainText(); }
+    void Menu(const char* item) { W<QAction>(item)->trigger(); }
+    // A desktop with a window manager activates the window again when a box
+    // closes; offscreen and bare Xvfb do not, so the test does it.
+    void ActivatedAgain() {
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(window.get(), &activate);
+    }
+    bool Start() {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+    // Types text key by key, any characters, and leaves the field by a key.
+    void Type(const char* field, const QString& text, Qt::Key leaveBy) {
+        QWidget* w = W(field);
+        w->setFocus(Qt::MouseFocusReason);
+        for (char32_t c : text.toUcs4())
+            QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
+        QTest::keyClick(w, leaveBy);
+    }
+
+private slots:
+    void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        // Only the printing run has a printer; everything else sees none.
+        if (qEnvironmentVariableIsEmpty("KVADRIX_PRINT_PDF")) qputenv("CUPS_SERVER", "/nonexistent");
+    }
+    void init() {
+        ErrorFlag = false;
+        window = std::make_unique<TKvadrixForm>();
+        boxes = std::make_unique<BoxAnswerer>();
+    }
+    void cleanup() {
+        window.reset();
+        boxes.reset();
+    }
+
+    void pagesCarryEveryControlOfTheTable() {
+        QCOMPARE(window->windowTitle(), QString());
+        QCOMPARE(window->geometry().size(), QSize(800, 431));
+        QCOMPARE(window->pos(), QPoint(2, 2));
+        auto* tabs = W<QTabWidget>("KvadrixPageControl");
+        QCOMPARE(tabs->count(), int(PageCount));
+        for (int p = 0; p < PageCount; ++p) {
+            QCOMPARE(tabs->widget(p)->objectName(), QString(Pages[p].name));
+            QCOMPARE(tabs->tabText(p), ToQ(Pages[p].caption));
+        }
+        Form initial;
+        for (const ControlInfo& info : ControlTable) {
+            const Control& c = info.get(initial);
+            QWidget* w = W(info.name);
+            QVERIFY2(w && tabs->widget(info.page)->isAncestorOf(w), info.name);
+            QCOMPARE(w->isEnabled(), c.enabled);
+            if (info.label) QCOMPARE(W<QLabel>(info.label)->buddy(), w);
+            if (auto* label = qobject_cast<QLabel*>(w)) QCOMPARE(label->text(), ToQ(c.text));
+            if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+                QCOMPARE(radio->text(), ToQ(c.text));
+                QCOMPARE(radio->isChecked(), c.checked);
+            }
+            if (auto* spin = qobject_cast<QSpinBox*>(w))
+                QCOMPARE(QList({spin->minimum(), spin->maximum(), spin->value()}), QList({c.minimum, c.maximum, c.value}));
+            if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+                QCOMPARE(edit->text(), ToQ(c.text));
+                QCOMPARE(edit->isReadOnly(), info.kind == ControlKind::Output);
+                QCOMPARE(edit->maxLength(), info.kind == ControlKind::Input ? 255 : 32767);
+            }
+        }
+        auto* log = W<QPlainTextEdit>("LogMemo");
+        QCOMPARE(log->toPlainText(), QString("Log over mellemregninger"));
+        QCOMPARE(log->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(log->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(log->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QVERIFY(QFontInfo(log->font()).fixedPitch());
+    }
+
+    void menuFollowsTheTable() {
+        QMap<QString, QList<QAction*>> menus;  // "" is the menu bar
+        for (const MenuInfo& item : MenuTable) {
+            QAction* action = W<QAction>(item.name);
+            QVERIFY2(action && action->text() == ToQ(item.caption), item.name);
+            menus[item.parent ? item.parent : ""].append(action);
+        }
+        QCOMPARE(window->menuBar()->actions(), menus.take(""));
+        for (auto it = menus.begin(); it != menus.end(); ++it)
+            QCOMPARE(W<QMenu>(it.key().toLatin1())->actions(), it.value());
+    }
+
+    // Each item shows its page and puts the focus where the model asks.
+    void menuItemActions_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("FunktionMenuItem") << "FunktionTabSheet" << "f_x_Edit";
+        QTest::newRow("StamfunktionMenuItem") << "IntegrationTabSheet" << "fxEdit";
+        QTest::newRow("BestemtIntegralMenuItem") << "IntegrationTabSheet" << "fxEdit";
+        QTest::newRow("DifferentiationMenuItem") << "DifferentiationTabSheet" << "fx_Edit";
+        QTest::newRow("ExtremumMenuItem") << "ExtremumTabSheet" << "";
+        QTest::newRow("n_ubekendteligningerMenuItem") << "TrancendenteLigningerTabSheet" << "";
+        QTest::newRow("PolynomiersRoedderMenuItem") << "PolynomierTabSheet" << "px_Edit";
+        QTest::newRow("PolynomiersDivisionMenuItem") << "PolynomierTabSheet" << "DividendEdit";
+        QTest::newRow("ReduktionAfPolynomiumsBroekerMenuItem") << "PolynomierTabSheet" << "PolBroekEdit";
+        QTest::newRow("FaktorReduktionMenuItem") << "FaktorReduktionTabSheet" << "Factor_fxEdit";
+        QTest::newRow("ReggressionMenuItem") << "RegressionTabSheet" << "";
+        QTest::newRow("AfslutMenuItem") << "" << "";
+    }
+    void menuItemActions() {
+        QFETCH(QString, page);
+        QFETCH(QString, focus);
+        QVERIFY(Start());
+        W<QLineEdit>("DividendEdit")->setText("x^2-1");  // emptied by the model's division item
+        Menu(QTest::currentDataTag());
+        QCOMPARE(window->isVisible(), !page.isEmpty());
+        if (page.isEmpty()) return;
+        QCOMPARE(CurrentPage(), page);
+        if (!focus.isEmpty()) QCOMPARE(Focus(), focus);
+        QCOMPARE(Text("DividendEdit").isEmpty(), focus == "DividendEdit");
+        QVERIFY(boxes->seen.isEmpty());
+    }
+
+    void activationAtStartUp() {
+        W<QTabWidget>("KvadrixPageControl")->setCurrentIndex(LogTabSheet);
+        ErrorFlag = true;
+        QVERIFY(Start());
+        QCOMPARE(Log(), QString());
+        QVERIFY(window->Model().LogMemo.empty());
+        QVERIFY(!ErrorFlag);
+        QCOMPARE(CurrentPage(), QString("IntegrationTabSheet"));
+        QCOMPARE(Focus(), QString("fxEdit"));
+        // A computation's separator line is the log's first line.
+        for (const char* line : {"", "a", ""}) AddLogLine(line);
+        QCOMPARE(Log(), QString("\na\n"));
+    }
+
+    // Enter moves the focus on, and leaving a field runs its exit handler,
+    // also when its text did not change since it was last left.
+    void enterAndLeavingRunTheHandlers() {
+        QVERIFY(Start());
+        Menu("FunktionMenuItem");
+        Type("f_x_Edit", "x^2", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("x0Edit"));
+        QTest::keyClicks(W("x0Edit"), "3");
+        QTest::keyClick(W("x0Edit"), Qt::Key_Return);
+        QCOMPARE(Focus(), QString("f_x0_Edit"));
+        QCOMPARE(Text("f_x0_Edit"), QString("9.0000"));
+
+        W<QLineEdit>("f_x_Edit")->clear();
+        Type("f_x_Edit", "x^3", Qt::Key_Tab);
+        W("x0Edit")->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(W("x0Edit"), Qt::Key_Tab);
+        QCOMPARE(Text("f_x0_Edit"), QString("27.0000"));
+        QVERIFY(boxes->seen.isEmpty());
+    }
+
+    // Closing one of the program's boxes leaves log, page, fields and
+    // ErrorFlag as the handler left them: no activation steps.
+    void errorBoxes_data() {
+        QTest::addColumn<QString>("f");
+        QTest::addColumn<QString>("x0");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("withIgnore");
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<int>("leaveBy");
+        const int enter = Qt::Key_Return, tab = Qt::Key_Tab, ok = QMessageBox::Ok, ignore = QMessageBox::Ignore;
+        QTest::newRow("OK leaves f(x0) empty") << "1/(x-1)" << "1" << ok << true << false << enter;
+        QTest::newRow("Ignore shows a number") << "1/(x-1)" << "1" << ignore << true << true << enter;
+        QTest::newRow("box while the focus moves") << "1/(x-1)" << "1" << ignore << true << true << tab;
+        QTest::newRow("overflow gives the fault box") << "exp(x)" << "1000" << ok << false << false << enter;
+    }
+    void errorBoxes() {
+        QFETCH(QString, f);
+        QFETCH(QString, x0);
+        QFETCH(int, answer);
+        QFETCH(bool, withIgnore);
+        QFETCH(bool, shown);
+        QFETCH(int, leaveBy);
+        QVERIFY(Start());
+        Menu("FunktionMenuItem");
+        AddLogLine("Linje f\xF8r fejlen");
+        boxes->answers = {QMessageBox::StandardButton(answer)};
+        Type("f_x_Edit", f, Qt::Key_Return);
+        Type("x0Edit", x0, Qt::Key(leaveBy));
+        ActivatedAgain();
+
+        QVERIFY(!boxes->seen.isEmpty());
+        QCOMPARE(boxes->seen.first().icon, QMessageBox::Critical);
+        QCOMPARE(boxes->seen.first().withIgnore, withIgnore);
+        QCOMPARE(!Text("f_x0_Edit").isEmpty(), shown);
+        if (shown) QVERIFY(Text("f_x0_Edit").contains('.'));
+        QCOMPARE(CurrentPage(), QString("FunktionTabSheet"));
+        QVERIFY(Log().startsWith(QString::fromUtf8("Linje før fejlen")));
+        QCOMPARE(Text("f_x_Edit"), f);
+        QCOMPARE(Text("x0Edit"), x0);
+        QCOMPARE(ErrorFlag, answer == QMessageBox::Ok && withIgnore);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == window.get(), 1000);
+    }
+
+    // Any text, longer than a field holds and outside Windows-1252, typed
+    // into any field and left: no crash, no hang, texts stay within 255.
+    void anyTextInAnyField() {
+        QVERIFY(Start());
+        const QString junk = QString::fromUtf8("x^2æøå€中(/)*,.;=-+éÿ\u2603 ").repeated(14);
+        for (const ControlInfo& info : ControlTable) {
+            if (info.kind != ControlKind::Input || !W(info.name)->isEnabled()) continue;
+            W<QTabWidget>("KvadrixPageControl")->setCurrentIndex(info.page);
+            W<QLineEdit>(info.name)->clear();
+            Type(info.name, junk, Qt::Key_Tab);
+            QVERIFY2(Text(info.name).size() <= 255, info.name);
+            QVERIFY2(window->Model().Find(info.name)->text.size() <= 255, info.name);
+        }
+    }
+
+    void printsLogOnDefaultPrinter() {
+        const QString pdf = qEnvironmentVariable("KVADRIX_PRINT_PDF");
+        if (pdf.isEmpty()) QSKIP("needs the private CUPS queue of with_cups.sh");
+        QVERIFY(Start());
+        QStringList expected;
+        for (int i = 1; i <= 150; ++i) {
+            const std::string line = "Linje " + std::to_string(i) + ": I(x^2*sin(x))dx = \xE6\xF8\xE5 \xC6\xD8\xC5";
+            AddLogLine(line);
+            expected << ToQ(line);
+        }
+        Menu("UdskrivLogMenuItem");
+        QVERIFY(boxes->seen.isEmpty());
+
+        QString printed;
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pdf) && [&] {
+            QProcess text;
+            text.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
+            text.waitForFinished(5000);
+            printed = QString::fromUtf8(text.readAllStandardOutput());
+            return text.exitCode() == 0 && printed.contains("Linje 150:");
+        }(), 15000);
+        QStringList lines;
+        for (const QString& line : printed.split('\n'))
+            if (!line.trimmed().isEmpty()) lines << line.trimmed();
+        QCOMPARE(lines, expected);
+        QVERIFY2(printed.count('\f') >= 2, "150 lines take several pages");
+        QCOMPARE(window->Model().LogMemo.size(), std::size_t(150));
+    }
+
+    void printWithoutPrinterSaysSo() {
+        QVERIFY(Start());
+        Menu("FunktionMenuItem");
+        AddLogLine("a");
+        Menu("UdskrivLogMenuItem");
+        ActivatedAgain();
+        QCOMPARE(boxes->seen.size(), 1);
+        QCOMPARE(boxes->seen[0].text, QString("Loggen kan ikke udskrives: der er ingen printer"));
+        QCOMPARE(boxes->seen[0].icon, QMessageBox::Critical);
+        QVERIFY(!boxes->seen[0].withIgnore);
+        QCOMPARE(Log(), QString("a"));
+        QCOMPARE(CurrentPage(), QString("FunktionTabSheet"));
+    }
+
+    // The real window on a screen (run under Xvfb too); KVADRIX_SCREENSHOT_DIR
+    // receives a picture of every page.
+    void realWindowOpensAtItsSize() {
+        QVERIFY(Start());
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(window->size(), QSize(800, 431));
+        QCOMPARE(window->frameGeometry().topLeft(), QPoint(2, 2));
+        auto* tabs = W<QTabWidget>("KvadrixPageControl");
+        QVERIFY2(tabs->tabBar()->sizeHint().width() <= tabs->width(), "every tab is in sight");
+        for (QAction* item : window->menuBar()->actions()) {
+            const QRect place = window->menuBar()->actionGeometry(item);
+            QVERIFY2(!place.isEmpty() && place.right() < window->menuBar()->width(), qPrintable(item->text()));
+        }
+        const QString dir = qEnvironmentVariable("KVADRIX_SCREENSHOT_DIR");
+        if (dir.isEmpty()) return;
+        for (int p = 0; p < PageCount; ++p) {
+            tabs->setCurrentIndex(p);
+            QTest::qWait(50);
+            const QPixmap shot = window->screen()->grabWindow(0);
+            QVERIFY(shot.save(QDir(dir).filePath(QString("%1-%2.png").arg(p).arg(Pages[p].name))));
+        }
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
