@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 #include "Host.h"
 
@@ -47,7 +48,7 @@ std::string FixedText(double x, int decimals) {
     }
     std::size_t intLen = kept.size() - decimals;
     std::string out = kept.substr(0, intLen);
-    if (decimals > 0) out += "." + kept.substr(intLen);
+    if (decimals > 0) out.append(".").append(kept, intLen);
     if (negative) out.insert(out.begin(), '-');
     return out;
 }
@@ -84,11 +85,14 @@ double TextToNumber(std::string_view s, bool& error) {
     auto isJunk = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     while (!s.empty() && isJunk(s.front())) s.remove_prefix(1);
     while (!s.empty() && isJunk(s.back())) s.remove_suffix(1);
-    std::string t(s);
-    if (auto c = t.find(','); c != std::string::npos) t[c] = '.';
+    // A fixed buffer: the evaluators read numbers on every call.
+    char t[32];
+    std::size_t n = s.size();
+    if (n) std::memcpy(t, s.data(), n);
+    if (void* c = std::memchr(t, ',', n)) *static_cast<char*>(c) = '.';
 
     // Validate the shape: [sign] digits [. digits] [(e|E) [sign] digits]
-    std::size_t i = 0, n = t.size();
+    std::size_t i = 0;
     bool negative = false;
     if (i < n && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
     std::size_t start = i;
@@ -102,17 +106,23 @@ double TextToNumber(std::string_view s, bool& error) {
         ++i;
         digits();
     }
+    bool negativeExponent = false;
     if (ok && i < n && (t[i] == 'e' || t[i] == 'E')) {
         ++i;
-        if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-')) negativeExponent = t[i++] == '-';
         ok = digits() > 0;
     }
     double value = 0;
     if (ok && i == n) {
-        std::string body = t.substr(start);
-        if (!body.empty() && body.back() == '.') body.pop_back();
-        auto r = std::from_chars(body.data(), body.data() + body.size(), value);
-        ok = r.ec == std::errc() && r.ptr == body.data() + body.size();
+        auto r = std::from_chars(t + start, t + n, value);
+        if (r.ec == std::errc::result_out_of_range && negativeExponent) {
+            // Underflow is silent: 32 characters with a negative exponent
+            // can only be too small, never too large.
+            value = 0;
+            r.ec = std::errc();
+        }
+        // Too large for a double counts as malformed.
+        ok = r.ec == std::errc() && r.ptr == t + n;
     } else {
         ok = false;
     }
