@@ -102,10 +102,25 @@ ExpressionText Squared(const ExpressionText& v) {
     return v + "^2";
 }
 
-ExpressionText Differentiate(const ExpressionText& text, bool nested);
+// How a text is read: as an expression (the whole text, a bracket, a function
+// argument), where a leading -x^ negates the whole term as in the evaluator, or
+// as a piece cut out of a term (an operand of a rule), where every leading
+// minus belongs to the first factor: 3*-x^2 has the operand -x^2 = (-x)^2.
+enum class Reading { Expression, Piece };
 
-// The derivative of a piece of the text in hand, by a call with its own reader.
-ExpressionText D(const ExpressionText& s) { return Differentiate(s, true); }
+ExpressionText Differentiate(const ExpressionText& text, bool nested, Reading reading);
+
+// The derivative of an operand of a rule, by a call with its own reader.
+ExpressionText D(const ExpressionText& s) { return Differentiate(s, true, Reading::Piece); }
+
+// An operand as a rule places it. A piece that begins with -x^ means (-x)^...,
+// but where an expression starts (the start of a result, after "(") the
+// evaluator reads -x^ as -(x^...): the factor is bracketed. A power base that
+// is -x alone is followed by "^" in the rule's text, so it is bracketed too.
+ExpressionText Placed(const ExpressionText& s, bool base = false) {
+    if (s.StartsWith("-x^") || (base && s == "-x")) return "(-x)" + s.Sub(2);
+    return s;
+}
 
 // The text of the pieces one after the other, cut at 255. Built in place, with
 // no temporaries: the rules run at every level of a deep recursion.
@@ -125,10 +140,11 @@ ExpressionText DerivativeIfFx(const ExpressionText& s) {
 }
 
 // u*v, u everything before the first "*", v the rest of the term.
-ExpressionText ProductRule(const ExpressionText& u, const ExpressionText& v) {
-    const Operand cu = ClassOf(u), cv = ClassOf(v);
-    const ExpressionText du = DerivativeIfFx(u);
-    const ExpressionText dv = DerivativeIfFx(v);
+ExpressionText ProductRule(const ExpressionText& pieceU, const ExpressionText& pieceV) {
+    const Operand cu = ClassOf(pieceU), cv = ClassOf(pieceV);
+    const ExpressionText du = DerivativeIfFx(pieceU);
+    const ExpressionText dv = DerivativeIfFx(pieceV);
+    const ExpressionText u = Placed(pieceU), v = Placed(pieceV);
     if (cu == Operand::Const) {
         if (cv == Operand::Const) return "0";
         if (cv == Operand::X) return u;
@@ -146,10 +162,11 @@ ExpressionText ProductRule(const ExpressionText& u, const ExpressionText& v) {
 
 // u/v, v the last divisor with its exponents, u everything before it.
 // A constant numerator is negated with Negated: -2^2/x^2 would square -2.
-ExpressionText QuotientRule(const ExpressionText& u, const ExpressionText& v) {
-    const Operand cu = ClassOf(u), cv = ClassOf(v);
-    const ExpressionText du = DerivativeIfFx(u);
-    const ExpressionText dv = DerivativeIfFx(v);
+ExpressionText QuotientRule(const ExpressionText& pieceU, const ExpressionText& pieceV) {
+    const Operand cu = ClassOf(pieceU), cv = ClassOf(pieceV);
+    const ExpressionText du = DerivativeIfFx(pieceU);
+    const ExpressionText dv = DerivativeIfFx(pieceV);
+    const ExpressionText u = Placed(pieceU), v = Placed(pieceV);
     if (cu == Operand::Const) {
         if (cv == Operand::Const) return "0";
         if (cv == Operand::X) return Cat("(", Negated(u), "/x^2)");
@@ -166,23 +183,25 @@ ExpressionText QuotientRule(const ExpressionText& u, const ExpressionText& v) {
 }
 
 // u^w, w the last exponent, u everything before it.
-ExpressionText PowerRule(const ExpressionText& u, const ExpressionText& w) {
-    const Operand cu = ClassOf(u), cw = ClassOf(w);
-    const ExpressionText du = DerivativeIfFx(u);
+// w is one signed factor, so it never begins with -x^; b is u where "^" follows.
+ExpressionText PowerRule(const ExpressionText& pieceU, const ExpressionText& w) {
+    const Operand cu = ClassOf(pieceU), cw = ClassOf(w);
+    const ExpressionText du = DerivativeIfFx(pieceU);
     const ExpressionText dw = DerivativeIfFx(w);
+    const ExpressionText u = Placed(pieceU), b = Placed(pieceU, true);
     if (cu == Operand::Const) {
         if (cw == Operand::Const) return "0";
-        if (cw == Operand::X) return Cat(u, "^x*ln(", u, ")");
-        return Cat(u, "^", w, "*ln(", u, ")*", dw);
+        if (cw == Operand::X) return Cat(b, "^x*ln(", u, ")");
+        return Cat(b, "^", w, "*ln(", u, ")*", dw);
     }
     if (cu == Operand::X) {
         if (cw == Operand::Const) return Cat(w, "*x^(", w, "-1)");
         if (cw == Operand::X) return "x^x*(1+ln(x))";
         return Cat("x^", w, "*(", w, "/x+ln(x)*", dw, ")");
     }
-    if (cw == Operand::Const) return Cat(w, "*", u, "^(", w, "-1)*", du);
-    if (cw == Operand::X) return Cat(u, "^x*(ln(", u, ")+x*1/", u, "*", du, ")");
-    return Cat(u, "^", w, "*(", dw, "*ln(", u, ")+", w, "*1/", u, "*", du, ")");
+    if (cw == Operand::Const) return Cat(w, "*", b, "^(", w, "-1)*", du);
+    if (cw == Operand::X) return Cat(b, "^x*(ln(", u, ")+x*1/", u, "*", du, ")");
+    return Cat(b, "^", w, "*(", dw, "*ln(", u, ")+", w, "*1/", u, "*", du, ")");
 }
 
 // One reading of a working text; positions are 1-based, 13 marks the end.
@@ -196,7 +215,8 @@ public:
     }
     bool AtEnd() const { return pos_ > text_.Length(); }
 
-    ExpressionText DiffExpression();
+    // atStart: the text in hand begins an expression (the -x^ rule applies).
+    ExpressionText DiffExpression(bool atStart);
 
 private:
     void NextChar();
@@ -209,8 +229,8 @@ private:
     ExpressionText ReadGroup();
     ExpressionText FactorText();
     ExpressionText SignedFactorText();
-    ExpressionText DiffSignedTerm();
-    ExpressionText DiffTerm();
+    ExpressionText DiffSignedTerm(bool atStart);
+    ExpressionText DiffTerm(bool minus, bool wholeTerm);
     ExpressionText DiffSignedFactor();
     ExpressionText DiffFactor();
     ExpressionText DiffFunction(int function, const ExpressionText& g);
@@ -309,6 +329,10 @@ ExpressionText Reader::FactorText() {
             factor += "(";
             return factor + ReadGroup() + ")";
         }
+    } else if (ch_ == 'e') {
+        // Euler's number, where no function name (exp, erf) begins.
+        NextChar();
+        return "e";
     }
     FactorError();
     return {};
@@ -323,12 +347,12 @@ ExpressionText Reader::SignedFactorText() {
     return FactorText();
 }
 
-ExpressionText Reader::DiffExpression() {
-    ExpressionText result = DiffSignedTerm();
+ExpressionText Reader::DiffExpression(bool atStart) {
+    ExpressionText result = DiffSignedTerm(atStart);
     while (ch_ == '+' || ch_ == '-') {
         char op = ch_;
         NextChar();
-        ExpressionText term = DiffSignedTerm();
+        ExpressionText term = DiffSignedTerm(false);
         // The derivative of a product is a sum: after a minus it needs brackets.
         if (op == '-' && ScanTopLevel(term).sum) term = "(" + term + ")";
         result += op;
@@ -337,21 +361,35 @@ ExpressionText Reader::DiffExpression() {
     return result;
 }
 
-ExpressionText Reader::DiffSignedTerm() {
+// A unary minus as the evaluator reads it: it negates the first factor, before
+// any "^" (-2^2 is 4); only -x^ at the start of an expression negates the whole
+// term (-x^2 is -(x^2)).
+ExpressionText Reader::DiffSignedTerm(bool atStart) {
     if (ch_ == '-') {
+        const bool wholeTerm = atStart && text_.At(pos_ + 1) == 'x' && text_.At(pos_ + 2) == '^';
         NextChar();
-        return Negated(DiffTerm());
+        return DiffTerm(true, wholeTerm);
     }
     if (ch_ == '+') NextChar();
-    return DiffTerm();
+    return DiffTerm(false, false);
 }
 
 // Reads the whole term as text, then applies one rule by the last operator:
 // u*v splits at the first "*", u/v at the last "/", u^w at the last "^".
-ExpressionText Reader::DiffTerm() {
+// minus: a "-" stood before the term; wholeTerm: it negates the whole term.
+ExpressionText Reader::DiffTerm(bool minus, bool wholeTerm) {
     const int start = pos_;
     char lastOp = 0;
     ExpressionText t = SignedFactorText();
+    // A minus before a powered factor is part of the base: -sin(x)^2 is
+    // (-sin(x))^2. Before "*", "/" or the end of the term, (-F)*rest and
+    // -(F*rest) are the same value, and the derivative is negated as a whole
+    // (-x gives -1). A second sign (--x^2) is no text the evaluator reads.
+    bool negate = minus;
+    if (minus && !wholeTerm && ch_ == '^' && t[0] != '-') {
+        t = "-" + t;
+        negate = false;
+    }
     ExpressionText p, r, e;
     while (ch_ == '*' || ch_ == '/' || ch_ == '^') {
         lastOp = ch_;
@@ -386,16 +424,19 @@ ExpressionText Reader::DiffTerm() {
             break;
         }
     }
+    ExpressionText result;
     switch (lastOp) {
-    case '*': return ProductRule(p, r);
-    case '/': return QuotientRule(p, r);
-    case '^': return PowerRule(p, e);
-    default: break;
+    case '*': result = ProductRule(p, r); break;
+    case '/': result = QuotientRule(p, r); break;
+    case '^': result = PowerRule(p, e); break;
+    default:
+        // A single factor: read it again, this time differentiating.
+        pos_ = start - 1;
+        NextChar();
+        result = DiffSignedFactor();
+        break;
     }
-    // A single factor: read it again, this time differentiating.
-    pos_ = start - 1;
-    NextChar();
-    return DiffSignedFactor();
+    return negate ? Negated(result) : result;
 }
 
 ExpressionText Reader::DiffSignedFactor() {
@@ -419,7 +460,7 @@ ExpressionText Reader::DiffFactor() {
     }
     if (ch_ == '(') {
         NextChar();
-        ExpressionText inner = DiffExpression();
+        ExpressionText inner = DiffExpression(true);
         if (ch_ == ')') {
             NextChar();
             return "(" + inner + ")";
@@ -439,6 +480,9 @@ ExpressionText Reader::DiffFactor() {
             ExpressionText g = ReadGroup();
             return DiffFunction(function, g);
         }
+    } else if (ch_ == 'e') {
+        NextChar();
+        return "0";
     }
     DiffError();
     return {};
@@ -468,7 +512,8 @@ ExpressionText Reader::DiffFunction(int function, const ExpressionText& g) {
         default: return {};
         }
     }
-    const ExpressionText dg = D(g);
+    // The argument is an expression of its own: -x^2 in sin(-x^2) is -(x^2).
+    const ExpressionText dg = Differentiate(g, true, Reading::Expression);
     switch (function) {
     case sfAbs: return Cat("abs(", g, ")/(", g, ")*(", dg, ")");
     case sfSqrt: return Cat("1/(2*sqrt(", g, "))*(", dg, ")");
@@ -493,7 +538,7 @@ ExpressionText Reader::DiffFunction(int function, const ExpressionText& g) {
 
 // A nested call (the derivative of a piece) returns at once while an error
 // of the computation in hand is set; the outermost call always runs.
-ExpressionText Differentiate(const ExpressionText& text, bool nested) {
+ExpressionText Differentiate(const ExpressionText& text, bool nested, Reading reading) {
     if (nested && ErrorFlag) return {};
     ExpressionText working = RemoveBlanks(LowerCaseText(text));
     for (const auto& [user, internal] : InternalNames)
@@ -501,7 +546,7 @@ ExpressionText Differentiate(const ExpressionText& text, bool nested) {
 
     Reader reader(working);
     reader.Start();
-    ExpressionText result = reader.DiffExpression();
+    ExpressionText result = reader.DiffExpression(reading == Reading::Expression);
     for (const auto& [user, internal] : InternalNames)
         result = ReplaceAll(result, ExpressionText(internal), ExpressionText(user));
 
@@ -512,7 +557,9 @@ ExpressionText Differentiate(const ExpressionText& text, bool nested) {
 
 }  // namespace
 
-ExpressionText DifferentiateExpression(const ExpressionText& text) { return Differentiate(text, false); }
+ExpressionText DifferentiateExpression(const ExpressionText& text) {
+    return Differentiate(text, false, Reading::Expression);
+}
 
 ExpressionText ReplaceAll(const ExpressionText& text, const ExpressionText& pattern,
                           const ExpressionText& replacement) {

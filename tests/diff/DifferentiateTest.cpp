@@ -90,7 +90,21 @@ TEST_F(DifferentiateExpressionTest, BuildsTheRawDerivativeByTheRules) {
         // Regressions: texts that evaluated to a wrong derivative.
         {"-x*sin(x)", "-(sin(x)+x*(cos(x)))"},
         {"1-x*sin(x)", "0-(sin(x)+x*(cos(x)))"},
-        {"-2^x", "-(2^x*ln(2))"},
+        // A unary minus belongs to its factor before "^" ((-2)^x); only -x^
+        // at the start of an expression negates the term.
+        {"-2^x", "-2^x*ln(-2)"},
+        {"-2^2*x", "-2^2"},
+        {"-x^2", "-2*x^(2-1)"},
+        {"1+-x^2", "0+2*(-x)^(2-1)*-1"},
+        {"3*-x^2", "3*(2*(-x)^(2-1)*-1)"},
+        {"x*-x^3", "(-x)^3+x*(3*(-x)^(3-1)*-1)"},
+        {"1+-x^x", "0+(-x)^x*(ln(-x)+x*1/-x*-1)"},
+        {"sin(-x^2)", "cos(-x^2)*(-2*x^(2-1))"},
+        // Euler's number is a constant factor; exp and erf stay functions.
+        {"e", "0"},
+        {"e^x", "e^x*ln(e)"},
+        {"2*e*x", "2*(e)"},
+        {"exp(e*x)", "exp(e*x)*(e)"},
         {"--x", "-(-1)"},
         {"2^2/x", "(-(2^2)/x^2)"},
         {"x/2^2^2", "1/2^2^2"},
@@ -135,6 +149,12 @@ TEST_F(DifferentiateExpressionTest, LeftOverTextIsReportedWithoutTheFlag) {
     EXPECT_EQ(DifferentiateExpression("2x"), "0");
     EXPECT_FALSE(ErrorFlag);
     EXPECT_EQ(host.boxes, Lines{"Fejl i Diff 2x"});
+}
+
+TEST_F(DifferentiateExpressionTest, FunctionNameWithoutBracketIsNoConstantE) {
+    EXPECT_EQ(DifferentiateExpression("exp"), "");
+    EXPECT_TRUE(ErrorFlag);
+    EXPECT_EQ(host.boxes, (Lines{"Fejl i funktionsudtryk: exp", "Fejl i udtryk: exp", "Fejl i Diff exp"}));
 }
 
 TEST_F(DifferentiateExpressionTest, WorkingTextOfTheMessageHasInternalNames) {
