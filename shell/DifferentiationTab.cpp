@@ -29,11 +29,14 @@ void fx_EditExit(Form& form) {
         ReportUnreadable(state.FunctionText);
         return;
     }
+    // A text cut at 255 characters is not the derivative: stop at the first cut.
     long cuts = TextCutCount;
     state.FunctionText = ReduceExpression(ToFractions(state.FunctionText));
     AddLogLine("Reduceret f(x) = " + state.FunctionText.Str());
     AddLogLine("f(x) = " + state.FunctionText.Str());
-    ExpressionText derivative = ToFractions(DifferentiateExpression(state.FunctionText));
+    ExpressionText derivative = DifferentiateExpression(state.FunctionText);
+    if (ResultWasCut(cuts)) return;
+    derivative = ToFractions(derivative);
     AddLogLine("Reduceret f'(x) = " + derivative.Str());
     if (ErrorFlag) return;
     derivative = ToFractions(ReduceExpression(derivative));

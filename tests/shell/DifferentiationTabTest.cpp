@@ -80,9 +80,9 @@ struct ReduceCase {
 TEST_F(FaktorReduktionTabTest, ShowsTheReducedFormWithItsLogLines) {
     const std::vector<ReduceCase> cases = {
         {"x^3/x", "x^2", {"", "f(x) = x^3/x", "Reduktion: x^3/x -> x^2", "Reduceret br\xF8k f(x)=  x^2"}},
-        {"0.25*x", "1/4*x",
+        {"0.25*x", "x/4",
          {"", "f(x) = 0.25*x", "Kovertering af decimalkommatal til br\xF8ker: fx = 1/4*x",
-          "ReduceExpression f(x)= 1/4*x"}},
+          "ReduceExpression f(x)= 1/4*x", "Reduktion: 1/4*x -> x/4", "Reduceret br\xF8k f(x)=  x/4"}},
         {"x+1", "x+1", {"", "f(x) = x+1"}},
     };
     for (const auto& c : cases) {
