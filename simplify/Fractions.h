@@ -9,7 +9,8 @@ void DecimalsToFractions(const ExpressionText& expr, ExpressionText& result);
 ExpressionText TidyExpression(const ExpressionText& s);
 bool IsFractionText(const ExpressionText& text);
 
-// True when the DecimalsToFractions reader takes in all of expr (after the
-// same preparation) without an error: expr is one complete expression of the
-// notation. No messages, no log lines, ErrorFlag unchanged.
+// True when DecimalsToFractions reads expr (commas as points, tidied) to its
+// very end without an error: the text is one complete expression of the
+// notation, so nothing of it would be dropped ("2x", "x)+1", "sin x" give
+// false). Shows nothing, logs nothing, leaves ErrorFlag alone.
 bool ReadsAsExpression(const ExpressionText& expr);

@@ -1,0 +1,3 @@
+# Fuzz targets of the simplification engine.
+kvadrix_fuzz_target(fuzz_decimals_to_fractions fuzz_decimals_to_fractions.cpp kvadrix_simplify)
+kvadrix_fuzz_target(fuzz_gather_coefficient fuzz_gather_coefficient.cpp kvadrix_simplify)
