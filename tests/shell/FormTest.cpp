@@ -10,18 +10,6 @@ TEST(ControlTableTest, EveryControlIsNamedOnceAndLabelsExist) {
     for (const auto& e : EventTable) EXPECT_NE(FindControl(e.control), nullptr) << e.control;
 }
 
-TEST(ControlTableTest, InitialStates) {
-    Form form;
-    EXPECT_EQ(form.LogMemo, Lines{"Log over mellemregninger"});
-    EXPECT_EQ(form.Extremum.xyz0Edit.text, "(0,0)");
-    EXPECT_FALSE(form.Extremum.fxyzEdit.enabled);
-    EXPECT_EQ(form.Extremum.AntalVariableSpinEdit.value, 2);
-    EXPECT_EQ(form.Regression.AntalRegressionsPunkterSpinEdit.maximum, 21);
-    EXPECT_FALSE(form.Regression.PolGradSpinEdit.enabled);
-    EXPECT_TRUE(form.TrancendenteLigninger.NewtonRapsonRadioButton.checked);
-    EXPECT_EQ(form.Integration.NedreGraenseLabel.text, "Nedre Gr\xE6nse");
-}
-
 using ActivationTest = FormTest;
 
 TEST_F(ActivationTest, EmptiesLogClearsFlagAndShowsIntegration) {
@@ -61,15 +49,6 @@ TEST_F(MenuTest, FunctionItemKeepsTheSharedFunction) {
     EXPECT_EQ(form.FocusRequest, "f_x_Edit");
     Leave("x0Edit", "3");
     EXPECT_EQ(form.Funktion.f_x0_Edit.text, "9.0000");
-}
-
-TEST_F(MenuTest, EveryItemWithAnActionShowsAPage) {
-    for (const auto& item : MenuTable) {
-        if (!item.click) continue;
-        form.ActivePage = LogTabSheet;
-        item.click(form);
-        EXPECT_NE(form.ActivePage, LogTabSheet) << item.name;
-    }
 }
 
 using RunHandlerTest = FormTest;
