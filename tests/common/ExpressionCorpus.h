@@ -1,51 +1,87 @@
 #pragma once
-// Expressions in the notation for value checks of the simplifiers: a fixed
-// list of school expressions, a seeded random generator over the notation,
-// and a comparison of two texts by their values at sample points.
-#include <gtest/gtest.h>
-
-#include <array>
+// Expressions in the notation for value checks of the engines: the school
+// expressions of school-expressions.txt, seeded random texts, and the
+// comparison of two texts by their values at sample points. The evaluation
+// part needs no test framework, so the fuzz drivers share it.
+#include <algorithm>
+#include <cmath>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "ExpressionText.h"
+#include "Evaluate.h"
+#include "Host.h"
+
+namespace testing { class AssertionResult; }
 
 namespace corpus {
 
-// Hand-written expressions (more than 200): polynomials, products and
-// quotients, powers, brackets, all 15 functions, signs, decimals with point
-// and comma, pi and e, and raw texts as the derivative engine writes them.
-// Every entry has a value at one sample point at least.
+// The school expressions, read once: polynomials, products and quotients,
+// powers, brackets, all 15 functions, signs, decimals, pi and e, and raw
+// derivative texts. Each has a value at one sample point at least.
 const std::vector<std::string>& SchoolExpressions();
 
-// count random texts of at most maxLength characters from std::mt19937(seed):
-// the same seed gives the same texts. Factors repeat and whole numbers share
-// divisors so that reduction has something to do.
+// count random texts of at most maxLength characters from std::mt19937(seed);
+// factors repeat and whole numbers share divisors, so reduction has work.
 std::vector<std::string> RandomExpressions(unsigned seed, int count, int maxLength = 120);
 
-inline constexpr std::array<double, 5> SamplePoints = {-2.3, -0.7, 0.4, 1.3, 2.9};
+inline constexpr double SamplePoints[] = {-2.3, -0.7, 0.4, 1.3, 2.9};
 
-// Value of text at x by EvaluateFunction, or nothing where it raises
-// ErrorFlag or ArithmeticFault, gives no finite value, shows a message about
-// the text's form, or does not read the text to its end. Error boxes go to a silent host; ErrorFlag and the
-// installed host are as before afterwards.
-std::optional<double> ValueAt(const ExpressionText& text, double x);
+// Value of text at x by EvaluateFunction; none after an error, an
+// ArithmeticFault or an infinite value. unreadable: the text showed a message
+// about its form or was not read to its end. ErrorFlag and the installed host
+// are as before afterwards.
+inline std::optional<double> ValueAt(const ExpressionText& text, double x, bool* unreadable = nullptr) {
+    struct SilentHost : Host {
+        void AddLogLine(std::string_view) override {}
+        bool ErrorBox(std::string_view m, bool) override {
+            for (std::string_view form : {"Fejl i funktionsudtryk", "Mangler ", "Fejl i tal "})
+                formError = formError || m.substr(0, form.size()) == form;
+            return false;
+        }
+        bool formError = false;
+    } silent;
+    Host* previous = SetHost(&silent);
+    bool savedFlag = ErrorFlag;
+    ErrorFlag = false;
+    std::optional<double> value;
+    int stop = 0;
+    try {
+        double v = EvaluateFunction(text, x, stop);
+        if (!ErrorFlag && std::isfinite(v)) value = v;
+    } catch (const ArithmeticFault&) {
+    }
+    bool broken = silent.formError || (value && stop < text.Length());
+    if (unreadable) *unreadable = broken;
+    ErrorFlag = savedFlag;
+    SetHost(previous);
+    return broken ? std::nullopt : value;
+}
 
-// Number of sample points at which text has a value.
-int DefinedPoints(const ExpressionText& text);
+// Empty when after agrees with before (1e-9, relative above 1) at every sample
+// point where before has a value, otherwise the first difference. A broken
+// after (unreadable there) never agrees; with domain, after must have a value
+// there too (too strict where a base is exactly 0: the evaluator's 0^-1 is 0).
+inline std::string Disagreement(const ExpressionText& before, const ExpressionText& after, bool domain = false) {
+    for (double x : SamplePoints) {
+        bool broken = false;
+        auto a = ValueAt(before, x), b = ValueAt(after, x, &broken);
+        if (!a || (!b && !broken && !domain)) continue;
+        std::ostringstream out;
+        out.precision(17);
+        out << "at x = " << x << ": \"" << before.Str() << "\" = " << *a << ", \"" << after.Str() << "\" ";
+        if (broken) return out.str() + "cannot be read";
+        if (!b) return out.str() + "has no value";
+        if (std::fabs(*a - *b) > 1e-9 * std::max({1.0, std::fabs(*a), std::fabs(*b)})) {
+            out << "= " << *b;
+            return out.str();
+        }
+    }
+    return {};
+}
 
-// before and after agree to `tolerance` (relative, absolute below 1) at every
-// sample point where both have a value. Fails also when after cannot be read
-// (a message about its form, or characters left over) at a point where before
-// has a value: a broken text is no result.
-::testing::AssertionResult SameValue(const ExpressionText& before, const ExpressionText& after,
-                                     double tolerance = 1e-9);
-
-// SameValue, and after must have a value wherever before has one. Too strict
-// for texts with a base that is exactly 0: the evaluator gives 0^-1 = 0,
-// which 1/0 does not.
-::testing::AssertionResult SameValueAndDomain(const ExpressionText& before, const ExpressionText& after,
-                                              double tolerance = 1e-9);
+// Disagreement as a test assertion.
+::testing::AssertionResult SameValue(const ExpressionText& before, const ExpressionText& after, bool domain = false);
 
 }  // namespace corpus
