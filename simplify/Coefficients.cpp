@@ -22,19 +22,6 @@ int SkipDigits(const ExpressionText& t, int p) {
     return p;
 }
 
-// Characters from..to (1-based, inclusive).
-ExpressionText Mid(const ExpressionText& t, int from, int to) {
-    if (to < from) return {};
-    return t.Sub(from - 1, to - from + 1);
-}
-
-// Text from position from to the end.
-ExpressionText From(const ExpressionText& t, int from) { return t.Sub(from - 1); }
-
-bool IsFullBracket(const ExpressionText& t) {
-    return t.At(1) == '(' && MatchingBracket(t, 1) == t.Length();
-}
-
 // Reads the number that starts with the digit at p: digits, then "." and
 // digits, or "/" and digits, or "^", an optional "-" and digits. Returns the
 // position after it, or 0 when the digits are no complete numeric factor: a
@@ -131,6 +118,19 @@ ExpressionText Negated(const ExpressionText& number) {
 }
 
 }  // namespace
+
+// Characters from..to (1-based, inclusive).
+ExpressionText Mid(const ExpressionText& t, int from, int to) {
+    if (to < from) return {};
+    return t.Sub(from - 1, to - from + 1);
+}
+
+// Text from position from to the end.
+ExpressionText From(const ExpressionText& t, int from) { return t.Sub(from - 1); }
+
+bool IsFullBracket(const ExpressionText& t) {
+    return t.At(1) == '(' && MatchingBracket(t, 1) == t.Length();
+}
 
 int OperandEnd(const ExpressionText& text, int pos) {
     char c = text.At(pos);

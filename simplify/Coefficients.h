@@ -26,3 +26,10 @@ bool MinusNegatesTerm(const ExpressionText& text, int pos, bool expressionStart)
 // The negation of a single term, read as a whole expression ("x^2" gives
 // "-x^2", "-3*x" gives "3*x", "2^x" gives "-(2^x)").
 ExpressionText MinusTerm(const ExpressionText& term);
+
+// 1-based text pieces shared with the fractions pass: characters from..to
+// (inclusive), the text from a position to the end, and whether the whole
+// text is one bracket pair.
+ExpressionText Mid(const ExpressionText& t, int from, int to);
+ExpressionText From(const ExpressionText& t, int from);
+bool IsFullBracket(const ExpressionText& t);

@@ -39,17 +39,6 @@ bool EndsSumTerm(char c) { return c == '\0' || c == '+' || c == '-' || c == ')';
 bool EndsFactor(char c) { return EndsSumTerm(c) || c == '*' || c == '/'; }
 bool EndsPowerBase(char c) { return EndsFactor(c) || c == '^'; }
 
-ExpressionText Mid(const ExpressionText& t, int from, int to) {
-    if (to < from) return {};
-    return t.Sub(from - 1, to - from + 1);
-}
-
-ExpressionText From(const ExpressionText& t, int from) { return t.Sub(from - 1); }
-
-bool IsFullBracket(const ExpressionText& t) {
-    return t.At(1) == '(' && MatchingBracket(t, 1) == t.Length();
-}
-
 // The 1-based position of the first occurrence of pattern at or after from
 // for which accept(position) holds, or 0.
 template <class Accept>
