@@ -47,8 +47,6 @@ Operand ClassOf(const ExpressionText& s) {
     return s.Contains('x') ? Operand::Fx : Operand::Const;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Operators outside brackets in a derivative text: a binary + or - (a sum), a
 // leading sign, or a "^" on the first factor before any "*" or "/".
 struct TopLevel {

@@ -21,8 +21,6 @@ constexpr int MaxErfPoints = 1024;
 // Above this exponent IntPower squares instead of multiplying one factor at a time.
 constexpr unsigned MaxPlainPower = 64;
 
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Inline fast path of CheckedReal for the hot operations.
 inline double Checked(double v) { return std::isfinite(v) ? v : CheckedReal(v); }
 

@@ -1,4 +1,5 @@
 #include "Rational.h"
+#include "TextUtils.h"
 
 #include <charconv>
 #include <cstdint>
@@ -30,8 +31,6 @@ std::int32_t Narrow(std::int64_t v) {
 std::int32_t Mul(std::int32_t a, std::int32_t b) { return Narrow(std::int64_t{a} * b); }
 std::int32_t Add(std::int32_t a, std::int32_t b) { return Narrow(std::int64_t{a} + b); }
 std::int32_t Sub(std::int32_t a, std::int32_t b) { return Narrow(std::int64_t{a} - b); }
-
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 inline bool IsAllowed(char c) {
     return IsDigit(c) || c == '*' || c == '+' || c == '-' || c == '/' || c == '(' || c == ')';

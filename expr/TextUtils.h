@@ -29,6 +29,7 @@ ExpressionText RemoveBlanks(const ExpressionText& s);
 ExpressionText LowerCaseText(const ExpressionText& s);
 // Not empty, digits after an optional leading "-" ("-" alone counts).
 bool IsIntegerText(std::string_view s);
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // Not empty, digits only.
 bool IsDigitText(std::string_view s);
 void SwapReals(double& a, double& b);

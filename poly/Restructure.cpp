@@ -74,8 +74,6 @@ private:
         return '-' + operand;
     }
 
-    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
     void Fail(const ExpressionText& message) {
         ErrorFlag = true;
         ShowError(message);

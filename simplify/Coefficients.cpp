@@ -11,8 +11,6 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool IsFunctionInitial(char c) {
     return c == 'a' || c == 'c' || c == 'e' || c == 'l' || c == 'p' || c == 's' || c == 't';
 }

@@ -22,7 +22,6 @@ constexpr int MaxRounds = 4 * ExpressionText::MaxLength;
 const char* const MissingBracketMessage = "Mangler \")\" i funktionsudtryk: ";
 const char* const ExpressionErrorMessage = "Fejl i funktionsudtryk: \n\r";
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // A comma counts as well: the evaluator reads 1,5 as a number.
 bool IsDigitClass(char c) { return IsDigit(c) || c == '.' || c == ','; }
 bool IsLetter(char c) { return c >= 'a' && c <= 'z'; }

@@ -13,14 +13,12 @@ namespace {
 
 constexpr int MaxFactors = 20;
 
-bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
-
 bool IsOneOf(char c, std::string_view set) { return c != '\0' && set.find(c) != std::string_view::npos; }
 
 // The sign at p belongs to the exponent of a number (2e-3): it neither
 // separates terms nor makes a factor unreadable.
 bool IsNumberExponentSign(const ExpressionText& s, int p) {
-    return p > 2 && s.At(p - 1) == 'e' && (IsDigitChar(s.At(p - 2)) || IsOneOf(s.At(p - 2), ".,"));
+    return p > 2 && s.At(p - 1) == 'e' && (IsDigit(s.At(p - 2)) || IsOneOf(s.At(p - 2), ".,"));
 }
 
 // A "+" or "-" at p that separates two terms. A sign right after "(" or "^"
@@ -220,7 +218,7 @@ void FactorCollector::Collect(const ExpressionText& s, Sides sides) {
             bool negative = s.At(p) == '-';
             if (negative) ++p;
             int q = p;
-            while (IsDigitChar(s.At(q))) ++q;
+            while (IsDigit(s.At(q))) ++q;
             // Only a whole-number exponent that ends the factor is expanded;
             // x^2.5, x^2^3 and x^2e1 keep their exponent as part of the factor.
             // So does x^0: the evaluator gives 0^0 = 0, so it is not 1.

@@ -5,7 +5,9 @@ TEST(ControlTableTest, EveryControlIsNamedOnceAndLabelsExist) {
     std::set<std::string> names;
     for (const auto& c : ControlTable) {
         EXPECT_TRUE(names.insert(c.name).second) << c.name;
-        if (c.label) EXPECT_NE(FindControl(c.label), nullptr) << c.name;
+        if (c.label) {
+            EXPECT_NE(FindControl(c.label), nullptr) << c.name;
+        }
     }
     for (const auto& e : EventTable) EXPECT_NE(FindControl(e.control), nullptr) << e.control;
 }
