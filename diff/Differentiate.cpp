@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "Host.h"
+#include "Scanner.h"
 #include "TextUtils.h"
 
 // Bounds: a call reads its text once, left to right (every loop consumes a
@@ -18,8 +19,6 @@
 
 namespace {
 
-constexpr char EndMarker = '\r';
-
 // User names and the internal spellings the reader works with; applied in this
 // order on the way in, and in the same order with the columns swapped on the way out.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 6> InternalNames{{
@@ -31,12 +30,13 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 6> InternalN
     {"cosh", "hcos"},
 }};
 
-// Internal names of the standard functions, searched in this order.
-enum StandardFunction { sfAbs, sfSqrt, sfSin, sfHsin, sfHasn, sfAsin, sfCos, sfHcos,
-                        sfHacos, sfFtg, sfAtg, sfLn, sfExp, sfErf, sfPhi };
-constexpr std::array<std::string_view, 15> StandardFunctions{
-    "abs", "sqrt", "sin", "hsin", "hasn", "asin", "cos", "hcos",
-    "hacos", "ftg", "atg", "ln", "exp", "erf", "phi"};
+// The spelling of function f in a working text: its internal name where it
+// has one, else its own.
+std::string_view WorkingName(int f) {
+    for (const auto& [user, internal] : InternalNames)
+        if (user == FunctionNames[f]) return internal;
+    return FunctionNames[f];
+}
 
 enum class Operand { Const, X, Fx };
 
@@ -59,20 +59,17 @@ TopLevel ScanTopLevel(const ExpressionText& s) {
     TopLevel r;
     int depth = 0;
     bool productSeen = false;
-    for (int i = 0; i < s.Length(); ++i) {
-        char c = s[i];
+    for (int i = 1; i <= s.Length(); ++i) {
+        char c = s.At(i);
         if (c == '(') {
             ++depth;
         } else if (c == ')') {
             if (depth > 0) --depth;
         } else if (depth == 0) {
             if (c == '+' || c == '-') {
-                char prev = s[i - 1];
-                bool numberExponent = (prev == 'e' || prev == 'E') && (IsDigit(s[i - 2]) || s[i - 2] == '.');
-                if (i == 0)
+                if (i == 1)
                     r.leadingSign = true;
-                else if (prev != '*' && prev != '/' && prev != '^' && prev != '+' && prev != '-' &&
-                         !numberExponent)
+                else if (!IsOneOf(s.At(i - 1), "*/^+-") && !IsExponentSign(s, i))
                     r.sum = true;
             } else if (c == '*' || c == '/') {
                 productSeen = true;
@@ -116,7 +113,7 @@ ExpressionText D(const ExpressionText& s) { return Differentiate(s, true, Readin
 // evaluator reads -x^ as -(x^...): the factor is bracketed. A power base that
 // is -x alone is followed by "^" in the rule's text, so it is bracketed too.
 ExpressionText Placed(const ExpressionText& s, bool base = false) {
-    if (s.StartsWith("-x^") || (base && s == "-x")) return "(-x)" + s.Sub(2);
+    if (s.StartsWith("-x^") || (base && s == "-x")) return "(-x)" + From(s, 3);
     return s;
 }
 
@@ -235,7 +232,7 @@ private:
 
     ExpressionText text_;
     int pos_ = 0;
-    char ch_ = EndMarker;
+    char ch_ = EndOfText;
 };
 
 // Past the end the position stays one beyond the text. The end is the position,
@@ -243,7 +240,7 @@ private:
 void Reader::NextChar() {
     do {
         if (pos_ <= text_.Length()) ++pos_;
-        ch_ = AtEnd() ? EndMarker : text_.At(pos_);
+        ch_ = AtEnd() ? EndOfText : text_.At(pos_);
     } while (ch_ == ' ' && !AtEnd());
 }
 
@@ -251,53 +248,48 @@ void Reader::Skip(int count) {
     for (int i = 0; i < count; ++i) NextChar();
 }
 
-// Index of the standard function whose name starts at the position, or -1.
+// The function (an index of FunctionNames) whose working name starts at the
+// position, or -1. No working name begins another, so the order is free.
 int Reader::MatchFunction() const {
     if (AtEnd()) return -1;
-    std::string_view rest = text_.View().substr(static_cast<std::size_t>(pos_ - 1));
-    for (int i = 0; i < static_cast<int>(StandardFunctions.size()); ++i)
-        if (rest.starts_with(StandardFunctions[i])) return i;
+    std::string_view rest = From(text_, pos_).View();
+    for (int i = 0; i < static_cast<int>(FunctionNames.size()); ++i)
+        if (rest.starts_with(WorkingName(i))) return i;
     return -1;
 }
 
+// After the first error the reading only unwinds: one message per text.
 void Reader::FactorError() {
-    ShowError("Fejl i funktionsudtryk: " + text_);
-    ErrorFlag = true;
+    if (!ErrorFlag) ReportLastingError("Fejl i funktionsudtryk: " + text_);
 }
 
 void Reader::DiffError() {
-    ShowError("Fejl i udtryk: " + text_);
-    ErrorFlag = true;
+    if (!ErrorFlag) ReportLastingError("Fejl i udtryk: " + text_);
 }
 
-// Digits and points, then an optional exponent (e, optional sign, digits).
 ExpressionText Reader::ReadNumber() {
     const int start = pos_;
-    while (IsDigit(ch_) || ch_ == '.') NextChar();
-    if (ch_ == 'e' || ch_ == 'E') {
-        NextChar();
-        if (ch_ == '+' || ch_ == '-') NextChar();
-        while (IsDigit(ch_)) NextChar();
-    }
-    return text_.Sub(start - 1, pos_ - start);
+    const int end = ScanNumber(text_, start).end;
+    while (pos_ < end && !AtEnd()) NextChar();
+    return Mid(text_, start, end - 1);
 }
 
 // The text after an opening "(" up to its matching ")", which is stepped over.
 // Without a matching ")" the group runs to the end and ErrorFlag is set.
 ExpressionText Reader::ReadGroup() {
-    int count = ch_ == '(' ? 2 : 1;
+    int depth = 1;
     ExpressionText group;
-    while (count != 0 && !AtEnd()) {
+    while (!AtEnd()) {
+        if (ch_ == '(')
+            ++depth;
+        else if (ch_ == ')' && --depth == 0)
+            break;
         group += ch_;
         NextChar();
-        if (ch_ == '(')
-            ++count;
-        else if (ch_ == ')')
-            --count;
     }
-    if (AtEnd())
-        ErrorFlag = true;
-    else
+    if (AtEnd() && !ErrorFlag)
+        ReportLastingError("Mangler \")\" i funktionsudtryk: " + text_);
+    else if (!AtEnd())
         NextChar();
     return group;
 }
@@ -305,7 +297,7 @@ ExpressionText Reader::ReadGroup() {
 // One factor, as written. An unknown factor is reported and gives "".
 ExpressionText Reader::FactorText() {
     if (IsDigit(ch_)) return ReadNumber();
-    if (ch_ == 'p' && text_.At(pos_ + 1) == 'i') {
+    if (ch_ == 'p' && CharAt(text_, pos_ + 1) == 'i') {
         Skip(2);
         return "pi";
     }
@@ -319,7 +311,7 @@ ExpressionText Reader::FactorText() {
     }
     int function = MatchFunction();
     if (function >= 0) {
-        std::string_view name = StandardFunctions[function];
+        std::string_view name = WorkingName(function);
         Skip(static_cast<int>(name.size()));
         if (ch_ == '(') {
             NextChar();
@@ -452,7 +444,7 @@ ExpressionText Reader::DiffFactor() {
         ReadNumber();
         return "0";
     }
-    if (ch_ == 'p' && text_.At(pos_ + 1) == 'i') {
+    if (ch_ == 'p' && CharAt(text_, pos_ + 1) == 'i') {
         Skip(2);
         return "0";
     }
@@ -472,8 +464,8 @@ ExpressionText Reader::DiffFactor() {
     }
     int function = MatchFunction();
     if (function >= 0) {
-        int length = static_cast<int>(StandardFunctions[function].size());
-        if (text_.At(pos_ + length) == '(') {
+        int length = static_cast<int>(WorkingName(function).size());
+        if (CharAt(text_, pos_ + length) == '(') {
             Skip(length + 1);
             ExpressionText g = ReadGroup();
             return DiffFunction(function, g);
@@ -492,44 +484,44 @@ ExpressionText Reader::DiffFunction(int function, const ExpressionText& g) {
     if (cls == Operand::Const) return "0";
     if (cls == Operand::X) {
         switch (function) {
-        case sfAbs: return "abs(x)/x";
-        case sfSqrt: return "1/(2*sqrt(x))";
-        case sfSin: return "cos(x)";
-        case sfHsin: return "cosh(x)";
-        case sfHasn: return "1/sqrt(1+x^2)";
-        case sfAsin: return "1/sqrt(1-x^2)";
-        case sfCos: return "(-sin(x))";
-        case sfHcos: return "sinh(x)";
-        case sfHacos: return "1/sqrt(x^2-1)";
-        case sfFtg: return "(1+tan(x)^2)";
-        case sfAtg: return "1/(1+x^2)";
-        case sfLn: return "1/x";
-        case sfExp: return "exp(x)";
-        case sfErf: return "2/sqrt(pi)*exp(-x^2)";
-        case sfPhi: return "1/sqrt(2*pi)*exp(-0.5*x^2)";
+        case fnAbs: return "abs(x)/x";
+        case fnSqrt: return "1/(2*sqrt(x))";
+        case fnSin: return "cos(x)";
+        case fnSinh: return "cosh(x)";
+        case fnAsinh: return "1/sqrt(1+x^2)";
+        case fnAsin: return "1/sqrt(1-x^2)";
+        case fnCos: return "(-sin(x))";
+        case fnCosh: return "sinh(x)";
+        case fnAcosh: return "1/sqrt(x^2-1)";
+        case fnTan: return "(1+tan(x)^2)";
+        case fnAtan: return "1/(1+x^2)";
+        case fnLn: return "1/x";
+        case fnExp: return "exp(x)";
+        case fnErf: return "2/sqrt(pi)*exp(-x^2)";
+        case fnPhi: return "1/sqrt(2*pi)*exp(-0.5*x^2)";
         default: return {};
         }
     }
     // The argument is an expression of its own: -x^2 in sin(-x^2) is -(x^2).
     const ExpressionText dg = Differentiate(g, true, Reading::Expression);
     switch (function) {
-    case sfAbs: return Cat("abs(", g, ")/(", g, ")*(", dg, ")");
-    case sfSqrt: return Cat("1/(2*sqrt(", g, "))*(", dg, ")");
-    case sfSin: return Cat("cos(", g, ")*(", dg, ")");
-    case sfHsin: return Cat("cosh(", g, ")*(", dg, ")");
-    case sfHasn: return Cat("1/sqrt(1+(", g, ")^2)*(", dg, ")");
-    case sfAsin: return Cat("1/sqrt(1-(", g, ")^2)*(", dg, ")");
-    case sfCos: return Cat("(-sin(", g, "))*(", dg, ")");
-    case sfHcos: return Cat("sinh(", g, ")*(", dg, ")");
-    case sfHacos: return Cat("1/sqrt((", g, ")^2-1)*(", dg, ")");
-    case sfFtg: return Cat("(1+tan(", g, ")^2)*(", dg, ")");
-    case sfAtg: return Cat("1/(1+(", g, ")^2)*(", dg, ")");
-    case sfLn: return Cat("1/(", g, ")*(", dg, ")");
-    case sfExp: return Cat("exp(", g, ")*(", dg, ")");
+    case fnAbs: return Cat("abs(", g, ")/(", g, ")*(", dg, ")");
+    case fnSqrt: return Cat("1/(2*sqrt(", g, "))*(", dg, ")");
+    case fnSin: return Cat("cos(", g, ")*(", dg, ")");
+    case fnSinh: return Cat("cosh(", g, ")*(", dg, ")");
+    case fnAsinh: return Cat("1/sqrt(1+(", g, ")^2)*(", dg, ")");
+    case fnAsin: return Cat("1/sqrt(1-(", g, ")^2)*(", dg, ")");
+    case fnCos: return Cat("(-sin(", g, "))*(", dg, ")");
+    case fnCosh: return Cat("sinh(", g, ")*(", dg, ")");
+    case fnAcosh: return Cat("1/sqrt((", g, ")^2-1)*(", dg, ")");
+    case fnTan: return Cat("(1+tan(", g, ")^2)*(", dg, ")");
+    case fnAtan: return Cat("1/(1+(", g, ")^2)*(", dg, ")");
+    case fnLn: return Cat("1/(", g, ")*(", dg, ")");
+    case fnExp: return Cat("exp(", g, ")*(", dg, ")");
     // -x^2 at the start of a bracket is -(x^2) for the evaluator, but -(g)^2
     // would square -(g): the square is bracketed before it is negated.
-    case sfErf: return Cat("2/sqrt(pi)*exp(-((", g, ")^2))*(", dg, ")");
-    case sfPhi: return Cat("1/sqrt(2*pi)*exp(-0.5*(", g, ")^2)*(", dg, ")");
+    case fnErf: return Cat("2/sqrt(pi)*exp(-((", g, ")^2))*(", dg, ")");
+    case fnPhi: return Cat("1/sqrt(2*pi)*exp(-0.5*(", g, ")^2)*(", dg, ")");
     default: return {};
     }
 }
@@ -548,8 +540,7 @@ ExpressionText Differentiate(const ExpressionText& text, bool nested, Reading re
     for (const auto& [user, internal] : InternalNames)
         result = ReplaceAll(result, ExpressionText(internal), ExpressionText(user));
 
-    // Text left over is reported, but the flag is left alone.
-    if (!reader.AtEnd()) ShowError("Fejl i Diff " + working);
+    if (!reader.AtEnd() && !ErrorFlag) ReportError("Fejl i Diff " + working);
     return result;
 }
 
@@ -559,36 +550,3 @@ ExpressionText DifferentiateExpression(const ExpressionText& text) {
     return Differentiate(text, false, Reading::Expression);
 }
 
-ExpressionText ReplaceAll(const ExpressionText& text, const ExpressionText& pattern,
-                          const ExpressionText& replacement) {
-    if (pattern.Empty()) return text;
-    ExpressionText result = text;
-    const int patternLength = pattern.Length();
-
-    // A replacement that holds the pattern would be found again forever: one
-    // left-to-right pass then replaces each occurrence of the original text once.
-    if (replacement.Contains(pattern.View())) {
-        int from = 0;
-        for (int p = result.Find(pattern.View()); p >= 0; p = result.Find(pattern.View(), from)) {
-            result.Erase(p, patternLength);
-            result.Insert(p, replacement.View());
-            from = p + replacement.Length();
-        }
-        return result;
-    }
-
-    // Restarting from the beginning can meet occurrences that a replacement
-    // makes together with its neighbours; such chains end in practice, but the
-    // number of replacements is capped (far above anything a 255-character
-    // text needs) and a replacement that leaves the text as it was stops it.
-    constexpr int MaxReplacements = ExpressionText::MaxLength * ExpressionText::MaxLength;
-    for (int n = 0; n < MaxReplacements; ++n) {
-        int p = result.Find(pattern.View());
-        if (p < 0) break;
-        ExpressionText before = result;
-        result.Erase(p, patternLength);
-        result.Insert(p, replacement.View());
-        if (result == before) break;
-    }
-    return result;
-}

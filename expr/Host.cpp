@@ -30,8 +30,41 @@ void ShowErrorOK(const ExpressionText& message) { currentHost->ErrorBox(message.
 
 void AddLogLine(std::string_view line) { currentHost->AddLogLine(line); }
 
+namespace {
+// Notes of the computation in hand; further distinct notes are dropped.
+constexpr int MaxNotes = 16;
+ExpressionText notes[MaxNotes];
+int noteCount = 0;
+}  // namespace
+
+void AddNote(const ExpressionText& line) {
+    for (int i = 0; i < noteCount; ++i)
+        if (notes[i] == line) return;
+    if (noteCount == MaxNotes) return;
+    notes[noteCount++] = line;
+    AddLogLine(line);
+}
+
+void ClearNotes() { noteCount = 0; }
+
+void ReportError(const ExpressionText& message) {
+    ErrorFlag = true;
+    ShowError(message);
+}
+
+void ReportLastingError(const ExpressionText& message) {
+    ErrorFlag = true;
+    ShowError(message);
+    ErrorFlag = true;
+}
+
+void ReportErrorOK(const ExpressionText& message) {
+    ErrorFlag = true;
+    ShowErrorOK(message);
+}
+
 double CheckedReal(double x) {
     if (std::isnan(x)) throw ArithmeticFault("Regnefejl: ugyldig regneoperation");
-    if (std::isinf(x)) throw ArithmeticFault("Regnefejl: tallet er for stort (overløb)");
+    if (std::isinf(x)) throw ArithmeticFault("Regnefejl: tallet er for stort (overl\xF8" "b)");
     return x;
 }

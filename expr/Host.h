@@ -31,6 +31,33 @@ void ShowError(const ExpressionText& message);
 // The OK-only error box (no Ignore, ErrorFlag untouched).
 void ShowErrorOK(const ExpressionText& message);
 void AddLogLine(std::string_view line);
+
+// A log line about how a text was read or kept ("Bemærk: ..."): each
+// distinct note once per computation; ClearNotes starts a computation.
+void AddNote(const ExpressionText& line);
+void ClearNotes();
+
+// The three kinds of error message; every engine reports through these. Each
+// sets ErrorFlag, then shows the message (cut to 255 characters).
+// An error the user may Ignore: Ignore clears the flag and reading goes on.
+void ReportError(const ExpressionText& message);
+// An error that outlasts an Ignore: the flag stays set whatever the answer.
+void ReportLastingError(const ExpressionText& message);
+// An error with an OK button only.
+void ReportErrorOK(const ExpressionText& message);
+
+// Keeps ErrorFlag as it was on entry to a scope, for steps whose own
+// errors must not reach their caller (or must not clear the caller's).
+class ErrorFlagGuard {
+public:
+    ErrorFlagGuard() : saved_(ErrorFlag) {}
+    ~ErrorFlagGuard() { ErrorFlag = saved_; }
+    ErrorFlagGuard(const ErrorFlagGuard&) = delete;
+    ErrorFlagGuard& operator=(const ErrorFlagGuard&) = delete;
+
+private:
+    bool saved_;
+};
 inline void AddLogLine(const ExpressionText& line) { AddLogLine(line.View()); }
 inline void AddLogLine(const char* line) { AddLogLine(std::string_view(line)); }
 inline void AddLogLine(const std::string& line) { AddLogLine(std::string_view(line)); }

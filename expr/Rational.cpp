@@ -1,5 +1,4 @@
 #include "Rational.h"
-#include "TextUtils.h"
 
 #include <charconv>
 #include <cstdint>
@@ -8,10 +7,9 @@
 #include <string_view>
 
 #include "Host.h"
+#include "Scanner.h"
 
 namespace {
-
-constexpr char EndMarker = '$';
 
 // A fraction n/d of 32-bit integers; the denominator may be negative or 0
 // until the result is written.
@@ -20,7 +18,10 @@ struct Fraction {
     std::int32_t d;
 };
 
-[[noreturn]] void Overflow() { throw ArithmeticFault("Regnefejl: heltalsoverl\xF8" "b i br\xF8k"); }
+// Thrown on 32-bit overflow; EvaluateRationalFits turns it into "does not fit".
+struct Overflowed {};
+[[noreturn]] void Overflow() { throw Overflowed{}; }
+const char* const OverflowMessage = "Regnefejl: heltalsoverl\xF8" "b i br\xF8k";
 
 // Every step stays within 32 bits: a result outside them is a fault, not a
 // wrapped value.
@@ -52,8 +53,8 @@ std::int64_t Divisor(std::int64_t a, std::int64_t b) {
     return q;
 }
 
-// Recursive-descent reader over the text (1-based position, "$" once past
-// the end). Blanks are skipped; a character outside the allowed set is
+// Recursive-descent reader over the text (1-based position, EndOfText once
+// past the end). Blanks are skipped; a character outside the allowed set is
 // reported and reading goes on. A failed step gives the fraction 0/1.
 class RationalReader {
 public:
@@ -77,7 +78,7 @@ private:
     void Advance() {
         if (pos_ == len_) {
             atEnd_ = true;
-            ch_ = EndMarker;
+            ch_ = EndOfText;
             return;
         }
         atEnd_ = false;
@@ -186,7 +187,7 @@ private:
         std::int32_t n = Narrow(negative ? -a : a);
         std::int32_t d = Narrow(v.d / g);
         if (!atEnd_) {
-            ShowError(ExpressionText("Syntaksfejl i udtryk"));
+            ReportError(ExpressionText("Syntaksfejl i udtryk"));
             return;
         }
         char buf[24];  // two 32-bit numbers of at most 11 characters and "/"
@@ -202,19 +203,30 @@ private:
     [[gnu::cold]] void Show(std::string_view fixed) {
         std::string s(fixed);
         s.append(text_, len_);
-        ShowError(ExpressionText(std::string_view(s).substr(0, ExpressionText::MaxLength)));
+        ReportError(ExpressionText(std::string_view(s).substr(0, ExpressionText::MaxLength)));
     }
 
     char text_[ExpressionText::MaxLength + 1];
     int len_ = 0;
     int pos_ = 0;
-    char ch_ = EndMarker;
+    char ch_ = EndOfText;
     bool atEnd_ = false;
 };
 
 }  // namespace
 
 void EvaluateRational(const ExpressionText& expr, ExpressionText& result) {
+    if (!EvaluateRationalFits(expr, result)) throw ArithmeticFault(OverflowMessage);
+}
+
+bool EvaluateRationalFits(const ExpressionText& expr, ExpressionText& result) {
+    // The reader's messages leave ErrorFlag as the caller had it.
+    ErrorFlagGuard keep;
     RationalReader reader(expr);
-    reader.Evaluate(result);
+    try {
+        reader.Evaluate(result);
+    } catch (const Overflowed&) {
+        return false;
+    }
+    return true;
 }

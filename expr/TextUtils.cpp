@@ -7,18 +7,6 @@
 
 #include "Host.h"
 
-const std::array<std::string_view, 15> FunctionNames = {
-    "abs", "sqrt", "sinh", "asinh", "sin", "asin", "cosh", "acosh",
-    "cos", "tan", "atan", "ln", "exp", "erf", "phi"};
-
-int MatchFunctionName(std::string_view text, int pos) {
-    if (pos < 0 || pos >= static_cast<int>(text.size())) return -1;
-    std::string_view rest = text.substr(pos);
-    for (int i = 0; i < static_cast<int>(FunctionNames.size()); ++i)
-        if (rest.substr(0, FunctionNames[i].size()) == FunctionNames[i]) return i;
-    return -1;
-}
-
 namespace {
 
 // Rounds the decimal digit string of |x| (from to_chars with surplus
@@ -81,53 +69,22 @@ std::string FormatNumber(int width, int decimals, double x) {
 }
 
 double TextToNumber(std::string_view s, bool& error) {
-    s = s.substr(0, 32);
     auto isJunk = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     while (!s.empty() && isJunk(s.front())) s.remove_prefix(1);
     while (!s.empty() && isJunk(s.back())) s.remove_suffix(1);
-    // A fixed buffer: the evaluators read numbers on every call.
-    char t[32];
-    std::size_t n = s.size();
-    if (n) std::memcpy(t, s.data(), n);
-    if (void* c = std::memchr(t, ',', n)) *static_cast<char*>(c) = '.';
-
-    // Validate the shape: [sign] digits [. digits] [(e|E) [sign] digits]
-    std::size_t i = 0;
     bool negative = false;
-    if (i < n && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
-    std::size_t start = i;
-    auto digits = [&] {
-        std::size_t b = i;
-        while (i < n && t[i] >= '0' && t[i] <= '9') ++i;
-        return i - b;
-    };
-    bool ok = digits() > 0;
-    if (ok && i < n && t[i] == '.') {
-        ++i;
-        digits();
+    if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
+        negative = s.front() == '-';
+        s.remove_prefix(1);
     }
-    bool negativeExponent = false;
-    if (ok && i < n && (t[i] == 'e' || t[i] == 'E')) {
-        ++i;
-        if (i < n && (t[i] == '+' || t[i] == '-')) negativeExponent = t[i++] == '-';
-        ok = digits() > 0;
-    }
-    double value = 0;
-    if (ok && i == n) {
-        auto r = std::from_chars(t + start, t + n, value);
-        if (r.ec == std::errc::result_out_of_range && negativeExponent) {
-            // Underflow is silent: 32 characters with a negative exponent
-            // can only be too small, never too large.
-            value = 0;
-            r.ec = std::errc();
-        }
-        // Too large for a double counts as malformed.
-        ok = r.ec == std::errc() && r.ptr == t + n;
-    } else {
-        ok = false;
-    }
-    error = !ok;
-    if (!ok) return 0;
+    // The whole text must be one number as the readers lex it (a typed
+    // exponent mark may be a capital E).
+    error = s.empty() || s.size() > static_cast<std::size_t>(ExpressionText::MaxLength);
+    if (error) return 0;
+    const ExpressionText t = LowerCaseText(ExpressionText(s));
+    error = ScanNumber(t, 1).end != t.Length() + 1;
+    if (error) return 0;
+    double value = NumberValue(t.View(), error);
     return negative ? -value : value;
 }
 

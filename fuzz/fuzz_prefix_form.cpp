@@ -5,7 +5,8 @@
 #include <cstdint>
 
 #include "Host.h"
-#include "Restructure.h"
+#include "PrefixForm.h"
+#include "TextOps.h"
 
 namespace {
 struct IgnoringHost : Host {

@@ -1,3 +1,5 @@
 # Fuzz targets of the simplification engine.
 kvadrix_fuzz_target(fuzz_decimals_to_fractions fuzz_decimals_to_fractions.cpp kvadrix_simplify)
 kvadrix_fuzz_target(fuzz_gather_coefficient fuzz_gather_coefficient.cpp kvadrix_simplify)
+# Fuzz targets of reduction.
+kvadrix_fuzz_target(fuzz_reduce_expression fuzz_reduce_expression.cpp kvadrix_simplify)

@@ -8,23 +8,19 @@
 void Factor_fxEditExit(Form& form) {
     auto& tab = form.FaktorReduktion;
     if (tab.Factor_fxEdit.text.empty()) return;
-    auto& state = form.State;
-    ErrorFlag = false;
-    state.FunctionText = ExpressionText(tab.Factor_fxEdit.text);
-    AddLogLine("");
-    tab.ReduceretFxEdit.text.clear();
-    AddLogLine("f(x) = " + state.FunctionText.Str());
-    if (!ReadsAsExpression(state.FunctionText)) {
-        ReportUnreadable(state.FunctionText);
-        return;
-    }
-    long cuts = TextCutCount;
+    Computation c({&tab.ReduceretFxEdit});
+    ExpressionText typed = UserText(tab.Factor_fxEdit.text);
+    AddLogLine("f(x) = " + typed.Str());
+    form.State.FunctionText.Clear();  // a refused text is not kept
+    if (!c.Accept(typed)) return;
+    form.State.FunctionText = typed;
     ExpressionText t;
-    DecimalsToFractions(state.FunctionText, t);
-    if (!(t == state.FunctionText)) AddLogLine("ReduceExpression f(x)= " + t.Str());
-    state.FunctionText = t;
-    t = ReduceExpression(state.FunctionText);
-    if (!(t == state.FunctionText)) AddLogLine("Reduceret br\xF8k f(x)=  " + t.Str());
-    if (ErrorFlag || ResultWasCut(cuts)) return;
-    tab.ReduceretFxEdit.text = t.Str();
+    DecimalsToFractions(typed, t);
+    if (!(t == typed)) AddLogLine("ReduceExpression f(x)= " + t.Str());
+    ExpressionText reduced = ReduceExpression(t);
+    if (!(reduced == t)) AddLogLine("Reduceret br\xF8k f(x)=  " + reduced.Str());
+    if (ErrorFlag || c.ResultWasCut()) return;
+    // The reduced form must keep the value wherever the typed text has one.
+    if (!KeepsValue(typed, reduced)) return;
+    c.Publish(tab.ReduceretFxEdit, reduced);
 }

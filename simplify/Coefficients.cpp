@@ -6,19 +6,12 @@
 
 #include "Host.h"
 #include "Reduce.h"
-#include "Restructure.h"
+#include "TextOps.h"
 #include "TextUtils.h"
 
 namespace {
 
-bool IsFunctionInitial(char c) {
-    return c == 'a' || c == 'c' || c == 'e' || c == 'l' || c == 'p' || c == 's' || c == 't';
-}
-
-int SkipDigits(const ExpressionText& t, int p) {
-    while (IsDigit(t.At(p))) ++p;
-    return p;
-}
+int SkipDigits(const ExpressionText& t, int p) { return DigitsEnd(t, p); }
 
 // Reads the number that starts with the digit at p: digits, then "." and
 // digits, or "/" and digits, or "^", an optional "-" and digits. Returns the
@@ -28,7 +21,7 @@ int ScanNumberPart(const ExpressionText& t, int p);
 
 // The evaluator reads 2e5 and 1.5e-3 as numbers: digits followed by "e" are
 // never a plain number here.
-int ScanNumber(const ExpressionText& t, int p) {
+int NumericFactorEnd(const ExpressionText& t, int p) {
     int k = ScanNumberPart(t, p);
     return k > 0 && t.At(k) == 'e' ? 0 : k;
 }
@@ -117,64 +110,11 @@ ExpressionText Negated(const ExpressionText& number) {
 
 }  // namespace
 
-// Characters from..to (1-based, inclusive).
-ExpressionText Mid(const ExpressionText& t, int from, int to) {
-    if (to < from) return {};
-    return t.Sub(from - 1, to - from + 1);
-}
 
-// Text from position from to the end.
-ExpressionText From(const ExpressionText& t, int from) { return t.Sub(from - 1); }
 
-bool IsFullBracket(const ExpressionText& t) {
-    return t.At(1) == '(' && MatchingBracket(t, 1) == t.Length();
-}
 
-int OperandEnd(const ExpressionText& text, int pos) {
-    char c = text.At(pos);
-    if (IsDigit(c)) {
-        while (IsDigit(text.At(pos)) || text.At(pos) == '.' || text.At(pos) == ',') ++pos;
-        // An exponent part, read as the evaluator reads it (2e5, 1.5e-3).
-        if (text.At(pos) == 'e') {
-            ++pos;
-            if (text.At(pos) == '+' || text.At(pos) == '-') ++pos;
-            pos = SkipDigits(text, pos);
-        }
-        return pos;
-    }
-    if (c == '(') {
-        int m = MatchingBracket(text, pos);
-        return m ? m + 1 : 0;
-    }
-    if (c == 'x') return pos + 1;
-    int f = MatchFunctionName(text.View(), pos - 1);
-    if (f >= 0) {
-        int q = pos + static_cast<int>(FunctionNames[f].size());
-        if (text.At(q) != '(') return 0;
-        int m = MatchingBracket(text, q);
-        return m ? m + 1 : 0;
-    }
-    if (c == 'p' && text.At(pos + 1) == 'i') return pos + 2;
-    if (c == 'e') return pos + 1;
-    return 0;
-}
 
-bool MinusNegatesTerm(const ExpressionText& text, int pos, bool expressionStart) {
-    int e = OperandEnd(text, pos + 1);
-    if (e == 0) return false;
-    if (text.At(e) != '^') return true;
-    return expressionStart && text.At(pos + 1) == 'x' && text.At(pos + 2) == '^';
-}
 
-ExpressionText MinusTerm(const ExpressionText& term) {
-    if (term.Empty()) return term;
-    if (!IsSingleTerm(term)) return "-(" + term + ")";
-    if (term.At(1) == '-')
-        return MinusNegatesTerm(term, 1, true) ? From(term, 2) : "-(" + term + ")";
-    int e = OperandEnd(term, 1);
-    if (e == 0 || (term.At(e) == '^' && !term.StartsWith("x^"))) return "-(" + term + ")";
-    return "-" + term;
-}
 
 ExpressionText LeadingNumber(const ExpressionText& term, bool strict) {
     if (term.Empty()) return {};
@@ -184,7 +124,7 @@ ExpressionText LeadingNumber(const ExpressionText& term, bool strict) {
     bool negative = term.At(p) == '-';
     if (negative) ++p;
     if (!IsDigit(term.At(p))) return {};
-    int k = ScanNumber(term, p);
+    int k = NumericFactorEnd(term, p);
     if (k == 0) return {};
     ExpressionText sign = negative ? "-" : "";
     if (!bracket) return sign + Mid(term, p, k - 1);
@@ -235,7 +175,7 @@ ExpressionText NextNumericFactor(const ExpressionText& term, int& position) {
                 // A power of a number (x*3^2) is found with its exponent and
                 // gathered with its value. After "/" a fraction is no number:
                 // x/3/4 is (x/3)/4, not x/(3/4).
-                int k = ScanNumber(term, i + 1);
+                int k = NumericFactorEnd(term, i + 1);
                 if (c == '/' && k > 0 && term.At(SkipDigits(term, i + 1)) == '/') k = SkipDigits(term, i + 1);
                 char after = term.At(k);
                 if (k > 0 && (after == '\0' || after == '*' || after == '/' || after == ')' ||
@@ -411,11 +351,6 @@ bool IsFactorOf(const ExpressionText& factor, const ExpressionText& term) {
     return term.At(p - 1) == '(' && term.At(q) == ')';
 }
 
-int LastPosition(const ExpressionText& sub, const ExpressionText& text) {
-    if (sub.Empty()) return 0;
-    auto p = text.View().rfind(sub.View());
-    return p == std::string_view::npos ? 0 : static_cast<int>(p) + 1;
-}
 
 ExpressionText EvaluatePowerConstant(const ExpressionText& number) {
     int caret = number.Find('^');

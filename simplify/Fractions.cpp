@@ -3,16 +3,15 @@
 #include <string>
 
 #include "Coefficients.h"
-#include "Differentiate.h"
+#include "Evaluate.h"
 #include "Host.h"
 #include "Rational.h"
 #include "Reduce.h"
-#include "Restructure.h"
+#include "TextOps.h"
 #include "TextUtils.h"
 
 namespace {
 
-constexpr char EndMark = 13;
 constexpr char Paragraph = '\xA7';
 // A 255-character text with balanced brackets nests at most 127 deep; deeper
 // nesting is necessarily a missing ")" and would only cost stack.
@@ -22,15 +21,10 @@ constexpr int MaxRounds = 4 * ExpressionText::MaxLength;
 const char* const MissingBracketMessage = "Mangler \")\" i funktionsudtryk: ";
 const char* const ExpressionErrorMessage = "Fejl i funktionsudtryk: \n\r";
 
-// A comma counts as well: the evaluator reads 1,5 as a number.
-bool IsDigitClass(char c) { return IsDigit(c) || c == '.' || c == ','; }
-bool IsLetter(char c) { return c >= 'a' && c <= 'z'; }
-// The "e" of a number in exponent form (2e+5): a sign after it is no operator.
-bool IsExponentMark(const ExpressionText& s, int p) { return s.At(p) == 'e' && IsDigitClass(s.At(p - 1)); }
 // The character at p can end an operand, so that a sign after it is binary.
 bool EndsOperand(const ExpressionText& s, int p) {
     char c = s.At(p);
-    return (IsDigitClass(c) || IsLetter(c) || c == ')') && !IsExponentMark(s, p);
+    return (IsNumberChar(c) || IsLowerLetter(c) || c == ')') && !IsExponentMark(s, p);
 }
 // What may follow a complete term of a sum.
 bool EndsSumTerm(char c) { return c == '\0' || c == '+' || c == '-' || c == ')'; }
@@ -201,7 +195,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "1*", [&](int q) {
             char before = s.At(q - 1);
-            return !IsDigitClass(before) && before != '^' && UnitFactorMayGo(s, q, 2);
+            return !IsNumberChar(before) && before != '^' && UnitFactorMayGo(s, q, 2);
         });
         if (p) deleteAt(p, 2);
         return p != 0;
@@ -216,7 +210,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "1*1", [&](int q) {
             char before = s.At(q - 1), after = s.At(q + 3);
-            return !IsDigitClass(before) && before != '^' && !IsDigitClass(after) && after != '^';
+            return !IsNumberChar(before) && before != '^' && !IsNumberChar(after) && after != '^';
         });
         if (p) deleteAt(p + 1, 2);
         return p != 0;
@@ -227,7 +221,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "(1)*", [&](int q) {
             char before = s.At(q - 1);
-            return before != '^' && !IsLetter(before) && UnitFactorMayGo(s, q, 4);
+            return before != '^' && !IsLowerLetter(before) && UnitFactorMayGo(s, q, 4);
         });
         if (p) deleteAt(p, 4);
         return p != 0;
@@ -248,7 +242,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
     Repeat(s, [&](ExpressionText&) {
         int e = 0;
         int p = FindWhere(s, "1^", [&](int q) {
-            return !IsDigitClass(s.At(q - 1)) && (e = UnitPowerEnd(s, q)) > 0;
+            return !IsNumberChar(s.At(q - 1)) && (e = UnitPowerEnd(s, q)) > 0;
         });
         if (p == 0) return false;
         deleteAt(p + 1, e - p - 1);
@@ -310,14 +304,14 @@ struct Cursor {
     ExpressionText text;
     int length;
     int position = 0;
-    char current = EndMark;
+    char current = EndOfText;
     int nesting = 0;
 
     void NextFractionChar() {
         for (int guard = 0; guard <= ExpressionText::MaxLength + 1; ++guard) {
             if (position <= length) ++position;
             if (position > length) {
-                current = EndMark;
+                current = EndOfText;
                 return;
             }
             current = text.At(position);
@@ -330,6 +324,41 @@ struct Cursor {
         for (int i = 0; i < count; ++i) NextFractionChar();
     }
 };
+
+// The exact value of a number text (digits, one point, an optional
+// exponent) as a reduced fraction text; false when it does not fit 32 bits.
+// Whole numbers without exponent stay as written.
+bool ExactNumberText(const ExpressionText& number, ExpressionText& exact) {
+    const NumberToken token = ScanNumber(number, 1);
+    if (!token.exponent && token.separators == 0) {
+        exact = number;
+        return true;
+    }
+    int mark = number.Find('e') + 1;  // 0 without exponent
+    ExpressionText mantissa = mark ? Mid(number, 1, mark - 1) : number;
+    int exponent = 0;
+    if (mark) {
+        bool error = false;
+        double e = TextToNumber(From(number, mark + 1).View(), error);
+        if (error || e > 40 || e < -40) return false;
+        exponent = static_cast<int>(e);
+    }
+    std::string digits, decimals;
+    int point = mantissa.Find('.') + 1;
+    digits = (point ? Mid(mantissa, 1, point - 1) : mantissa).Str();
+    if (point) decimals = From(mantissa, point + 1).Str();
+    // Trailing zeros change nothing but the size of the fraction (2.50 is 25/10).
+    while (!decimals.empty() && decimals.back() == '0') decimals.pop_back();
+    std::string numerator = digits + decimals;
+    int scale = static_cast<int>(decimals.size()) - exponent;  // value = numerator / 10^scale
+    if (scale < 0) {
+        numerator.append(static_cast<std::size_t>(-scale), '0');
+        scale = 0;
+    }
+    while (numerator.size() > 1 && numerator.front() == '0') numerator.erase(0, 1);
+    if (numerator.size() > 10 || scale > 9) return false;
+    return EvaluateRationalFits(ExpressionText(numerator + "/1" + std::string(scale, '0')), exact);
+}
 
 // A zero literal after a "/" of t, or t itself worth 0 when it is a divisor.
 bool DividesByZero(const ExpressionText& t, bool divisor) {
@@ -529,24 +558,20 @@ struct FractionReader : Cursor {
         return "-" + f;
     }
 
+    // A number as an exact fraction (2.5 gives 5/2, 1.5e2 gives 150); one
+    // that no 32-bit fraction holds stays as written, and the log says so.
     ExpressionText ReadNumber() {
-        std::string digits, decimals;
-        for (int guard = 0; guard <= length && IsDigit(current); ++guard) {
-            digits += current;
-            NextFractionChar();
+        const int start = position;
+        const int end = ScanNumber(text, start).end;
+        Skip(end - start);
+        ExpressionText number = Mid(text, start, end - 1);
+        ExpressionText exact;
+        if (!ExactNumberText(number, exact)) {
+            AddNote("Bem\xE6rk: " + number + " kan ikke skrives som en eksakt br\xF8k og regnes som decimaltal");
+            return number;
         }
-        if (current != '.') return ExpressionText(digits);
-        NextFractionChar();
-        for (int guard = 0; guard <= length && IsDigit(current); ++guard) {
-            decimals += current;
-            NextFractionChar();
-        }
-        // Trailing zeros change nothing but the size of the fraction (2.50 is 25/10).
-        while (!decimals.empty() && decimals.back() == '0') decimals.pop_back();
-        ExpressionText r;
-        EvaluateRational(ExpressionText(digits + decimals + "/1" + std::string(decimals.size(), '0')), r);
-        converted = true;
-        return r;
+        if (!(exact == number)) converted = true;
+        return exact;
     }
 
     ExpressionText ReadBracket(bool& single) {
@@ -614,72 +639,6 @@ struct FractionReader : Cursor {
     }
 };
 
-// The grammar of FractionReader without building anything: true when the
-// whole text is read without an error.
-struct Recogniser : Cursor {
-    using Cursor::Cursor;
-    bool failed = false;
-
-    void Sum() {
-        Term();
-        for (int guard = 0; guard <= length && !failed && (current == '+' || current == '-'); ++guard) {
-            NextFractionChar();
-            Term();
-        }
-    }
-    void Term() {
-        Power();
-        for (int guard = 0; guard <= length && !failed && (current == '*' || current == '/'); ++guard) {
-            NextFractionChar();
-            Power();
-        }
-    }
-    void Power() {
-        SignedFactor();
-        for (int guard = 0; guard <= length && !failed && current == '^'; ++guard) {
-            NextFractionChar();
-            SignedFactor();
-        }
-    }
-    void SignedFactor() {
-        if (current == '-') NextFractionChar();
-        Factor();
-    }
-    void Bracket() {
-        if (current != '(' || ++nesting > MaxNesting) {
-            failed = true;
-            return;
-        }
-        NextFractionChar();
-        Sum();
-        --nesting;
-        if (current != ')') failed = true;
-        if (!failed) NextFractionChar();
-    }
-    void Factor() {
-        if (failed) return;
-        if (IsDigit(current)) {
-            for (int guard = 0; guard <= length && IsDigit(current); ++guard) NextFractionChar();
-            if (current != '.') return;
-            NextFractionChar();
-            for (int guard = 0; guard <= length && IsDigit(current); ++guard) NextFractionChar();
-        } else if (current == '(') {
-            Bracket();
-        } else if (current == 'x') {
-            NextFractionChar();
-        } else if (int f = FunctionAt(); f >= 0) {
-            Skip(static_cast<int>(FunctionNames[f].size()));
-            Bracket();
-        } else if (AtPi()) {
-            Skip(2);
-        } else if (current == 'e') {
-            NextFractionChar();
-        } else {
-            failed = true;
-        }
-    }
-};
-
 ExpressionText Prepared(const ExpressionText& expr) {
     ExpressionText s = expr;
     for (int i = 0; i < s.Length(); ++i)
@@ -704,8 +663,5 @@ void DecimalsToFractions(const ExpressionText& expr, ExpressionText& result) {
 }
 
 bool ReadsAsExpression(const ExpressionText& expr) {
-    Recogniser r(Prepared(expr));
-    r.NextFractionChar();
-    r.Sum();
-    return !r.failed && r.position > r.length;
+    return ReadsWhole(Prepared(LowerCaseText(RemoveBlanks(expr))));
 }

@@ -6,46 +6,17 @@
 
 #include "Host.h"
 #include "Rational.h"
-#include "Restructure.h"
+#include "TextOps.h"
 #include "TextUtils.h"
 
 namespace {
 
 constexpr int MaxFactors = 20;
 
-bool IsOneOf(char c, std::string_view set) { return c != '\0' && set.find(c) != std::string_view::npos; }
 
-// The sign at p belongs to the exponent of a number (2e-3): it neither
-// separates terms nor makes a factor unreadable.
-bool IsNumberExponentSign(const ExpressionText& s, int p) {
-    return p > 2 && s.At(p - 1) == 'e' && (IsDigit(s.At(p - 2)) || IsOneOf(s.At(p - 2), ".,"));
-}
 
-// A "+" or "-" at p that separates two terms. A sign right after "(" or "^"
-// is unary; so is one right after "*" or "/" (3*-x^2 is one product for the
-// evaluator), and the sign of a number's exponent.
-bool IsTermSign(const ExpressionText& s, int p) {
-    char c = s.At(p);
-    if (c != '+' && c != '-') return false;
-    if (p == 1) return true;
-    if (IsOneOf(s.At(p - 1), "(^*/")) return false;
-    return !IsNumberExponentSign(s, p);
-}
 
-bool BracketsBalanced(const ExpressionText& s) {
-    int depth = 0;
-    for (int i = 1; i <= s.Length(); ++i) {
-        if (s.At(i) == '(') ++depth;
-        if (s.At(i) == ')' && --depth < 0) return false;
-    }
-    return depth == 0;
-}
 
-// 1-based, inclusive.
-ExpressionText Slice(const ExpressionText& s, int from, int to) {
-    if (to < from) return {};
-    return s.Sub(from - 1, to - from + 1);
-}
 
 // Position of the "*" or "/" or term sign that ends the factor running from
 // `from` (brackets jumped), the length + 1 at the end, or 0 for an unclosed bracket.
@@ -153,11 +124,11 @@ void FactorCollector::Collect(const ExpressionText& s, Sides sides) {
     while (ok) {
         ++i;
         if (i > length) {
-            if (!stored) Store(Slice(s, start, i - 1), side());
+            if (!stored) Store(Mid(s, start, i - 1), side());
             return;
         }
         char ch = s.At(i);
-        if ((ch == '+' || ch == '-') && !IsNumberExponentSign(s, i) && !(ch == '-' && s.At(i - 1) == '^')) {
+        if ((ch == '+' || ch == '-') && !IsExponentSign(s, i) && !(ch == '-' && s.At(i - 1) == '^')) {
             ok = false;
             return;
         }
@@ -167,7 +138,7 @@ void FactorCollector::Collect(const ExpressionText& s, Sides sides) {
             return;
         }
         if (ch == '/') {
-            if (!stored) Store(Slice(s, start, i - 1), side());
+            if (!stored) Store(Mid(s, start, i - 1), side());
             stored = false;
             if (s.At(i + 1) != '(') {
                 start = i + 1;
@@ -190,9 +161,9 @@ void FactorCollector::Collect(const ExpressionText& s, Sides sides) {
                     return;
                 }
                 last = end - 1;
-                divisor = Slice(s, i + 1, last);
+                divisor = Mid(s, i + 1, last);
             } else {
-                divisor = Slice(s, i + 2, m - 1);
+                divisor = Mid(s, i + 2, m - 1);
             }
             if (!IsSingleTerm(divisor)) {
                 start = i + 1;
@@ -207,7 +178,7 @@ void FactorCollector::Collect(const ExpressionText& s, Sides sides) {
             continue;
         }
         if (ch == '*') {
-            if (!stored) Store(Slice(s, start, i - 1), side());
+            if (!stored) Store(Mid(s, start, i - 1), side());
             stored = false;
             start = i + 1;
             starSelected = true;
@@ -223,9 +194,9 @@ void FactorCollector::Collect(const ExpressionText& s, Sides sides) {
             // x^2.5, x^2^3 and x^2e1 keep their exponent as part of the factor.
             // So does x^0: the evaluator gives 0^0 = 0, so it is not 1.
             std::int32_t exponent = 0;
-            bool fits = q > p && DigitValue(Slice(s, p, q - 1), exponent);
+            bool fits = q > p && DigitValue(Mid(s, p, q - 1), exponent);
             if (q > p && operatorOrEndAt(q) && !(fits && exponent == 0)) {
-                ExpressionText base = Slice(s, start, i - 1);
+                ExpressionText base = Mid(s, start, i - 1);
                 // No base left: the bracket before "^" was already split into
                 // factors (((x+1)*2)^2); the power cannot be expanded.
                 // More than 20 copies cannot be stored (this also covers
@@ -270,7 +241,7 @@ void FactorCollector::Collect(const ExpressionText& s, Sides sides) {
             }
             if (i == 1) {
                 starSelected = true;
-                ExpressionText content = Slice(s, 2, m - 1);
+                ExpressionText content = Mid(s, 2, m - 1);
                 if (s.At(2) == '(' || (!content.Contains('^') && (m == length || s.At(m + 1) == '/'))) {
                     Collect(content, sides);
                     if (!operatorOrEndAt(m + 1)) ok = false;
@@ -383,10 +354,14 @@ ExpressionText Negated(const ExpressionText& r) {
     return '-' + r;
 }
 
-// EvaluateRational into result; false (result untouched) when it wrote nothing.
+// EvaluateRational into result; false (result untouched) when it wrote
+// nothing. A value beyond the 32-bit fractions is left unfolded, with a note.
 bool EvaluateExactly(const ExpressionText& text, ExpressionText& result) {
     ExpressionText r("?");  // the evaluator never writes "?"
-    EvaluateRational(text, r);
+    if (!EvaluateRationalFits(text, r)) {
+        AddNote("Bem\xE6rk: " + text + " er for stort til eksakt udregning og udregnes ikke");
+        return false;
+    }
     if (r == "?") return false;
     result = r;
     return true;
@@ -398,64 +373,8 @@ void ReportConstantError(const ExpressionText& a, const ExpressionText& b) {
 
 }  // namespace
 
-bool IsSingleTerm(const ExpressionText& expr) {
-    for (int i = expr.At(1) == '-' ? 2 : 1; i <= expr.Length(); ++i) {
-        if (expr.At(i) == '(') {
-            int m = MatchingBracket(expr, i);
-            // An unclosed bracket: the text cannot be read as a term.
-            if (m == 0) return false;
-            i = m;
-        } else if (IsTermSign(expr, i)) {
-            return false;
-        }
-    }
-    return true;
-}
 
-ExpressionText FirstTerm(const ExpressionText& expr) {
-    bool negative = expr.At(1) == '-';
-    ExpressionText body = negative ? expr.Sub(1) : expr;
-    for (int i = 1; i <= body.Length(); ++i) {
-        if (body.At(i) == '(') {
-            int m = MatchingBracket(body, i);
-            if (m == 0) break;  // an unclosed bracket takes the rest of the text
-            i = m;
-        } else if (IsTermSign(body, i)) {
-            ExpressionText term = body.Sub(0, i - 1);
-            return negative ? '-' + term : term;
-        }
-    }
-    return body;
-}
 
-bool IsAtomic(const ExpressionText& text) {
-    const int length = text.Length();
-    // Unbalanced brackets: no factor can be read, so nothing is atomic.
-    if (length == 0 || !BracketsBalanced(text)) return false;
-    if (text.At(1) == '(') {
-        int m = MatchingBracket(text, 1);
-        if (m == 0) return false;
-        if (m == length) return true;
-        if (text.At(m + 1) == '^') return IsAtomic(text.Sub(m + 1));
-        return false;
-    }
-    for (int i = text.At(1) == '-' ? 2 : 1; i <= length; ++i) {
-        char c = text.At(i);
-        if (IsOneOf(c, "acelpst")) {
-            int name = MatchFunctionName(text.View(), i - 1);
-            int open = name >= 0 ? i + static_cast<int>(FunctionNames[name].size()) : 0;
-            // A name not followed by "(" is passed over letter by letter.
-            if (name >= 0 && text.At(open) == '(') {
-                int m = MatchingBracket(text, open);
-                if (m == 0) return false;
-                i = m;
-                continue;
-            }
-        }
-        if (IsOneOf(c, "*+-/")) return false;
-    }
-    return true;
-}
 
 bool IsNumberExpression(const ExpressionText& text) {
     if (text.Empty()) return false;

@@ -1,14 +1,12 @@
 #pragma once
 // Reduction of terms and exact constant folding.
 #include "ExpressionText.h"
+#include "TextOps.h"
 
 // Each top-level term reduced as a product/quotient of factors; logs
 // "Reduktion: " once when something changed.
 ExpressionText ReduceExpression(const ExpressionText& expr);
 ExpressionText ReduceTerm(const ExpressionText& term);
-ExpressionText FirstTerm(const ExpressionText& expr);
-bool IsSingleTerm(const ExpressionText& expr);
-bool IsAtomic(const ExpressionText& text);
 bool IsNumberExpression(const ExpressionText& text);
 bool HasNoDecimalPoint(const ExpressionText& text);
 // op "+"/"-" (AddConstants), "*"/"/" (MultiplyConstants); exact for whole

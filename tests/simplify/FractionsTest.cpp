@@ -109,9 +109,9 @@ TEST_F(FractionsTest, FractionTextsAndCompleteExpressions) {
         EXPECT_FALSE(IsFractionText(no)) << no;
     std::string balanced = std::string(120, '(') + "x" + std::string(120, ')');
     EXPECT_EQ(Convert(balanced).Str(), "x");
-    for (const char* yes : Texts{"x", "2,5*x", "sin(x)^2+e^x-pi", "-x^2", "X + 1", "2*-x", balanced.c_str()})
+    for (const char* yes : Texts{"x", "2,5*x", "sin(x)^2+e^x-pi", "-x^2", "X + 1", "2*-x", "2e5", balanced.c_str()})
         EXPECT_TRUE(ReadsAsExpression(yes)) << yes;
-    for (const char* no : Texts{"", "2x", "2x^2", "x)+1", "sin x", "(x+1", "y", "x+", "1.2.3", "--x", "2e5"})
+    for (const char* no : Texts{"", "2x", "2x^2", "x)+1", "sin x", "(x+1", "y", "x+", "1.2.3", "--x", "2e"})
         EXPECT_FALSE(ReadsAsExpression(no)) << no;
     EXPECT_FALSE(ReadsAsExpression(std::string(200, '(') + "x"));
     ErrorFlag = true;

@@ -3,7 +3,8 @@
 #include <tuple>
 
 #include "RecordingHost.h"
-#include "Restructure.h"
+#include "PrefixForm.h"
+#include "TextOps.h"
 
 using Rows = std::initializer_list<std::pair<const char*, const char*>>;
 

@@ -1,11 +1,10 @@
-#include "Restructure.h"
+#include "PrefixForm.h"
 
 #include "Host.h"
-#include "TextUtils.h"
+#include "Scanner.h"
+#include "TextOps.h"
 
 namespace {
-
-constexpr char EndMarker = 13;
 
 // Recursive-descent reader for the prefix form. Every loop consumes at least
 // one character per round, so reading ends after at most 255 rounds.
@@ -27,7 +26,7 @@ public:
 private:
     void Advance() {
         ++pos_;
-        ch_ = pos_ <= text_.Length() ? text_.At(pos_) : EndMarker;
+        ch_ = CharAt(text_, pos_);
     }
 
     static ExpressionText Binary(char op, const ExpressionText& left, const ExpressionText& right) {
@@ -74,10 +73,7 @@ private:
         return '-' + operand;
     }
 
-    void Fail(const ExpressionText& message) {
-        ErrorFlag = true;
-        ShowError(message);
-    }
+    void Fail(const ExpressionText& message) { ReportError(message); }
 
     ExpressionText BracketedSum() {
         // ch_ is "(": the content's form, then ")" is required.
@@ -96,21 +92,17 @@ private:
         if (ErrorFlag) return {};
         if (IsDigit(ch_)) {
             int start = pos_;
-            while (IsDigit(ch_) || ch_ == ',' || ch_ == '.') Advance();
-            if (ch_ == 'e') {
-                Advance();
-                if (ch_ == '+' || ch_ == '-') Advance();
-                while (IsDigit(ch_)) Advance();
-            }
-            return text_.Sub(start - 1, pos_ - start);
+            int end = ScanNumber(text_, start).end;
+            while (pos_ < end) Advance();
+            return Mid(text_, start, end - 1);
         }
         if (ch_ == '(') return BracketedSum();
-        int name = MatchFunctionName(text_.View(), pos_ - 1);
+        int name = FunctionAt(text_, pos_);
         if (name >= 0) {
             int nameLength = static_cast<int>(FunctionNames[name].size());
             // A function name must be followed directly by "("; otherwise it is
             // reported like any character that is not understood.
-            if (text_.At(pos_ + nameLength) == '(') {
+            if (CharAt(text_, pos_ + nameLength) == '(') {
                 for (int k = 0; k < nameLength; ++k) Advance();
                 ExpressionText r(FunctionNames[name]);
                 r += '(';
@@ -118,7 +110,7 @@ private:
                 r += ')';
                 return r;
             }
-        } else if (ch_ == 'p' && text_.At(pos_ + 1) == 'i') {
+        } else if (ch_ == 'p' && CharAt(text_, pos_ + 1) == 'i') {
             Advance();
             Advance();
             return "pi";
@@ -135,7 +127,7 @@ private:
 
     ExpressionText text_;
     int pos_ = 0;
-    char ch_ = EndMarker;
+    char ch_ = EndOfText;
 };
 
 // Replaces every occurrence of pattern by the shorter replacement, starting
@@ -159,51 +151,8 @@ ExpressionText ToPrefixForm(const ExpressionText& text) {
     return form;
 }
 
-int MatchingBracket(const ExpressionText& text, int p) {
-    if (p < 0 || text.Length() <= p) return 0;
-    int depth = 1;
-    for (int i = p + 1; i <= text.Length(); ++i) {
-        char c = text.At(i);
-        if (c == '(')
-            ++depth;
-        else if (c == ')' && --depth == 0)
-            return i;
-    }
-    return 0;
-}
 
-ExpressionText SignedTerm(const ExpressionText& text) {
-    if (text.Empty()) return text;
-    char sign = text.At(1);
-    if (sign != '+' && sign != '-') return '+' + text;
-    if (text.At(2) != '0') return text;
-    if (text.Length() > 2) {
-        if (text.At(3) != '.') return text;
-        for (int i = 4; i <= text.Length(); ++i)
-            if (text.At(i) != '0') return text;
-    }
-    return "+0";
-}
 
-ExpressionText NegateTerm(const ExpressionText& text) {
-    if (text.Empty()) return text;
-    if (text.At(1) == '+') return '-' + text.Sub(1);
-    if (text.At(1) == '-') return '+' + text.Sub(1);
-    return '-' + text;
-}
 
-ExpressionText NegateText(const ExpressionText& text) {
-    if (text.At(1) == '-') return text.Sub(1);
-    return '-' + text;
-}
 
-ExpressionText BracketIfNegative(const ExpressionText& text) {
-    if (text.At(1) == '-') return '(' + text + ')';
-    if (text.At(1) == '+') return text.Sub(1);
-    return text;
-}
 
-ExpressionText StripPlus(const ExpressionText& text) {
-    if (text.At(1) == '+') return text.Sub(1);
-    return text;
-}

@@ -1,0 +1,56 @@
+#include "Verify.h"
+
+#include <array>
+#include <cmath>
+
+#include "Evaluate.h"
+
+namespace {
+// Irregular points of several scales, clear of 0, the integers and the poles
+// of tan, where kinks and jumps of school functions lie.
+constexpr std::array<double, 16> SamplePoints = {0.3183, 0.7071, 1.2346, 2.1714, 3.3019, 5.8377, -0.4142, -0.9273,
+                                                 -1.7320, -2.6458, -4.1231, 0.0417, -0.0833, 9.4868, -12.3693, 27.1828};
+constexpr int WantedPoints = 6;
+}  // namespace
+
+DerivativeCheck CheckDerivative(const ExpressionText& f, const ExpressionText& df) {
+    DerivativeCheck r;
+    for (double x : SamplePoints) {
+        double fx = 0;
+        if (!TryEvaluate(f, x, fx)) continue;
+        r.defined = true;
+        // A step that balances truncation against rounding for smooth f.
+        const double h = 1e-5 * (1 + std::fabs(x));
+        double left = 0, right = 0, d = 0;
+        if (!TryEvaluate(f, x - h, left) || !TryEvaluate(f, x + h, right)) continue;
+        const double numeric = (right - left) / (2 * h);
+        const double scale = 1 + std::fabs(numeric) + std::fabs(fx) * 1e-3;
+        // Where f is defined on both sides the derivative must be too.
+        if (!TryEvaluate(df, x, d) || std::fabs(d - numeric) > 1e-4 * scale) {
+            r.failedAt = x;
+            r.passed = false;
+            ++r.points;
+            return r;
+        }
+        if (++r.points == WantedPoints) break;
+    }
+    r.passed = r.points > 0;
+    return r;
+}
+
+ValueCheck CheckSameValues(const ExpressionText& a, const ExpressionText& b) {
+    ValueCheck r;
+    for (double x : SamplePoints) {
+        double va = 0, vb = 0;
+        if (!TryEvaluate(a, x, va)) continue;
+        r.defined = true;
+        ++r.points;
+        if (!TryEvaluate(b, x, vb) || std::fabs(va - vb) > 1e-9 * (1 + std::fabs(va))) {
+            r.failedAt = x;
+            return r;
+        }
+        if (r.points == WantedPoints) break;
+    }
+    r.passed = r.points > 0;
+    return r;
+}
