@@ -74,7 +74,7 @@ bool UnitFactorMayGo(const ExpressionText& s, int p, int width) {
     return UnaryMinusKeepsValue(after, p - 1);
 }
 
-// Rule 15's factor 1^n at p (n an integer, possibly negative); 0 when absent,
+// The unit power factor 1^n at p (n an integer, possibly negative); 0 when absent,
 // otherwise the position after n.
 int UnitPowerEnd(const ExpressionText& s, int p) {
     char before = s.At(p - 1);
@@ -90,7 +90,7 @@ int UnitPowerEnd(const ExpressionText& s, int p) {
     return EndsFactor(s.At(e)) ? e : 0;
 }
 
-// Rule 18: "+(" whose bracket is a whole term of the sum. The bracket goes;
+// A "+(" whose bracket is a whole term of the sum. The bracket goes;
 // a minus at its start merges with the "+" ("a+(-b)" gives "a-b"). Only when
 // the bracket is followed by "+", "-", ")" or the end: a+(b+c)*d keeps it.
 bool DropBracketAfterPlus(ExpressionText& s) {
@@ -115,7 +115,7 @@ bool DropBracketAfterPlus(ExpressionText& s) {
     return true;
 }
 
-// Rule 19: "*-" gets a bracket around the signed operand, "2*-x^2" gives
+// "*-" gets a bracket around the signed operand, "2*-x^2" gives
 // "2*(-x)^2": bracketing to the end of the text would swallow later terms.
 bool BracketAfterTimesMinus(ExpressionText& s) {
     if (s.Length() + 2 > ExpressionText::MaxLength) return false;
@@ -134,7 +134,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
     // Each rule below is the textual rule with the condition under which it
     // keeps the value of the expression in the evaluator's reading.
     auto deleteAt = [&](int p, int count) { s.Erase(p - 1, count); };
-    // 1: x+0 -> x (not x+0*5, and not the exponent of 1e+0)
+    // x+0 -> x (not x+0*5, and not the exponent of 1e+0)
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "+0", [&](int q) {
             return EndsOperand(s, q - 1) && EndsSumTerm(s.At(q + 2));
@@ -142,7 +142,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (p) deleteAt(p, 2);
         return p != 0;
     });
-    // 2: 0+x -> x (not x*0+1 or x-0+1; 0+-x^2 is not -x^2)
+    // 0+x -> x (not x*0+1 or x-0+1; 0+-x^2 is not -x^2)
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "0+", [&](int q) {
             char before = s.At(q - 1);
@@ -152,7 +152,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (p) deleteAt(p, 2);
         return p != 0;
     });
-    // 3: x-0 -> x
+    // x-0 -> x
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "-0", [&](int q) {
             return EndsOperand(s, q - 1) && EndsSumTerm(s.At(q + 2));
@@ -160,7 +160,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (p) deleteAt(p, 2);
         return p != 0;
     });
-    // 4: 0-x -> -x (not x*0-1, x-0-1, 0-2^2)
+    // 0-x -> -x (not x*0-1, x-0-1, 0-2^2)
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "0-", [&](int q) {
             char before = s.At(q - 1);
@@ -170,7 +170,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (p) deleteAt(p, 1);
         return p != 0;
     });
-    // 5, 6: x/1 -> x, x*1 -> x (not x*1^2)
+    // x/1 -> x, x*1 -> x (not x*1^2)
     for (const char* pattern : {"/1", "*1"}) {
         Repeat(s, [&](ExpressionText&) {
             int p = FindWhere(s, pattern, [&](int q) { return EndsFactor(s.At(q + 2)); });
@@ -178,7 +178,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
             return p != 0;
         });
     }
-    // 7: -1*x -> -x (not a/-1*x, nor -1*2^2)
+    // -1*x -> -x (not a/-1*x, nor -1*2^2)
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "-1*", [&](int q) {
             char before = s.At(q - 1);
@@ -191,7 +191,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (p) deleteAt(p + 1, 2);
         return p != 0;
     });
-    // 8: 1*x -> x
+    // 1*x -> x
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "1*", [&](int q) {
             char before = s.At(q - 1);
@@ -200,13 +200,13 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (p) deleteAt(p, 2);
         return p != 0;
     });
-    // 9: x*(1) -> x
+    // x*(1) -> x
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "*(1)", [&](int q) { return EndsFactor(s.At(q + 4)); });
         if (p) deleteAt(p, 4);
         return p != 0;
     });
-    // 10: 1*1 -> 1 (not 11*13 -> 113)
+    // 1*1 -> 1 (not 11*13 -> 113)
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "1*1", [&](int q) {
             char before = s.At(q - 1), after = s.At(q + 3);
@@ -215,9 +215,9 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (p) deleteAt(p + 1, 2);
         return p != 0;
     });
-    // 11: sqrt(1) -> 1
+    // sqrt(1) -> 1
     s = ReplaceAll(s, "sqrt(1)", "1");
-    // 12: (1)*x -> x
+    // (1)*x -> x
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "(1)*", [&](int q) {
             char before = s.At(q - 1);
@@ -226,7 +226,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (p) deleteAt(p, 4);
         return p != 0;
     });
-    // 13, 14: x^1 -> x, x^(1) -> x
+    // x^1 -> x, x^(1) -> x
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "^1", [&](int q) { return EndsPowerBase(s.At(q + 2)); });
         if (p) deleteAt(p, 2);
@@ -237,7 +237,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (p) deleteAt(p, 4);
         return p != 0;
     });
-    // 15: 1^n*x -> x, 1^n/x -> 1/x, and 1^n -> 1 where it ends a term
+    // 1^n*x -> x, 1^n/x -> 1/x, and 1^n -> 1 where it ends a term
     // (x+1^2 is x+1, not "x+").
     Repeat(s, [&](ExpressionText&) {
         int e = 0;
@@ -249,7 +249,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (s.At(p + 1) == '*' && UnitFactorMayGo(s, p, 2)) deleteAt(p, 2);
         return true;
     });
-    // 16: ((a)+b) -> (a+b), first "((" only
+    // ((a)+b) -> (a+b), first "((" only
     Repeat(s, [&](ExpressionText&) {
         int p = s.Find("((") + 1;
         if (p == 0) return false;
@@ -260,7 +260,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         deleteAt(p, 1);
         return true;
     });
-    // 17: (x) -> x, not a function argument, and not -(x)^2 at the start of
+    // (x) -> x, not a function argument, and not -(x)^2 at the start of
     // an expression (that is (-x)^2; -x^2 there is -(x^2)).
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "(x)", [&](int q) {

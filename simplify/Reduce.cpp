@@ -273,7 +273,7 @@ void FactorCollector::Collect(const ExpressionText& s, Sides sides) {
 }
 
 bool IsBracketedDigits(const ExpressionText& f) {
-    return f.At(1) == '(' && f.At(f.Length()) == ')' && IsDigitText(f.View().substr(1, f.Length() - 2));
+    return f.At(1) == '(' && f.At(f.Length()) == ')' && IsDigitText(Mid(f, 2, f.Length() - 1).View());
 }
 
 void CancelFactors(FactorList& num, FactorList& den) {
@@ -394,11 +394,10 @@ ExpressionText ReduceTerm(const ExpressionText& term) {
     FactorList& num = c.numerator;
     FactorList& den = c.denominator;
 
-    for (int k = 0; k < den.count; ++k) {
-        if (IsBracketedDigits(den.items[k])) den.items[k] = den.items[k].Sub(1, den.items[k].Length() - 2);
-        if (k < num.count && IsBracketedDigits(num.items[k]))
-            num.items[k] = num.items[k].Sub(1, num.items[k].Length() - 2);
-    }
+    // Bracketed whole numbers take part in cancelling wherever they stand.
+    for (FactorList* list : {&num, &den})
+        for (int k = 0; k < list->count; ++k)
+            if (IsBracketedDigits(list->items[k])) list->items[k] = Mid(list->items[k], 2, list->items[k].Length() - 1);
     // A zero divisor: the term has no value to keep, so it is left as it is.
     for (int k = 0; k < den.count; ++k) {
         std::int32_t d = 0;

@@ -75,3 +75,17 @@ TEST_F(RunHandlerTest, IgnoresReentry) {
     EXPECT_TRUE(RunHandler(form, f_x_EditExit));
     EXPECT_TRUE(form.State.FunctionText.Empty());
 }
+
+// A control name that the field table lacks would reach a null pointer.
+TEST(ControlNamesTest, EventsAndFocusTargetsNameControlsOfTheTable) {
+    for (const EventInfo& e : EventTable) {
+        ASSERT_NE(FindControl(e.control), nullptr) << e.control;
+        if (!e.enter) continue;
+        for (bool linear : {true, false}) {
+            Form form;
+            form.Regression.LineaerRegressionRadioButton.checked = linear;
+            e.enter(form);
+            EXPECT_NE(FindControl(form.FocusRequest), nullptr) << e.control << " -> " << form.FocusRequest;
+        }
+    }
+}

@@ -10,6 +10,7 @@
 #include "Handlers.h"
 #include "Host.h"
 #include "KvadrixForm.h"
+#include "PageLayout.h"
 
 namespace {
 
@@ -125,6 +126,11 @@ private slots:
                 QCOMPARE(edit->maxLength(), info.kind == ControlKind::Input ? 255 : 32767);
             }
         }
+        for (int p = 0; p < PageCount; ++p)
+            for (const GridCell& cell : PageGrid(Page(p))) {
+                const ControlInfo* info = FindControl(cell.control);
+                QVERIFY2(info && info->page == p, cell.control);
+            }
         auto* log = W<QPlainTextEdit>("LogMemo");
         QCOMPARE(log->toPlainText(), QString("Log over mellemregninger"));
         QCOMPARE(log->lineWrapMode(), QPlainTextEdit::NoWrap);
