@@ -60,14 +60,6 @@ TEST(EulerRotationMatrixTest, IsARotationForAnyAngles) {
     }
 }
 
-TEST(EulerRotationMatrixTest, SingleAnglesTurnAboutTheirAxes) {
-    // a2 alone turns about y; a1 and a3 alone turn about z, the same way.
-    const float a = 0.4f, c = std::cos(a), s = std::sin(a);
-    ExpectNear(EulerRotationMatrix(0, a, 0) * Vector3{0, 0, 1}, {-s, 0, c});
-    ExpectNear(EulerRotationMatrix(a, 0, 0) * Vector3{1, 0, 0}, {c, -s, 0});
-    ExpectNear(EulerRotationMatrix(0, 0, a) * Vector3{1, 0, 0}, {c, -s, 0});
-}
-
 TEST(RotateAboutAxisTest, Cases) {
     struct Row {
         const char* name;
