@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Builds the .deb from a plain Release build of the programs (no sanitizers,
+# no tests), unpacks it into a temporary root with dpkg-deb -x, checks its
+# files and dependencies, and runs the unpacked kvadrix-cli once per
+# subcommand, so that a packaging fault fails CI.
+#   tools/check-deb.sh [BUILD_DIR]   (default build-deb)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-deb}
+
+# One case per subcommand: arguments separated by '|', then the expected
+# first line of the output after '=>'.
+cases=(
+  'value|x^2|3 => f(x0) = 9.0000'
+  'diff|sin(2*x)|0 => f'"'"'(x) = 2*cos(2*x)'
+  'reduce|x^3/x => Reduceret f(x) = x^2'
+)
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVADRIX_TESTS=OFF -DKVADRIX_BENCH=OFF >/dev/null
+cmake --build "$build" -j "${KVADRIX_JOBS:-2}" --target kvadrix kvadrix-cli kvadrix_icon
+rm -f "$build"/kvadrix_*.deb
+(cd "$build" && cpack -G DEB >/dev/null)
+deb=$(ls "$build"/kvadrix_*.deb)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg-deb -x "$deb" "$root"
+failed=0
+fail() { echo "FEJL: $*" >&2; failed=1; }
+
+for f in usr/bin/kvadrix usr/bin/kvadrix-cli usr/share/applications/kvadrix.desktop \
+         usr/share/icons/hicolor/scalable/apps/kvadrix.svg usr/share/doc/kvadrix/README.md; do
+  [ -s "$root/$f" ] || fail "$f mangler i pakken"
+done
+grep -q '^Categories=Education;Math;Science;$' "$root/usr/share/applications/kvadrix.desktop" ||
+  fail "kvadrix.desktop: forkerte kategorier"
+grep -q '<polygon' "$root/usr/share/icons/hicolor/scalable/apps/kvadrix.svg" || fail "ikonet er tomt"
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$root/usr/share/applications/kvadrix.desktop" || fail "kvadrix.desktop er ugyldig"
+fi
+
+# Every library the binaries name directly must come from a package in
+# Depends, and no -dev package may be among them.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
+case "$depends" in *-dev*) fail "Depends naevner en -dev-pakke" ;; esac
+for exe in "$root"/usr/bin/*; do
+  for lib in $(objdump -p "$exe" | awk '/NEEDED/ {print $2}'); do
+    path=$(ldd "$exe" | awk -v l="$lib" '$1 == l {print $3}')
+    [ -n "$path" ] || { fail "$(basename "$exe"): $lib findes ikke"; continue; }
+    pkg=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -1 | cut -d: -f1) ||
+      pkg=$(dpkg -S "$path" 2>/dev/null | head -1 | cut -d: -f1) || true
+    [ -n "$pkg" ] || { fail "$lib ($path) tilhoerer ingen pakke"; continue; }
+    grep -Fxq "$pkg" <<<"$names" || fail "$(basename "$exe") bruger $lib fra $pkg, som ikke er i Depends"
+  done
+done
+
+for c in "${cases[@]}"; do
+  IFS='|' read -r -a args <<<"${c% => *}"
+  expected=${c#* => }
+  got=$("$root/usr/bin/kvadrix-cli" "${args[@]}" 2>&1 | head -1) || true
+  if [ "$got" = "$expected" ]; then
+    echo "ok: kvadrix-cli ${args[*]}"
+  else
+    fail "kvadrix-cli ${args[*]}: '$got', ventede '$expected'"
+  fi
+done
+# Every subcommand the program offers has a case above.
+for sub in $("$root/usr/bin/kvadrix-cli" --help 2>&1 | awk '/^  [a-z]+ / {print $1}'); do
+  printf '%s\n' "${cases[@]}" | grep -q "^$sub|" || fail "ingen pakketest af kvadrix-cli $sub"
+done
+[ "$failed" -eq 0 ] && echo "Pakken $(basename "$deb") er i orden."
+exit "$failed"

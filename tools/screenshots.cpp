@@ -1,0 +1,111 @@
+// kvadrix-screenshots DIR: saves PNG pictures of the splash window and of the
+// main window's tabs into DIR, with a few fields filled in as a user would
+// (the focus leaves each field, so its handler runs). Run under Xvfb by
+// tools/screenshots.sh so that the pictures show the real platform's fonts.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QThread>
+
+#include <cstdio>
+
+#include "DodekaederSplashForm.h"
+#include "KvadrixForm.h"
+
+namespace {
+
+void Settle(int ms = 100) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(5);
+    }
+}
+
+bool Save(QWidget& w, const QDir& dir, const char* file) {
+    const QString path = dir.filePath(QString::fromLatin1(file));
+    if (w.grab().save(path)) return true;
+    std::fprintf(stderr, "Kan ikke skrive %s\n", qPrintable(path));
+    return false;
+}
+
+struct Field {
+    const char* name;
+    const char* text;
+};
+
+struct Shot {
+    const char* menuItem;  // nullptr: by the page tabs
+    int page;
+    Field fields[2];
+    const char* leaveTo;  // the field whose focus ends the last input
+    const char* file;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "Brug: kvadrix-screenshots MAPPE\n");
+        return 2;
+    }
+    static char name[] = "kvadrix";
+    static char* arguments[] = {name, nullptr};
+    int count = 1;
+    QApplication application(count, arguments);
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    bool ok = true;
+    {
+        TDodekaederSplashForm splash;
+        splash.show();
+        Settle();
+        for (int tick = 0; tick < 60; ++tick) splash.TimerTimer();
+        Settle();
+        ok = Save(splash, dir, "splash.png") && ok;
+    }
+
+    TKvadrixForm form;
+    form.show();
+    form.activateWindow();
+    for (int i = 0; i < 100 && !form.isActiveWindow(); ++i) Settle(20);
+    Settle();
+    auto* pages = form.findChild<QTabWidget*>(QStringLiteral("KvadrixPageControl"));
+    const Shot shots[] = {
+        {nullptr, 0, {}, nullptr, "integration.png"},
+        {"DifferentiationMenuItem", -1, {{"fx_Edit", "x^3*sin(2*x)"}, {"x_Edit", "1.5"}}, "f_value_Edit",
+         "differentiation.png"},
+        {"FunktionMenuItem", -1, {{"f_x_Edit", "(x^2-1)/(x+1)"}, {"x0Edit", "2.5"}}, "f_x0_Edit", "funktion.png"},
+        {"FaktorReduktionMenuItem", -1, {{"Factor_fxEdit", "x^3*x^2/x+2*x*x^3"}, {}}, "ReduceretFxEdit",
+         "faktorreduktion.png"},
+        {nullptr, 2, {}, nullptr, "polynomier.png"},
+        {nullptr, 6, {}, nullptr, "log.png"},
+    };
+    for (const Shot& shot : shots) {
+        if (shot.menuItem) {
+            if (auto* action = form.findChild<QAction*>(QString::fromLatin1(shot.menuItem))) action->trigger();
+        } else if (pages) {
+            pages->setCurrentIndex(shot.page);
+        }
+        Settle(50);
+        for (const Field& field : shot.fields) {
+            if (!field.name) continue;
+            auto* edit = form.findChild<QLineEdit*>(QString::fromLatin1(field.name));
+            if (!edit) {
+                std::fprintf(stderr, "Feltet %s findes ikke\n", field.name);
+                return 1;
+            }
+            edit->setFocus(Qt::OtherFocusReason);
+            Settle(20);
+            edit->setText(QString::fromLatin1(field.text));
+        }
+        if (shot.leaveTo)
+            if (auto* next = form.findChild<QWidget*>(QString::fromLatin1(shot.leaveTo))) next->setFocus(Qt::OtherFocusReason);
+        Settle();
+        ok = Save(form, dir, shot.file) && ok;
+    }
+    return ok ? 0 : 1;
+}
