@@ -32,6 +32,6 @@ void AddLogLine(std::string_view line) { currentHost->AddLogLine(line); }
 
 double CheckedReal(double x) {
     if (std::isnan(x)) throw ArithmeticFault("Regnefejl: ugyldig regneoperation");
-    if (std::isinf(x)) throw ArithmeticFault("Regnefejl: tallet er for stort (overløb)");
+    if (std::isinf(x)) throw ArithmeticFault("Regnefejl: tallet er for stort (overl\xF8" "b)");
     return x;
 }
