@@ -122,7 +122,7 @@ private slots:
             if (auto* edit = qobject_cast<QLineEdit*>(w)) {
                 QCOMPARE(edit->text(), ToQ(c.text));
                 QCOMPARE(edit->isReadOnly(), info.kind == ControlKind::Output);
-                QCOMPARE(edit->maxLength(), info.kind == ControlKind::Input ? 255 : 32767);
+                QCOMPARE(edit->validator() != nullptr, info.kind == ControlKind::Input);
             }
         }
         auto* log = W<QPlainTextEdit>("LogMemo");
@@ -266,6 +266,41 @@ private slots:
             QVERIFY2(Text(info.name).size() <= 255, info.name);
             QVERIFY2(window->Model().Find(info.name)->text.size() <= 255, info.name);
         }
+    }
+
+    // A text the field cannot hold (255 Windows-1252 characters) is refused
+    // whole and the status bar says so; nothing is cut silently.
+    void tooLongTextIsRefusedAndSaid_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<bool>("refused");
+        const QString ae = QString::fromUtf8("æ");
+        QTest::newRow("paste of 258") << "" << QString("x+").repeated(127) + "x^2+x" << true;
+        QTest::newRow("paste onto 200") << QString("x").repeated(200) << QString("+x").repeated(28) << true;
+        QTest::newRow("typing the 256th") << QString("x").repeated(255) << "+" << true;
+        QTest::newRow("255 æ fit") << "" << ae.repeated(255) << false;
+        QTest::newRow("256 æ do not") << "" << ae.repeated(256) << true;
+    }
+    void tooLongTextIsRefusedAndSaid() {
+        QFETCH(QString, before);
+        QFETCH(QString, pasted);
+        QFETCH(bool, refused);
+        QVERIFY(Start());
+        Menu("FunktionMenuItem");
+        auto* edit = W<QLineEdit>("f_x_Edit");
+        edit->setText(before);
+        edit->end(false);
+        if (pasted.size() == 1) {
+            QTest::keyClicks(edit, pasted);
+        } else {
+            QApplication::clipboard()->setText(pasted);
+            QTest::keySequence(edit, QKeySequence::Paste);
+        }
+        const QString message = window->statusBar()->currentMessage();
+        QCOMPARE(edit->text(), refused ? before : before + pasted);
+        QCOMPARE(message, refused ? QString::fromUtf8("Teksten er for lang: højst 255 tegn. Feltet er uændret.") : QString());
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(ToQ(window->Model().Funktion.f_x_Edit.text), edit->text());
     }
 
     void printsLogOnDefaultPrinter() {
