@@ -30,6 +30,7 @@ QFont LogFont() {
     }
     return font;
 }
+
 // Cuts a line into printed lines no wider than width: the first at the
 // margin, the rest indented, so that the paper holds every character. At
 // least one character per printed line, so that it ends on any page.
@@ -41,7 +42,8 @@ QStringList PrintedLines(const QString& line, const QFontMetrics& metrics, int w
         auto fits = [&](qsizetype n) { return metrics.horizontalAdvance(indent + rest.left(n)) <= width; };
         // A monospace font: the estimate is exact, the loops only guard it.
         const int column = std::max(1, metrics.horizontalAdvance(QLatin1Char('M')));
-        qsizetype n = std::clamp<qsizetype>((width - metrics.horizontalAdvance(indent)) / column, 1, rest.size());
+        const qsizetype estimate = (width - metrics.horizontalAdvance(indent)) / column;
+        qsizetype n = std::clamp<qsizetype>(estimate, 1, std::max<qsizetype>(1, rest.size()));  // "" prints as ""
         while (n > 1 && !fits(n)) --n;
         while (n < rest.size() && fits(n + 1)) ++n;
         printed << indent + rest.left(n);
