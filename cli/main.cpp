@@ -49,13 +49,17 @@ private:
     bool ignore_;
 };
 
+// The usage: asked for (problem == nullptr) on stdout with exit code 0,
+// after a usage error on stderr with exit code 2.
 int Usage(const char* problem) {
-    if (problem) std::cerr << "kvadrix-cli: " << problem << "\n";
-    std::cerr << "Brug: kvadrix-cli [--log] [--ignore] [--] KOMMANDO FELTER...\n";
-    for (const auto& s : Subcommands) std::cerr << "  " << s.usage << "\n";
-    std::cerr << "  --log     skriv loggen efter \"--- Log ---\"\n"
-                 "  --ignore  svar Ignorer på fejlbokse\n";
-    return 2;
+    std::ostream& out = problem ? std::cerr : std::cout;
+    if (problem) out << "kvadrix-cli: " << problem << "\n";
+    out << "Brug: kvadrix-cli [--log] [--ignore] [--] KOMMANDO FELTER...\n";
+    for (const auto& s : Subcommands) out << "  " << s.usage << "\n";
+    out << "  --log     skriv loggen efter \"--- Log ---\"\n"
+           "  --ignore  svar Ignorer på fejlbokse\n"
+           "  --help    vis denne hjælp\n";
+    return problem ? 2 : 0;
 }
 
 std::string Caption(Form& form, const ControlInfo& info) {
@@ -98,6 +102,16 @@ int main(int argc, char** argv) {
     CliHost host(form, ignore);
     SetHost(&host);
     FormActivate(form);
+    // A field holds 255 Windows-1252 characters; a longer text would be cut
+    // silently and another formula computed, so it is refused whole.
+    for (std::size_t i = 0; i < given; ++i) {
+        const std::size_t length = Utf8ToCp1252(args[i + 1]).size();
+        if (length <= ExpressionText::MaxLength) continue;
+        std::cerr << "Fejl: Teksten til " << Cp1252ToUtf8(Caption(form, *FindControl(command->inputs[i])))
+                  << " er for lang: " << length << " tegn, højst " << ExpressionText::MaxLength << "\n";
+        SetHost(nullptr);
+        return 1;
+    }
     for (std::size_t i = 0; i < given; ++i) {
         const char* field = command->inputs[i];
         form.Find(field)->text = Utf8ToCp1252(args[i + 1]);

@@ -9,6 +9,22 @@
 
 namespace {
 
+// The longest number text: longer fixed-point texts lose their last decimals.
+constexpr std::size_t MaxNumberText = 20;
+// Mantissa decimals of the exponent form: d.ddddddddddddde308 fills 20 characters.
+constexpr int MaxMantissaDecimals = 13;
+
+// Adds one unit in the last place of a decimal digit string ("0999" -> "1000",
+// "99" -> "100").
+void Increment(std::string& digits) {
+    int i = static_cast<int>(digits.size()) - 1;
+    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+    if (i >= 0)
+        ++digits[i];
+    else
+        digits.insert(digits.begin(), '1');
+}
+
 // Rounds the decimal digit string of |x| (from to_chars with surplus
 // precision) to `decimals` places, halves away from zero.
 std::string FixedText(double x, int decimals) {
@@ -24,16 +40,8 @@ std::string FixedText(double x, int decimals) {
     std::size_t point = digits.find('.');
     std::string intPart = digits.substr(0, point);
     std::string frac = digits.substr(point + 1);
-    bool up = frac[decimals] >= '5';
     std::string kept = intPart + frac.substr(0, decimals);
-    if (up) {
-        int i = static_cast<int>(kept.size()) - 1;
-        while (i >= 0 && kept[i] == '9') kept[i--] = '0';
-        if (i >= 0)
-            ++kept[i];
-        else
-            kept.insert(kept.begin(), '1');
-    }
+    if (frac[decimals] >= '5') Increment(kept);
     std::size_t intLen = kept.size() - decimals;
     std::string out = kept.substr(0, intLen);
     if (decimals > 0) out.append(".").append(kept, intLen);
@@ -41,30 +49,42 @@ std::string FixedText(double x, int decimals) {
     return out;
 }
 
-std::string ExponentText(double x, int width) {
-    int significant = std::clamp(width - 8, 2, 18);
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, significant - 1);
-    std::string s(buf, r.ptr);  // d.ddde+NN
-    std::size_t e = s.find('e');
-    std::string mantissa = s.substr(0, e);
-    if (mantissa.find('.') == std::string::npos) mantissa += ".0";
-    char sign = s[e + 1];
-    int exponent = std::abs(std::stoi(s.substr(e + 2)));
-    std::string expText = std::to_string(exponent);
-    expText.insert(0, 4 - std::min<std::size_t>(4, expText.size()), '0');
-    return mantissa + "E" + sign + expText;
+// d.dddde30: x (|x| >= 1e19, so a whole number) with `decimals` mantissa
+// decimals, halves away from zero. Lower-case e and no "+", as the notation
+// reads numbers, so that a result can be typed or folded back in.
+std::string ExponentText(double x, int decimals) {
+    decimals = std::min(decimals, MaxMantissaDecimals);
+    char buf[512];
+    // Fixed-point text of a double this large is its exact integer.
+    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::fixed, 0);
+    std::string digits(buf, r.ptr);
+    int exponent = static_cast<int>(digits.size()) - 1;
+    std::string kept = digits.substr(0, decimals + 1);
+    if (digits.size() > kept.size() && digits[kept.size()] >= '5') Increment(kept);
+    if (static_cast<int>(kept.size()) > decimals + 1) {  // 9.99995e19 -> 1.0000e20
+        kept.pop_back();
+        ++exponent;
+    }
+    std::string out = x < 0 ? "-" : "";
+    out += kept[0];
+    if (decimals > 0) out.append(".").append(kept, 1);
+    return out + "e" + std::to_string(exponent);
 }
 
 }  // namespace
 
 std::string FormatNumber(int width, int decimals, double x) {
+    // Width only ever padded with blanks that were removed again; the result
+    // formats keep it as a name for the pair.
+    (void)width;
     CheckedReal(x);
     decimals = std::clamp(decimals, 0, 30);
-    std::string s = std::fabs(x) >= 1e36 ? ExponentText(x, width) : FixedText(x, decimals);
-    if (static_cast<int>(s.size()) < width) s.insert(0, width - s.size(), ' ');
-    if (s.size() > 20) s.resize(20);
-    s.erase(std::remove(s.begin(), s.end(), ' '), s.end());
+    std::string s = FixedText(x, decimals);
+    // A text cut at 20 characters may lose decimals, never integer digits:
+    // a wrong power of ten is no answer.
+    if (std::min(s.find('.'), s.size()) > MaxNumberText) return ExponentText(x, decimals);
+    if (s.size() > MaxNumberText) s.resize(MaxNumberText);
+    if (s.back() == '.') s.pop_back();
     return s;
 }
 

@@ -9,7 +9,9 @@
 
 
 // Fixed-point text of x with the given decimals, halves away from zero, cut to
-// 20 characters, blanks removed; |x| >= 1e36 in exponent form (d.dddE+0000).
+// 20 characters (a dangling point dropped). A value whose integer digits do not
+// fit 20 characters is written d.dddde30 instead, with as many mantissa
+// decimals (at most 13): 2^100 with 4 decimals is 1.2677e30.
 // Throws ArithmeticFault for infinities and NaN.
 std::string FormatNumber(int width, int decimals, double x);
 

@@ -15,9 +15,11 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextCursor>
+#include <QValidator>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -37,6 +39,8 @@ constexpr int Width = 800;
 constexpr int Height = 431;
 constexpr int MaxInputLength = 255;
 constexpr std::size_t MaxQueuedEvents = 16;
+constexpr int MessageMilliseconds = 10000;
+constexpr const char* TooLongMessage = "Teksten er for lang: h\xF8jst 255 tegn. Feltet er u\xE6ndret.";
 
 QString ToQt(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
 std::string FromQt(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
@@ -57,6 +61,19 @@ public:
     }
 };
 
+// Refuses, whole, an edit that would make an input field longer than the
+// engines' 255 Windows-1252 characters: a paste is not cut to what fits, which
+// would compute another formula. The field then emits inputRejected.
+class FieldLengthValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        // No character takes more Windows-1252 bytes than UTF-16 units.
+        if (input.size() <= MaxInputLength) return Acceptable;
+        return FromQt(input).size() <= std::size_t(MaxInputLength) ? Acceptable : Invalid;
+    }
+};
+
 bool IsLineEdit(ControlKind kind) {
     return kind == ControlKind::Input || kind == ControlKind::Output || kind == ControlKind::Memo;
 }
@@ -70,6 +87,10 @@ TKvadrixForm::TKvadrixForm(QWidget* parent) : QMainWindow(parent), host_(std::ma
     BuildMenu();
     BuildPages();
     FitBars();
+    // Says why an input field refused a text (present from the start, so
+    // that the pages do not move when a message comes).
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(false);
     move(2, 2);
     resize(Width, Height);
     previousHost_ = SetHost(host_.get());
@@ -223,7 +244,10 @@ QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
         break;
     case ControlKind::Input: {
         auto* edit = new QLineEdit(ToQt(control.text), page);
-        edit->setMaxLength(MaxInputLength);
+        edit->setValidator(new FieldLengthValidator(edit));
+        connect(edit, &QLineEdit::inputRejected, this, [this] {
+            statusBar()->showMessage(ToQt(TooLongMessage), MessageMilliseconds);
+        });
         widget = edit;
         break;
     }

@@ -4,14 +4,18 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStringList>
 
 #include "Cp1252.h"
 
 namespace {
 constexpr int LogFontPoints = 10;
+// Continuations of a line wider than the page stand this far in.
+const QString ContinuationIndent = QStringLiteral("    ");
 
 std::string Failure(const std::string& why) { return "Loggen kan ikke udskrives: " + why; }
 
@@ -26,6 +30,29 @@ QFont LogFont() {
     }
     return font;
 }
+
+// Cuts a line into printed lines no wider than width: the first at the
+// margin, the rest indented, so that the paper holds every character. At
+// least one character per printed line, so that it ends on any page.
+QStringList PrintedLines(const QString& line, const QFontMetrics& metrics, int width) {
+    QStringList printed;
+    QString rest = line;
+    QString indent;
+    do {
+        auto fits = [&](qsizetype n) { return metrics.horizontalAdvance(indent + rest.left(n)) <= width; };
+        // A monospace font: the estimate is exact, the loops only guard it.
+        const int column = std::max(1, metrics.horizontalAdvance(QLatin1Char('M')));
+        const qsizetype estimate = (width - metrics.horizontalAdvance(indent)) / column;
+        qsizetype n = std::clamp<qsizetype>(estimate, 1, std::max<qsizetype>(1, rest.size()));  // "" prints as ""
+        while (n > 1 && !fits(n)) --n;
+        while (n < rest.size() && fits(n + 1)) ++n;
+        printed << indent + rest.left(n);
+        rest.remove(0, n);
+        indent = ContinuationIndent;
+    } while (!rest.isEmpty());
+    return printed;
+}
+
 }  // namespace
 
 QString LogLineText(const std::string& line) {
@@ -54,19 +81,21 @@ std::string PrintLog(const std::vector<std::string>& lines) {
     const QFontMetrics metrics = painter.fontMetrics();
     const int lineHeight = std::max(1, metrics.lineSpacing());
     const int pageHeight = printer.height();
+    const int pageWidth = printer.width();
     bool ok = true;
     int y = 0;
-    for (const std::string& line : lines) {
-        if (y > 0 && y + lineHeight > pageHeight) {
-            if (!printer.newPage()) {
-                ok = false;
-                break;
+    for (std::size_t i = 0; ok && i < lines.size(); ++i) {
+        for (const QString& printed : PrintedLines(LogLineText(lines[i]), metrics, pageWidth)) {
+            if (y > 0 && y + lineHeight > pageHeight) {
+                if (!printer.newPage()) {
+                    ok = false;
+                    break;
+                }
+                y = 0;
             }
-            y = 0;
+            painter.drawText(0, y + metrics.ascent(), printed);
+            y += lineHeight;
         }
-        // Long lines are cut at the page edge, not wrapped.
-        painter.drawText(0, y + metrics.ascent(), LogLineText(line));
-        y += lineHeight;
     }
     ok = painter.end() && ok;
     if (!ok || printer.printerState() == QPrinter::Error)

@@ -56,6 +56,44 @@ TEST(CliTest, ValueTab) {
 
     r = Cli({"value", "--", "-x^2+4", "-1"});  // leading minus is field text
     EXPECT_EQ(r.out, "f(x0) = 3.0000\n");
+
+    r = Cli({"value", "2^x", "100"});  // was 12676506002282294014
+    EXPECT_EQ(r.out, "f(x0) = 1.2677e30\n");
+}
+
+TEST(CliTest, OverflowMessageIsUtf8) {
+    auto r = Cli({"value", "exp(x)", "710"});
+    EXPECT_EQ(r.out, "f(x0) = \n");
+    EXPECT_EQ(r.err, "Fejl: Regnefejl: tallet er for stort (overløb)\n");
+    EXPECT_EQ(r.status, 1);
+}
+
+// A field holds 255 characters counted in Windows-1252 (æ is one); a longer
+// argument is refused whole instead of being cut into another formula.
+TEST(CliTest, OverlongFieldIsRefused) {
+    auto repeat = [](const std::string& s, int n) {
+        std::string r;
+        for (int i = 0; i < n; ++i) r += s;
+        return r;
+    };
+    // refusal "": the text fits and goes to the tab as it is.
+    struct Row { std::vector<std::string> args; std::string out, refusal; int status; } rows[] = {
+        {{"value", repeat("x+", 126) + "x^2", "2"}, "f(x0) = 256.0000\n", "", 0},  // 255
+        {{"value", repeat("x+", 127) + "x^2", "2"}, "", "Fejl: Teksten til f(x) er for lang: 257 tegn, højst 255\n", 1},
+        {{"value", "x", "1" + repeat("0", 255)}, "", "Fejl: Teksten til x0 er for lang: 256 tegn, højst 255\n", 1},
+        {{"reduce", repeat("æ", 255)}, "Reduceret f(x) = \n", "", 1},  // 510 UTF-8 bytes, 255 characters
+        {{"reduce", repeat("æ", 256)}, "", "Fejl: Teksten til f(x) er for lang: 256 tegn, højst 255\n", 1},
+    };
+    for (const Row& row : rows) {
+        auto r = Cli(row.args);
+        EXPECT_EQ(r.out, row.out) << row.args[1];
+        if (row.refusal.empty()) {
+            EXPECT_EQ(r.err.find("for lang"), std::string::npos) << r.err;
+        } else {
+            EXPECT_EQ(r.err, row.refusal);
+        }
+        EXPECT_EQ(r.status, row.status) << row.args[1];
+    }
 }
 
 TEST(CliTest, DiffAndReduceWithLog) {
@@ -73,7 +111,16 @@ TEST(CliTest, DiffAndReduceWithLog) {
 }
 
 TEST(CliTest, UsageAndDanishText) {
-    EXPECT_EQ(Cli({}).status, 2);
+    for (const char* help : {"--help", "-h"}) {  // asked for: stdout, success
+        auto r = Cli({help});
+        EXPECT_EQ(r.out.rfind("Brug: kvadrix-cli", 0), 0u) << r.out;
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.status, 0);
+    }
+    auto bad = Cli({});
+    EXPECT_EQ(bad.out, "");
+    EXPECT_NE(bad.err.find("Brug: kvadrix-cli"), std::string::npos);
+    EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(Cli({"nothing"}).status, 2);
     EXPECT_EQ(Cli({"--bogus", "value", "x", "1"}).status, 2);
     EXPECT_EQ(Cli({"value", "x"}).status, 2);

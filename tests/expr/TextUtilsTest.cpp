@@ -11,7 +11,13 @@ TEST(FormatNumberTest, ResultFormats) {
         {10, 4, 3.14159265, "3.1416"}, {10, 4, -0.5, "-0.5000"}, {8, 4, 0, "0.0000"}, {6, 3, 2.0625, "2.063"},
         {6, 3, -2.0625, "-2.063"}, {10, 0, 2.5, "3"}, {6, 2, 0.125, "0.13"}, {10, 4, -9.99996, "-10.0000"},
         {10, 4, 1e15, "1000000000000000.000"},  // 21 characters cut to 20
-        {10, 4, 1e40, "1.0E+0040"}, {10, 4, -2.5e36, "-2.5E+0036"}, {12, 4, 1.25e300, "1.250E+0300"},
+        {10, 4, 1e18, "1000000000000000000"}, {10, 4, 1e19, "10000000000000000000"},  // no dangling point
+        {20, 4, 1.5, "1.5000"},  // a wide field does not push the digits out
+        // Integer digits beyond 20 characters: exponent form instead of a wrong power of ten.
+        {10, 4, 0x1p100, "1.2677e30"}, {10, 4, -1e20, "-1.0000e20"}, {10, 4, -1e19, "-1.0000e19"},
+        {10, 4, 1.00005e20, "1.0001e20"}, {10, 4, -9.99995e19, "-1.0000e20"},  // halves away from zero
+        {10, 4, 1e40, "1.0000e40"}, {10, 4, -2.5e36, "-2.5000e36"}, {6, 3, 1.25e300, "1.250e300"},
+        {10, 0, 2.5e25, "3e25"}, {10, 30, -1.7976931348623157e308, "-1.7976931348623e308"},
     };
     for (const Row& r : rows) EXPECT_EQ(FormatNumber(r.width, r.decimals, r.x), r.text);
     EXPECT_THROW(FormatNumber(10, 4, std::numeric_limits<double>::infinity()), ArithmeticFault);
