@@ -86,7 +86,7 @@ int UnitPowerEnd(const ExpressionText& s, int p) {
     int e = p + 2;
     if (s.At(e) == '-') ++e;
     if (!IsDigit(s.At(e))) return 0;
-    while (IsDigit(s.At(e))) ++e;
+    e = DigitsEnd(s, e);
     return EndsFactor(s.At(e)) ? e : 0;
 }
 
@@ -288,10 +288,10 @@ bool IsFractionText(const ExpressionText& text) {
     if (text.Length() < 3) return false;
     int p = text.At(1) == '-' ? 2 : 1;
     int start = p;
-    while (IsDigit(text.At(p))) ++p;
+    p = DigitsEnd(text, p);
     if (p == start || text.At(p) != '/') return false;
     start = ++p;
-    while (IsDigit(text.At(p))) ++p;
+    p = DigitsEnd(text, p);
     return p > start && p == text.Length() + 1;
 }
 
@@ -400,11 +400,11 @@ bool CanFold(const ExpressionText& t, bool product) {
         n = From(n, 2);
     }
     int p = 1;
-    while (IsDigit(n.At(p))) ++p;
+    p = DigitsEnd(n, p);
     if (p == 1) return false;
     if (n.At(p) == '/') {
         int start = ++p;
-        while (IsDigit(n.At(p))) ++p;
+        p = DigitsEnd(n, p);
         if (p == start) return false;
     }
     return p == n.Length() + 1;

@@ -189,7 +189,7 @@ void FactorCollector::Collect(const ExpressionText& s, Sides sides) {
             bool negative = s.At(p) == '-';
             if (negative) ++p;
             int q = p;
-            while (IsDigit(s.At(q))) ++q;
+            q = DigitsEnd(s, q);
             // Only a whole-number exponent that ends the factor is expanded;
             // x^2.5, x^2^3 and x^2e1 keep their exponent as part of the factor.
             // So does x^0: the evaluator gives 0^0 = 0, so it is not 1.
