@@ -92,7 +92,7 @@ View DefaultView(const Graph& graph) {
     for (const auto& curve : graph.curves) AddFeatures(curve.f, keys);
     if (!keys.empty()) {
         const auto [lo, hi] = std::minmax_element(keys.begin(), keys.end());
-        const double span = *hi - *lo, pad = std::max(0.25 * span, 1.0);
+        const double span = *hi - *lo, pad = std::max(0.15 * span, 1.0);
         view.xMin = *lo - pad;
         view.xMax = *hi + pad;
         if (view.xMax - view.xMin < 4) {
