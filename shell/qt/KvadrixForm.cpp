@@ -480,9 +480,11 @@ void TKvadrixForm::VisGrafMenuItemClick() {
     RefreshGraph();
 }
 
-// The open graph window shows what the current page has computed.
+// The open graph window shows what the current page has computed. Runs after
+// every handler and on every page change; the fields are taken in first.
 void TKvadrixForm::RefreshGraph() {
-    if (!graphForm_ || !graphForm_->isVisible()) return;
+    if (!graphForm_ || !graphForm_->isVisible() || running_) return;
+    CopyIn();
     const int page = pages_->currentIndex();
     if (page >= 0 && page < PageCount) graphForm_->ShowGraph(BuildGraph(form_, static_cast<Page>(page)));
 }
