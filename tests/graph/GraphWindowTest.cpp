@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(graph.CurrentView().yMax, home.yMax);
     }
 
-    void savesPngAndSvg() {
+    void savesPngAndSvgAndCopies() {
         Form form;
         Fill(form, {"f_x_Edit=1/x"});
         TGraphForm graph;
@@ -213,6 +213,8 @@ private slots:
         const QByteArray text = file.readAll();
         QVERIFY(text.contains("<svg") && text.contains("f(x)"));
         QVERIFY(!graph.SaveImage(dir.filePath("no/such/dir/graf.png")).isEmpty());
+        graph.CopyImage();
+        QCOMPARE(QApplication::clipboard()->pixmap().size(), graph.ChartView()->size());
     }
 
     // Under Xvfb with KVADRIX_SCREENSHOT_DIR: the main window and the graph
