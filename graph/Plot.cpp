@@ -8,7 +8,7 @@ namespace {
 
 constexpr double HomeHalfWidth = 10;   // x range looked over for roots and turning points
 constexpr int SurveyPoints = 401;
-constexpr double RobustShare = 0.02;   // heights this rare at either end are left out of view (poles)
+constexpr double RobustShare = 0.04;   // heights this rare at either end are left out of view (poles)
 
 void AddFeatures(const RealFunction& f, std::vector<double>& keys) {
     const auto grid = SampleGrid(f, -HomeHalfWidth, HomeHalfWidth, SurveyPoints);

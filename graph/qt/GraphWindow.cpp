@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QAreaSeries>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QClipboard>
 #include <QFileDialog>
@@ -45,7 +46,7 @@ void HideFromLegend(QChart* chart, QAbstractSeries* series) {
     for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
 }
 
-void Attach(QChart* chart, QAbstractSeries* series, QValueAxis* x, QValueAxis* y) {
+void Attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y) {
     chart->addSeries(series);
     series->attachAxis(x);
     series->attachAxis(y);
@@ -97,13 +98,24 @@ double TickStep(double range, int ticks) {
     return (m < 1.5 ? 1 : m < 3.5 ? 2 : m < 7.5 ? 5 : 10) * power;
 }
 
-// Ticks at multiples of a round step, so that zooming and panning keep
-// readable labels.
-void SetTicks(QValueAxis* axis, double min, double max, int ticks) {
+// Ticks and labels at whole multiples of a round step, computed here: the
+// axis's own stepping adds up rounding errors (a label -2.776e-16 for 0).
+QString TickLabel(double value, double step) {
+    if (std::fabs(value) >= 1e6 || step < 1e-4) return QString::number(value, 'g', 6);
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    return QString::number(value, 'f', decimals);
+}
+
+void SetTicks(QCategoryAxis* axis, double min, double max, int ticks) {
+    for (const QString& label : axis->categoriesLabels()) axis->remove(label);
     axis->setRange(min, max);
-    axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0);
-    axis->setTickInterval(TickStep(max - min, ticks));
+    const double step = TickStep(max - min, ticks);
+    axis->setStartValue(min - step);
+    const double first = std::ceil(min / step), last = std::floor(max / step);
+    for (double k = first; k <= last && k - first < 100; ++k) {
+        const double value = k == 0 ? 0.0 : k * step;
+        axis->append(TickLabel(value, step), value);
+    }
 }
 
 constexpr int XTicks = 10, YTicks = 8;
@@ -120,12 +132,12 @@ QChart* BuildChart(const Graph& graph, const Plot& plot, const View& view) {
     auto* chart = new QChart;
     chart->setTitle(ToQt(graph.title));
     chart->legend()->setAlignment(Qt::AlignBottom);
-    auto* x = new QValueAxis;
-    auto* y = new QValueAxis;
+    auto* x = new QCategoryAxis;
+    auto* y = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     SetTicks(x, view.xMin, view.xMax, XTicks);
     SetTicks(y, view.yMin, view.yMax, YTicks);
-    x->setLabelFormat(QStringLiteral("%.4g"));
-    y->setLabelFormat(QStringLiteral("%.4g"));
     x->setTitleText(QStringLiteral("x"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
@@ -348,7 +360,7 @@ void TGraphForm::SetView(const View& view, bool resample) {
     if (QChart* chart = chartView_->chart()) {
         const auto axes = chart->axes();
         for (QAbstractAxis* axis : axes) {
-            auto* value = qobject_cast<QValueAxis*>(axis);
+            auto* value = qobject_cast<QCategoryAxis*>(axis);
             if (!value) continue;
             if (value->alignment() == Qt::AlignBottom)
                 SetTicks(value, view_.xMin, view_.xMax, XTicks);
@@ -414,7 +426,9 @@ std::string PlotToFile(const Graph& graph, const std::string& path) {
     } else {
         chart->setTitle(ToQt(plot.message));
     }
+    QChart* initial = view.chart();  // the view's own; setChart hands it back
     view.setChart(chart);
+    delete initial;
     view.setAttribute(Qt::WA_DontShowOnScreen);
     view.show();
     QCoreApplication::processEvents();
