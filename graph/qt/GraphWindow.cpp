@@ -101,7 +101,7 @@ double TickStep(double range, int ticks) {
 // Ticks and labels at whole multiples of a round step, computed here: the
 // axis's own stepping adds up rounding errors (a label -2.776e-16 for 0).
 QString TickLabel(double value, double step) {
-    if (std::fabs(value) >= 1e6 || step < 1e-4) return QString::number(value, 'g', 6);
+    if (std::fabs(value) >= 1e6 || step < 1e-4) return QString::number(value, 'g', 4);
     const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
     return QString::number(value, 'f', decimals);
 }

@@ -194,6 +194,34 @@ private slots:
         QCOMPARE(graph.CurrentView().yMax, home.yMax);
     }
 
+    // Dragging with the left button pans; a band drawn with the right button zooms into it.
+    void dragPansAndBandZooms() {
+        Form form;
+        Fill(form, {"f_x_Edit=x"});
+        TGraphForm graph;
+        graph.resize(640, 480);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        graph.ShowGraph(BuildGraph(form, FunktionTabSheet));
+        const View home = graph.CurrentView();
+        QWidget* viewport = graph.ChartView()->viewport();
+        auto drag = [&](Qt::MouseButton button, QPoint from, QPoint to) {
+            QMouseEvent press(QEvent::MouseButtonPress, from, viewport->mapToGlobal(from), button, button, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, button, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, to, viewport->mapToGlobal(to), button, Qt::NoButton, Qt::NoModifier);
+            for (QMouseEvent* e : {&press, &move, &release}) QApplication::sendEvent(viewport, e);
+        };
+        const QPoint centre = viewport->rect().center();
+        drag(Qt::LeftButton, centre, centre + QPoint(100, 0));
+        const View panned = graph.CurrentView();
+        QVERIFY(panned.xMin < home.xMin);
+        QVERIFY(qFuzzyCompare(panned.xMax - panned.xMin, home.xMax - home.xMin));
+        QCOMPARE(panned.yMin, home.yMin);
+        drag(Qt::RightButton, centre - QPoint(40, 40), centre + QPoint(40, 40));
+        QVERIFY(graph.CurrentView().xMax - graph.CurrentView().xMin < 0.5 * (home.xMax - home.xMin));
+        QCOMPARE(LegendNames(graph.ChartView()->chart()), QStringList{"f(x)"});  // sampled anew, still drawn
+    }
+
     void savesPngAndSvgAndCopies() {
         Form form;
         Fill(form, {"f_x_Edit=1/x"});
