@@ -138,12 +138,12 @@ int RunPlot(const std::vector<std::string>& args, const std::string& out, bool i
     form.ActivePage = tab->page;
     std::size_t next = 2;
     for (const char* input : tab->inputs) {
-        const std::string_view spec = input;
-        const std::size_t equals = spec.find('=');
+        const std::string_view field = input;
+        const std::size_t equals = field.find('=');
         if (equals != std::string_view::npos) {
-            Fill(form, spec.substr(0, equals), std::string(spec.substr(equals + 1)));
+            Fill(form, field.substr(0, equals), std::string(field.substr(equals + 1)));
         } else if (next < args.size()) {
-            Fill(form, spec, args[next++]);
+            Fill(form, field, args[next++]);
         }
     }
     const std::string problem = PlotToFile(BuildGraph(form, tab->page), out);
