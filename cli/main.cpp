@@ -81,7 +81,8 @@ const std::vector<PlotTab> PlotTabs = {
     {"value", "value F [X0]", FunktionTabSheet, 1, {"f_x_Edit", "x0Edit"}},
     {"diff", "diff F [X0]", DifferentiationTabSheet, 1, {"fx_Edit", "x_Edit"}},
     {"reduce", "reduce F", FaktorReduktionTabSheet, 1, {"Factor_fxEdit"}},
-    {"integral", "integral F [NEDRE \xC3\x98VRE]", IntegrationTabSheet, 1, {"fxEdit", "NedreGraenseEdit", "OevreGraenseEdit"}},
+    {"integral", "integral F [NEDRE \xC3\x98VRE]", IntegrationTabSheet, 1,
+     {"fxEdit", "NedreGraenseEdit", "OevreGraenseEdit"}},
     {"roots", "roots P", PolynomierTabSheet, 1, {"px_Edit"}},
     {"divide", "divide P D", PolynomierTabSheet, 2, {"DividendEdit", "DivisorEdit"}},
     {"fraction", "fraction P/Q", PolynomierTabSheet, 1, {"PolBroekEdit"}},
@@ -123,7 +124,9 @@ int RunPlot(const std::vector<std::string>& args, const std::string& out, bool i
     if (args.size() >= 2)
         for (const auto& t : PlotTabs)
             if (args[1] == t.name) tab = &t;
-    if (!tab) return Usage("plot kender fanerne value, diff, reduce, integral, roots, divide, fraction, minimum, equation, regression, polyregression");
+    if (!tab)
+        return Usage("plot kender fanerne value, diff, reduce, integral, roots, divide, fraction, minimum, "
+                     "equation, regression, polyregression");
     if (out.empty()) return Usage("plot mangler --out FIL.png eller --out FIL.svg");
     const std::size_t given = args.size() - 2;
     std::size_t takes = 0;

@@ -92,7 +92,8 @@ Graph IntegrationGraph(const Form& form) {
     const auto a = FieldNumber(tab.NedreGraenseEdit.text), b = FieldNumber(tab.OevreGraenseEdit.text);
     const std::string value = Trimmed(tab.BestemtIntegralEdit.text);
     if (a && b && !value.empty() && *a != *b)
-        graph.area = GraphArea{0, std::min(*a, *b), std::max(*a, *b), Caption(tab.BestemtIntegralLabel) + " = " + value};
+        graph.area = GraphArea{0, std::min(*a, *b), std::max(*a, *b),
+                               Caption(tab.BestemtIntegralLabel) + " = " + value};
     return graph;
 }
 
@@ -123,7 +124,8 @@ Graph PolynomierGraph(const Form& form) {
         const std::string rest = Trimmed(tab.RestEdit.text);
         auto r = FieldFunction(rest.empty() ? "0" : rest);
         if (d && q && r)
-            graph.curves.push_back({"q(x)*d(x)+r(x)", [d = *d, q = *q, r = *r](double x) { return q(x) * d(x) + r(x); }});
+            graph.curves.push_back(
+                {"q(x)*d(x)+r(x)", [d = *d, q = *q, r = *r](double x) { return q(x) * d(x) + r(x); }});
     }
     if (fraction) {
         if (!AddMainCurve(graph, "p(x)/q(x)", tab.PolBroekEdit.text)) return graph;

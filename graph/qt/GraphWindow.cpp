@@ -373,7 +373,10 @@ void TGraphForm::SetView(const View& view, bool resample) {
 void TGraphForm::Replot() {
     const Plot plot = PlotGraph(graph_, view_);
     if (!plot.message.empty()) {
-        message_->setText(ToQt(plot.message));
+        // A view panned or zoomed away from the curve: the way back is Tilpas.
+        const bool viewsFault = graph_.message.empty();
+        const QString hint = viewsFault ? QStringLiteral("\nTryk Tilpas for at se standardudsnittet.") : QString();
+        message_->setText(ToQt(plot.message) + hint);
         stack_->setCurrentWidget(message_);
         return;
     }
