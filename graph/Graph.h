@@ -13,6 +13,7 @@ struct GraphCurve {
     std::string name;         // legend text, as the tab names it ("f(x)", "f'(x)")
     RealFunction f;
     bool asymptotes = false;  // mark its poles as vertical asymptotes
+    bool framesView = true;   // counts for the default view (a tangent does not)
 };
 
 struct GraphMarks {

@@ -89,7 +89,8 @@ View DefaultView(const Graph& graph) {
         keys.push_back(graph.area->from);
         keys.push_back(graph.area->to);
     }
-    for (const auto& curve : graph.curves) AddFeatures(curve.f, keys);
+    for (const auto& curve : graph.curves)
+        if (curve.framesView) AddFeatures(curve.f, keys);
     if (!keys.empty()) {
         const auto [lo, hi] = std::minmax_element(keys.begin(), keys.end());
         const double span = *hi - *lo, pad = std::max(0.15 * span, 1.0);
@@ -104,8 +105,9 @@ View DefaultView(const Graph& graph) {
 
     std::vector<double> heights;
     for (const auto& curve : graph.curves)
-        for (const auto& p : SampleGrid(curve.f, view.xMin, view.xMax, SurveyPoints))
-            if (!std::isnan(p.y)) heights.push_back(p.y);
+        if (curve.framesView)
+            for (const auto& p : SampleGrid(curve.f, view.xMin, view.xMax, SurveyPoints))
+                if (!std::isnan(p.y)) heights.push_back(p.y);
     double low = 0, high = 0;
     bool any = false;
     if (!heights.empty()) {

@@ -77,7 +77,8 @@ Graph DifferentiationGraph(const Form& form) {
         const double slope = QuietValue(derivative->f, *x0);
         if (std::isfinite(slope)) {
             const double a = *x0, b = *y0;
-            graph.curves.push_back({"Tangent i x0", [a, b, slope](double x) { return b + slope * (x - a); }});
+            graph.curves.push_back(
+                {"Tangent i x0", [a, b, slope](double x) { return b + slope * (x - a); }, false, false});
         }
     }
     AddMark(graph, "(x0, f(x0))", *x0, *y0);

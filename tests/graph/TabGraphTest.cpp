@@ -29,6 +29,14 @@ TEST_F(TabGraphTest, TangentThroughThePointWithTheDerivativesSlope) {
     EXPECT_DOUBLE_EQ(QuietValue(g.curves[2].f, 3), 7);  // 1 + 3*(3-1)
     d.x_Edit.text.clear();
     EXPECT_EQ(BuildGraph(form, DifferentiationTabSheet).curves.size(), 2u);
+
+    // The view is framed by f and f', not by the tangent running off.
+    d.fx_Edit.text = "sin(x)";
+    d.df_dx_Edit.text = "cos(x)";
+    d.x_Edit.text = "1";
+    d.f_value_Edit.text = "0.8415";
+    const View v = DefaultView(BuildGraph(form, DifferentiationTabSheet));
+    EXPECT_LT(v.yMax - v.yMin, 3);
 }
 
 TEST_F(TabGraphTest, IntegrationAreaBetweenTheBoundsAndNoCurveForTheFailureText) {
