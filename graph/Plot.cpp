@@ -8,6 +8,7 @@ namespace {
 
 constexpr double HomeHalfWidth = 10;   // x range looked over for roots and turning points
 constexpr int SurveyPoints = 401;
+constexpr double MaxCoordinate = 1e100;
 constexpr double RobustShare = 0.04;   // heights this rare at either end are left out of view (poles)
 
 void AddFeatures(const RealFunction& f, std::vector<double>& keys) {
@@ -83,9 +84,12 @@ std::vector<Polyline> SampleClipped(const RealFunction& f, double xMin, double x
 View DefaultView(const Graph& graph) {
     View view;
     std::vector<double> keys;
+    // Coordinates beyond this would leave no room for the view's own arithmetic.
+    const auto usable = [](double v) { return std::fabs(v) < MaxCoordinate; };
     for (const auto& marks : graph.marks)
-        for (const auto& p : marks.points) keys.push_back(p.x);
-    if (graph.area) {
+        for (const auto& p : marks.points)
+            if (usable(p.x)) keys.push_back(p.x);
+    if (graph.area && usable(graph.area->from) && usable(graph.area->to)) {
         keys.push_back(graph.area->from);
         keys.push_back(graph.area->to);
     }
@@ -119,6 +123,7 @@ View DefaultView(const Graph& graph) {
     }
     for (const auto& marks : graph.marks)
         for (const auto& p : marks.points) {
+            if (!usable(p.x) || !usable(p.y)) continue;
             low = any ? std::min(low, p.y) : p.y;
             high = any ? std::max(high, p.y) : p.y;
             any = true;
