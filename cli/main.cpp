@@ -1,6 +1,7 @@
 // kvadrix-cli: the batch front end. Fills a tab's input fields from the
 // arguments, leaves each field in turn (running its exit handler through the
 // same form model as the window) and prints the tab's output fields.
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -9,6 +10,10 @@
 
 #include "Cp1252.h"
 #include "Form.h"
+#ifdef KVADRIX_PLOT
+#include "Graph.h"
+#include "GraphWindow.h"
+#endif
 #include "Handlers.h"
 #include "Host.h"
 
@@ -59,8 +64,101 @@ int Usage(const char* problem) {
     out << "  --log     skriv loggen efter \"--- Log ---\"\n"
            "  --ignore  svar Ignorer på fejlbokse\n"
            "  --help    vis denne hjælp\n";
+#ifdef KVADRIX_PLOT
+    out << "  plot FANE FELTER... --out FIL.png|FIL.svg   tegn fanens graf (FANE: se README)\n";
+#endif
     return problem ? 2 : 0;
 }
+
+#ifdef KVADRIX_PLOT
+// plot TAB FIELDS...: the tab's inputs in order; "Control=value" rows are set
+// without an argument (the one-variable cases of the minimum and equations tabs).
+struct PlotTab {
+    const char* name;
+    const char* usage;
+    Page page;
+    int required;
+    std::vector<const char*> inputs;
+};
+
+const std::vector<PlotTab> PlotTabs = {
+    {"value", "value F [X0]", FunktionTabSheet, 1, {"f_x_Edit", "x0Edit"}},
+    {"diff", "diff F [X0]", DifferentiationTabSheet, 1, {"fx_Edit", "x_Edit"}},
+    {"reduce", "reduce F", FaktorReduktionTabSheet, 1, {"Factor_fxEdit"}},
+    {"integral", "integral F [NEDRE \xC3\x98VRE]", IntegrationTabSheet, 1,
+     {"fxEdit", "NedreGraenseEdit", "OevreGraenseEdit"}},
+    {"roots", "roots P", PolynomierTabSheet, 1, {"px_Edit"}},
+    {"divide", "divide P D", PolynomierTabSheet, 2, {"DividendEdit", "DivisorEdit"}},
+    {"fraction", "fraction P/Q", PolynomierTabSheet, 1, {"PolBroekEdit"}},
+    {"minimum", "minimum F X0", ExtremumTabSheet, 2, {"AntalVariableSpinEdit=1", "fxyzEdit", "xyz0Edit"}},
+    {"equation", "equation F X0", TrancendenteLigningerTabSheet, 2,
+     {"AntalLigningerSpinEdit=1", "Ligning1Edit", "xy0Edit"}},
+    {"regression", "regression N PUNKTER", RegressionTabSheet, 2,
+     {"AntalRegressionsPunkterSpinEdit", "RegressionsPunkterEdit"}},
+    {"polyregression", "polyregression GRAD N PUNKTER", RegressionTabSheet, 3,
+     {"PolynomiaerRegressionRadioButton=1", "PolGradSpinEdit", "AntalRegressionsPunkterSpinEdit",
+      "RegressionsPunkterEdit"}},
+};
+
+// Sets one control as the user would (spin value, radio choice, text) and leaves it.
+void Fill(Form& form, std::string_view field, const std::string& text) {
+    const ControlInfo* info = FindControl(field);
+    if (!info) return;
+    Control& control = info->get(form);
+    if (info->kind == ControlKind::SpinEdit) {
+        int value = control.value;
+        try {
+            value = std::stoi(text);
+        } catch (const std::exception&) {
+        }
+        control.value = std::max(control.minimum, std::min(control.maximum, value));
+        control.text = std::to_string(control.value);
+    } else if (info->kind == ControlKind::RadioButton) {
+        for (const ControlInfo& other : ControlTable)
+            if (other.page == info->page && other.kind == ControlKind::RadioButton) other.get(form).checked = false;
+        control.checked = true;
+    } else {
+        control.text = Utf8ToCp1252(text);
+    }
+    if (const EventInfo* events = FindEvents(field); events && events->exit) RunHandler(form, events->exit);
+}
+
+int RunPlot(const std::vector<std::string>& args, const std::string& out, bool ignore) {
+    const PlotTab* tab = nullptr;
+    if (args.size() >= 2)
+        for (const auto& t : PlotTabs)
+            if (args[1] == t.name) tab = &t;
+    if (!tab)
+        return Usage("plot kender fanerne value, diff, reduce, integral, roots, divide, fraction, minimum, "
+                     "equation, regression, polyregression");
+    if (out.empty()) return Usage("plot mangler --out FIL.png eller --out FIL.svg");
+    const std::size_t given = args.size() - 2;
+    std::size_t takes = 0;
+    for (const char* input : tab->inputs) takes += std::string_view(input).find('=') == std::string_view::npos;
+    if (given < static_cast<std::size_t>(tab->required) || given > takes)
+        return Usage(("forkert antal felter til plot " + args[1] + ": " + tab->usage).c_str());
+
+    Form form;
+    CliHost host(form, ignore);
+    SetHost(&host);
+    FormActivate(form);
+    form.ActivePage = tab->page;
+    std::size_t next = 2;
+    for (const char* input : tab->inputs) {
+        const std::string_view field = input;
+        const std::size_t equals = field.find('=');
+        if (equals != std::string_view::npos) {
+            Fill(form, field.substr(0, equals), std::string(field.substr(equals + 1)));
+        } else if (next < args.size()) {
+            Fill(form, field, args[next++]);
+        }
+    }
+    const std::string problem = PlotToFile(BuildGraph(form, tab->page), out);
+    SetHost(nullptr);
+    if (!problem.empty()) std::cerr << "kvadrix-cli: " << problem << "\n";
+    return host.boxes > 0 || form.FaultCount > 0 || !problem.empty() ? 1 : 0;
+}
+#endif
 
 std::string Caption(Form& form, const ControlInfo& info) {
     std::string caption = info.label ? form.Find(info.label)->text : info.name;
@@ -72,6 +170,7 @@ std::string Caption(Form& form, const ControlInfo& info) {
 
 int main(int argc, char** argv) {
     bool log = false, ignore = false, optionsDone = false;
+    std::string out;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         std::string_view a = argv[i];
@@ -81,6 +180,9 @@ int main(int argc, char** argv) {
             log = true;
         } else if (!optionsDone && a == "--ignore") {
             ignore = true;
+        } else if (!optionsDone && a == "--out") {
+            if (i + 1 >= argc) return Usage("--out mangler et filnavn");
+            out = argv[++i];
         } else if (!optionsDone && (a == "--help" || a == "-h")) {
             return Usage(nullptr);
         } else if (!optionsDone && a.size() > 2 && a.substr(0, 2) == "--") {
@@ -90,6 +192,9 @@ int main(int argc, char** argv) {
         }
     }
     if (args.empty()) return Usage("ingen kommando");
+#ifdef KVADRIX_PLOT
+    if (args[0] == "plot") return RunPlot(args, out, ignore);
+#endif
     const Subcommand* command = nullptr;
     for (const auto& s : Subcommands)
         if (args[0] == s.name) command = &s;

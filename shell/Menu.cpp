@@ -93,4 +93,6 @@ const std::vector<MenuInfo> MenuTable = {
      ReduktionAfPolynomiumsBroekerMenuItemClick},
     {"FaktorReduktionMenuItem", "Faktor &Reduktion", nullptr, FaktorReduktionMenuItemClick},
     {"ReggressionMenuItem", "R&eggression", nullptr, ReggressionMenuItemClick},
+    {"GrafMenuItem", "&Graf", nullptr, nullptr},
+    {"VisGrafMenuItem", "&Vis graf", "GrafMenuItem", nullptr},
 };

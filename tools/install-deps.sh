@@ -3,7 +3,7 @@
 # Sourced by run.sh and test.sh.
 kvadrix_packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
-  qt6-base-dev xvfb xauth cups cups-filters poppler-utils fonts-liberation2
+  qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev xvfb xauth cups cups-filters poppler-utils fonts-liberation2
 )
 
 kvadrix_install_deps() {

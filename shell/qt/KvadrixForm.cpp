@@ -27,6 +27,7 @@
 #include <set>
 
 #include "Cp1252.h"
+#include "GraphWindow.h"
 #include "Handlers.h"
 #include "Host.h"
 #include "LogPrinter.h"
@@ -160,6 +161,9 @@ void TKvadrixForm::BuildMenu() {
             connect(action, &QAction::triggered, this, [this] { UdskrivLogMenuItemClick(); });
         } else if (itemName == "AfslutMenuItem") {
             connect(action, &QAction::triggered, this, &QWidget::close);
+        } else if (itemName == "VisGrafMenuItem") {
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+            connect(action, &QAction::triggered, this, [this] { VisGrafMenuItemClick(); });
         }
     }
 }
@@ -233,6 +237,7 @@ void TKvadrixForm::BuildPages() {
     }
     pages_->setCurrentIndex(IntegrationTabSheet);
     ApplyFocus("fxEdit");  // rather than the tab bar
+    connect(pages_, &QTabWidget::currentChanged, this, [this] { RefreshGraph(); });
 }
 
 QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
@@ -366,6 +371,7 @@ void TKvadrixForm::Run(void (*handler)(Form&)) {
     }
     pending_.clear();
     running_ = false;
+    RefreshGraph();
 }
 
 // Widget states the user can change into the model: texts, spin values,
@@ -483,4 +489,26 @@ void TKvadrixForm::UdskrivLogMenuItemClick() {
     std::vector<void (*)(Form&)> queued;
     queued.swap(pending_);
     for (auto* handler : queued) Run(handler);
+}
+
+TGraphForm* TKvadrixForm::GraphForm() const { return graphForm_; }
+
+// One graph window beside the main window, never modal; closing it only hides it.
+void TKvadrixForm::VisGrafMenuItemClick() {
+    if (!graphForm_) {
+        graphForm_ = new TGraphForm(this);
+        graphForm_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    graphForm_->show();
+    graphForm_->raise();
+    RefreshGraph();
+}
+
+// The open graph window shows what the current page has computed. Runs after
+// every handler and on every page change; the fields are taken in first.
+void TKvadrixForm::RefreshGraph() {
+    if (!graphForm_ || !graphForm_->isVisible() || running_) return;
+    CopyIn();
+    const int page = pages_->currentIndex();
+    if (page >= 0 && page < PageCount) graphForm_->ShowGraph(BuildGraph(form_, static_cast<Page>(page)));
 }

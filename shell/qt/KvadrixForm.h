@@ -3,6 +3,7 @@
 // model's tables, and runs the model's handlers on the field events: leaving
 // an input field runs its exit handler, Enter runs its Enter action.
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 class QPlainTextEdit;
 class QTabWidget;
 class QtHost;
+class TGraphForm;
 class Host;
 
 class TKvadrixForm : public QMainWindow {
@@ -25,6 +27,9 @@ public:
     ~TKvadrixForm() override;
 
     Form& Model() { return form_; }
+
+    // The graph window of "Graf > Vis graf" (nullptr until first opened).
+    TGraphForm* GraphForm() const;
 
     // The host's AddLogLine: one line (Windows-1252) into the model and the log page.
     void AppendLogLine(std::string_view line);
@@ -55,6 +60,8 @@ private:
     void ApplyFocus(std::string_view control);
     void MirrorLog();
     void UdskrivLogMenuItemClick();
+    void VisGrafMenuItemClick();
+    void RefreshGraph();
 
     Form form_;
     std::unique_ptr<QtHost> host_;
@@ -70,4 +77,5 @@ private:
     bool running_ = false;
     bool copyingOut_ = false;
     std::vector<void (*)(Form&)> pending_;
+    QPointer<TGraphForm> graphForm_;
 };

@@ -1,0 +1,31 @@
+// The graph's field readers and sampler on any text: never a crash, a hang or
+// a curve that goes backwards or holds a non-finite point.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "FieldReaders.h"
+#include "Host.h"
+#include "Sampler.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size > 255) size = 255;
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    ErrorFlag = false;
+    FieldNumber(text);
+    FieldList(text);
+    FieldPoints(text, 21);
+    const auto f = FieldFunction(text);
+    if (!f) return 0;
+    SampleLimits limits;
+    limits.initialIntervals = 24;
+    limits.maxEvaluations = 1500;
+    const Sampling s = SampleFunction(*f, -10, 10, -10, 10, limits);
+    for (const Polyline& piece : s.pieces)
+        for (std::size_t i = 0; i < piece.size(); ++i) {
+            if (!std::isfinite(piece[i].y) || (i > 0 && !(piece[i - 1].x < piece[i].x))) std::abort();
+        }
+    if (ErrorFlag) std::abort();  // the sampler puts the flag back as it found it
+    return 0;
+}

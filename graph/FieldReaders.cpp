@@ -1,0 +1,96 @@
+#include "FieldReaders.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "Evaluate.h"
+#include "ExpressionText.h"
+#include "Fractions.h"
+#include "Host.h"
+#include "TextUtils.h"
+
+namespace {
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+    return s;
+}
+
+}  // namespace
+
+std::optional<RealFunction> FieldFunction(std::string_view text) {
+    if (text.size() > ExpressionText::MaxLength) return std::nullopt;
+    const ExpressionText expr = RemoveBlanks(ExpressionText(text));
+    if (expr.Empty() || !ReadsAsExpression(expr)) return std::nullopt;
+    return RealFunction([expr](double x) {
+        ErrorFlag = false;
+        int stop = 0;
+        const double y = EvaluateFunction(expr, x, stop);
+        return ErrorFlag || stop < expr.Length() ? NaN : y;
+    });
+}
+
+std::optional<double> FieldNumber(std::string_view text) {
+    text = Trim(text);
+    if (text.empty()) return std::nullopt;
+    bool error = false;
+    const double plain = TextToNumber(text, error);
+    if (!error) return plain;
+    const auto f = FieldFunction(text);
+    if (!f) return std::nullopt;
+    const double value = QuietValue(*f, 0);
+    if (std::isnan(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<std::vector<double>> FieldList(std::string_view text) {
+    text = Trim(text);
+    if (text.size() < 2) return std::nullopt;
+    const char open = text.front(), close = text.back();
+    if (!((open == '{' && close == '}') || (open == '(' && close == ')'))) return std::nullopt;
+    std::string_view inner = Trim(text.substr(1, text.size() - 2));
+    std::vector<double> items;
+    if (inner.empty()) return items;
+    while (true) {
+        const std::size_t comma = inner.find(',');
+        const auto item = FieldNumber(inner.substr(0, comma));
+        if (!item) return std::nullopt;
+        items.push_back(*item);
+        if (comma == std::string_view::npos) break;
+        inner.remove_prefix(comma + 1);
+    }
+    return items;
+}
+
+std::optional<std::vector<SamplePoint>> FieldPoints(std::string_view text, int maxCount) {
+    std::vector<SamplePoint> points;
+    std::size_t pos = 0;
+    while (static_cast<int>(points.size()) < maxCount) {
+        const std::size_t open = text.find('(', pos);
+        if (open == std::string_view::npos) break;
+        const std::size_t close = text.find(')', open);
+        if (close == std::string_view::npos) return std::nullopt;
+        const auto pair = FieldList(text.substr(open, close - open + 1));
+        if (!pair || pair->size() != 2) return std::nullopt;
+        points.push_back({(*pair)[0], (*pair)[1]});
+        pos = close + 1;
+    }
+    return points;
+}
+
+double QuietValue(const RealFunction& f, double x) {
+    Host* host = SetHost(nullptr);
+    const bool flag = ErrorFlag;
+    double y = NaN;
+    try {
+        y = f(x);
+    } catch (const ArithmeticFault&) {
+    }
+    SetHost(host);
+    ErrorFlag = flag;
+    return std::isfinite(y) ? y : NaN;
+}

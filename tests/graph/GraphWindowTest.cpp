@@ -1,0 +1,277 @@
+// The graph window offscreen: each tab's graph with the right series, the
+// window beside the main window (Ctrl+G, never modal, follows the pages),
+// zoom and Tilpas, and the PNG and SVG export.
+#include <QtCharts>
+#include <QtTest>
+#include <QtWidgets>
+
+#include <memory>
+
+#include "Cp1252.h"
+#include "Graph.h"
+#include "GraphWindow.h"
+#include "Host.h"
+#include "KvadrixForm.h"
+
+Q_DECLARE_METATYPE(Page)
+
+namespace {
+
+QString ToQ(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
+
+// "Control=text" sets a field; a spin edit takes the number, a radio button is chosen.
+void Fill(Form& form, const QStringList& fields) {
+    for (const QString& field : fields) {
+        const auto name = field.section('=', 0, 0).toStdString();
+        const QString value = field.section('=', 1);
+        const ControlInfo* info = FindControl(name);
+        QVERIFY2(info, name.c_str());
+        Control& c = info->get(form);
+        if (info->kind == ControlKind::SpinEdit) {
+            c.value = value.toInt();
+        } else if (info->kind == ControlKind::RadioButton) {
+            for (const ControlInfo& other : ControlTable)
+                if (other.page == info->page && other.kind == ControlKind::RadioButton) other.get(form).checked = false;
+            c.checked = true;
+        } else {
+            c.text = Utf8ToCp1252(value.toStdString());
+        }
+    }
+}
+
+QStringList LegendNames(QChart* chart) {
+    QStringList names;
+    for (QLegendMarker* m : chart->legend()->markers())
+        if (m->isVisible()) names << m->label();
+    return names;
+}
+
+template <class T>
+int CountSeries(QChart* chart) {
+    int n = 0;
+    for (QAbstractSeries* s : chart->series()) n += qobject_cast<T*>(s) != nullptr;
+    return n;
+}
+
+struct TabCase {
+    const char* name;
+    Page page;
+    QStringList fields;
+    QStringList legend;
+    int areas;
+    QString message;
+};
+
+const QList<TabCase>& TabCases() {
+    static const QList<TabCase> cases = {
+        {"y=f(x)", FunktionTabSheet, {"f_x_Edit=x^2-2*x", "x0Edit=3", "f_x0_Edit=3.0000"}, {"f(x)", "(x0, f(x0))"}, 0, ""},
+        {"Differentiation", DifferentiationTabSheet,
+         {"fx_Edit=sin(x)", "df_dx_Edit=cos(x)", "x_Edit=1", "f_value_Edit=0.8415"},
+         {"f(x)", "f'(x)", "Tangent i x0", "(x0, f(x0))"}, 0, ""},
+        {"Integration", IntegrationTabSheet,
+         {"fxEdit=x^2", "StamfunktionEdit=1/3*x^3", "NedreGraenseEdit=0", "OevreGraenseEdit=3", "BestemtIntegralEdit=9.0000"},
+         {"f(x)", "F(x)"}, 1, ""},
+        {"Polynomier", PolynomierTabSheet, {"px_Edit=x^3-x", "RoedderEdit={-1 , 0 , 1}", "pxfak_Edit=x*(x+1)*(x-1)"},
+         {"p(x)", QString::fromUtf8("R\u00f8dder")}, 0, ""},
+        {"fraction", PolynomierTabSheet, {"PolBroekEdit=(x+1)/(x-1)", "ReduceretPolBroekEdit=(x+1)/(x-1)"},
+         {"p(x)/q(x)", "Lodret asymptote"}, 0, ""},
+        {"Minimum", ExtremumTabSheet,
+         {"AntalVariableSpinEdit=1", "fxyzEdit=(x-2)^2+1", "xyzMinEdit=(2.0000)", "fminEdit=1.0000"},
+         {"f(x)", "Minimum"}, 0, ""},
+        {"Ligninger", TrancendenteLigningerTabSheet,
+         {"AntalLigningerSpinEdit=1", "Ligning1Edit=exp(x)-2", "LoesningEdit=(0.6931)"},
+         {"f(x)", QString::fromUtf8("L\u00f8sning")}, 0, ""},
+        {"Regression", RegressionTabSheet,
+         {"LineaerRegressionRadioButton=", "AntalRegressionsPunkterSpinEdit=3", "RegressionsPunkterEdit=(0,1); (1,3); (2,5)",
+          "RegressionsLiniensLigningEdit=2.0000*x+1.0000"},
+         {"y = 2.0000*x+1.0000", "Punkter"}, 0, ""},
+        {"unreadable", FunktionTabSheet, {"f_x_Edit=6x^2"}, {}, 0,
+         QString::fromUtf8("f(x) = 6x^2 kan ikke tegnes: udtrykket kan ikke l\u00e6ses.")},
+    };
+    return cases;
+}
+
+}  // namespace
+
+class GraphWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init() { ErrorFlag = false; }
+
+    void eachTabsGraph_data() {
+        QTest::addColumn<Page>("page");
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QStringList>("legend");
+        QTest::addColumn<int>("areas");
+        QTest::addColumn<QString>("message");
+        for (const TabCase& c : TabCases())
+            QTest::newRow(c.name) << c.page << c.fields << c.legend << c.areas << c.message;
+    }
+    void eachTabsGraph() {
+        QFETCH(Page, page);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, legend);
+        QFETCH(int, areas);
+        QFETCH(QString, message);
+        Form form;
+        Fill(form, fields);
+        TGraphForm graph;
+        graph.ShowGraph(BuildGraph(form, page));
+        QCOMPARE(graph.Message().section('\n', 0, 0), message);
+        if (!message.isEmpty()) return;
+        QChart* chart = graph.ChartView()->chart();
+        QCOMPARE(chart->title(), ToQ(Pages[page].caption));
+        QCOMPARE(LegendNames(chart), legend);
+        QCOMPARE(CountSeries<QAreaSeries>(chart), areas);
+        QVERIFY(CountSeries<QLineSeries>(chart) >= 1);
+        if (areas) {
+            const auto items = chart->childItems();
+            bool written = false;
+            for (QGraphicsItem* item : items)
+                if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(item))
+                    written = written || text->text() == "Bestemt Integral = 9.0000";
+            QVERIFY2(written, "the definite integral is written on the graph");
+        }
+    }
+
+    // Ctrl+G opens one graph window; it is not modal, follows the current
+    // page and what the page computes, and closing it loses nothing.
+    void menuOpensAWindowThatFollows() {
+        TKvadrixForm window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
+        TGraphForm* graph = window.GraphForm();
+        QVERIFY(graph && graph->isVisible());
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY(graph->isWindow());
+
+        auto* pages = window.findChild<QTabWidget*>("KvadrixPageControl");
+        pages->setCurrentIndex(FunktionTabSheet);
+        auto* edit = window.findChild<QLineEdit*>("f_x_Edit");
+        window.activateWindow();
+        edit->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(edit, "x^2-4");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(graph->Message(), QString());
+        QCOMPARE(LegendNames(graph->ChartView()->chart()), QStringList{"f(x)"});
+        QTest::keyClicks(window.findChild<QLineEdit*>("x0Edit"), "3");  // x0Edit has the focus now
+        QTest::keyClick(window.findChild<QLineEdit*>("x0Edit"), Qt::Key_Return);
+        QCOMPARE(LegendNames(graph->ChartView()->chart()), (QStringList{"f(x)", "(x0, f(x0))"}));
+
+        pages->setCurrentIndex(LogTabSheet);
+        QCOMPARE(graph->Message(), QString::fromUtf8("Denne fane har ingen graf."));
+        graph->close();
+        pages->setCurrentIndex(FunktionTabSheet);
+        window.findChild<QAction*>("VisGrafMenuItem")->trigger();
+        QCOMPARE(window.GraphForm(), graph);
+        QVERIFY(graph->isVisible());
+        QCOMPARE(edit->text(), QString("x^2-4"));
+        QCOMPARE(LegendNames(graph->ChartView()->chart()), (QStringList{"f(x)", "(x0, f(x0))"}));
+    }
+
+    void wheelZoomsAndTilpasReturns() {
+        Form form;
+        Fill(form, {"f_x_Edit=x^2"});
+        TGraphForm graph;
+        graph.resize(640, 480);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        graph.ShowGraph(BuildGraph(form, FunktionTabSheet));
+        const View home = graph.CurrentView();
+        QWidget* viewport = graph.ChartView()->viewport();
+        const QPointF centre = viewport->rect().center();
+        QWheelEvent wheel(centre, viewport->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        const View zoomed = graph.CurrentView();
+        QVERIFY(zoomed.xMax - zoomed.xMin < 0.9 * (home.xMax - home.xMin));
+        QTest::mouseClick(graph.findChild<QPushButton*>("TilpasButton"), Qt::LeftButton);
+        QCOMPARE(graph.CurrentView().xMin, home.xMin);
+        QCOMPARE(graph.CurrentView().yMax, home.yMax);
+    }
+
+    // Dragging with the left button pans; a band drawn with the right button zooms into it.
+    void dragPansAndBandZooms() {
+        Form form;
+        Fill(form, {"f_x_Edit=x"});
+        TGraphForm graph;
+        graph.resize(640, 480);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        graph.ShowGraph(BuildGraph(form, FunktionTabSheet));
+        const View home = graph.CurrentView();
+        QWidget* viewport = graph.ChartView()->viewport();
+        auto drag = [&](Qt::MouseButton button, QPoint from, QPoint to) {
+            QMouseEvent press(QEvent::MouseButtonPress, from, viewport->mapToGlobal(from), button, button, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton, button, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, to, viewport->mapToGlobal(to), button, Qt::NoButton, Qt::NoModifier);
+            for (QMouseEvent* e : {&press, &move, &release}) QApplication::sendEvent(viewport, e);
+        };
+        const QPoint centre = viewport->rect().center();
+        drag(Qt::LeftButton, centre, centre + QPoint(100, 0));
+        const View panned = graph.CurrentView();
+        QVERIFY(panned.xMin < home.xMin);
+        QVERIFY(qFuzzyCompare(panned.xMax - panned.xMin, home.xMax - home.xMin));
+        QCOMPARE(panned.yMin, home.yMin);
+        drag(Qt::RightButton, centre - QPoint(40, 40), centre + QPoint(40, 40));
+        QVERIFY(graph.CurrentView().xMax - graph.CurrentView().xMin < 0.5 * (home.xMax - home.xMin));
+        QCOMPARE(LegendNames(graph.ChartView()->chart()), QStringList{"f(x)"});  // sampled anew, still drawn
+    }
+
+    void savesPngAndSvgAndCopies() {
+        Form form;
+        Fill(form, {"f_x_Edit=1/x"});
+        TGraphForm graph;
+        graph.resize(640, 480);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        graph.ShowGraph(BuildGraph(form, FunktionTabSheet));
+        QTemporaryDir dir;
+        const QString png = dir.filePath("graf.png"), svg = dir.filePath("graf.svg");
+        QCOMPARE(graph.SaveImage(png), QString());
+        QCOMPARE(graph.SaveImage(svg), QString());
+        QImage image(png);
+        QCOMPARE(image.size(), graph.ChartView()->size());
+        QFile file(svg);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.contains("<svg") && text.contains("f(x)"));
+        QVERIFY(!graph.SaveImage(dir.filePath("no/such/dir/graf.png")).isEmpty());
+        graph.CopyImage();
+        QCOMPARE(QApplication::clipboard()->pixmap().size(), graph.ChartView()->size());
+    }
+
+    // Under Xvfb with KVADRIX_SCREENSHOT_DIR: the main window and the graph
+    // window of every tab, for a person to look at.
+    void screenshotEachTab() {
+        const QString dir = qEnvironmentVariable("KVADRIX_SCREENSHOT_DIR");
+        if (dir.isEmpty()) QSKIP("KVADRIX_SCREENSHOT_DIR not set");
+        for (const TabCase& c : TabCases()) {
+            TKvadrixForm window;
+            window.show();
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            for (const QString& field : c.fields) {
+                const QString name = field.section('=', 0, 0), value = field.section('=', 1);
+                QWidget* w = window.findChild<QWidget*>(name);
+                QVERIFY2(w, qPrintable(name));
+                if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(value);
+                if (auto* spin = qobject_cast<QSpinBox*>(w)) spin->setValue(value.toInt());
+                if (auto* radio = qobject_cast<QRadioButton*>(w)) radio->setChecked(true);
+            }
+            window.findChild<QTabWidget*>("KvadrixPageControl")->setCurrentIndex(c.page);
+            window.findChild<QAction*>("VisGrafMenuItem")->trigger();
+            QVERIFY(QTest::qWaitForWindowExposed(window.GraphForm()));
+            QTest::qWait(150);
+            const QPixmap shot = window.screen()->grabWindow(0);
+            QVERIFY(shot.save(QDir(dir).filePath(QString("graf-%1.png").arg(c.name).replace('=', '_'))));
+        }
+    }
+};
+
+QTEST_MAIN(GraphWindowTest)
+#include "GraphWindowTest.moc"
