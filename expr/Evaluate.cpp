@@ -403,6 +403,15 @@ double EvaluateFunctionN(int n, const ExpressionText& expr, const VariableNames&
     return reader.Run();
 }
 
+double EvaluateFunctionN(int n, const ExpressionText& expr, const VariableNames& names,
+                         const VariableValues& values, int& stopPosition) {
+    n = n < 0 ? 0 : n > 20 ? 20 : n;
+    FunctionReader<NamedVariables> reader(expr, NamedVariables{n, names, values});
+    double value = reader.Run();
+    stopPosition = reader.Position();
+    return value;
+}
+
 double IntPower(int n, double base) {
     if (base == 0) return 0;
     unsigned count = n < 0 ? 0u - static_cast<unsigned>(n) : static_cast<unsigned>(n);
