@@ -21,10 +21,13 @@ VariableNames DefaultVariableNames() {
 }
 
 double ReadNumber(std::string_view text, bool& error) {
-    std::string number(RemoveBlanks(ExpressionText(text)).View());
+    const ExpressionText typed = RemoveBlanks(ExpressionText(text));
+    const std::string_view digits = typed.View();
     // .5 and -.5 are 0.5 and -0.5.
-    const std::size_t sign = !number.empty() && (number[0] == '+' || number[0] == '-');
-    if (number.size() > sign && number[sign] == '.') number.insert(sign, "0");
+    const std::size_t sign = !digits.empty() && (digits[0] == '+' || digits[0] == '-');
+    std::string number(digits.substr(0, sign));
+    if (digits.size() > sign && digits[sign] == '.') number += '0';
+    number += digits.substr(sign);
     return TextToNumber(number, error);
 }
 
@@ -109,7 +112,10 @@ std::string ZeroPoint(int n) {
 
 std::string PointText(int n, const VariableValues& values) {
     std::string text = "(";
-    for (int i = 1; i <= n; ++i) text += (i > 1 ? "," : "") + FormatNumber(8, 4, values[i]);
+    for (int i = 1; i <= n; ++i) {
+        if (i > 1) text += ',';
+        text += FormatNumber(8, 4, values[i]);
+    }
     return text + ")";
 }
 
