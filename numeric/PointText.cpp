@@ -74,6 +74,7 @@ bool ReadDataPoints(int n, const ExpressionText& text, Vector& x, Vector& y) {
     std::size_t pos = 0;
     for (int i = 1; i <= n; ++i) {
         const std::size_t open = s.find('(', pos);
+        // Fewer points than the count asks for: a data error, not zeros.
         if (open == std::string::npos)
             return dataError("punkt " + std::to_string(i) + " af " + std::to_string(n) + " mangler");
         const std::size_t comma = s.find(',', open + 1);

@@ -63,6 +63,7 @@ void xyz0EditExit(Form& form) {
     if (!ErrorFlag) ErrorFlag = !MinimiseFunction(n, function, state.Names, state.Precision, state.Values, &iterations);
     const bool found = !ErrorFlag;
     if (found) {
+        // The count logged is the number of iterations the search made.
         AddLogLine(std::to_string(iterations) + " Iterationer");
         AddLogLine("L\xF8sningen er:");
     } else {
