@@ -122,23 +122,16 @@ TEST_F(LigningerTabTest, BothMethodsAndTheirFailures) {
     Leave("xy0Edit", "(0.5,0.5)");
     EXPECT_EQ(Text("LoesningEdit"), "Se log Page");
     EXPECT_TRUE(host.boxes.empty());
-    // Newton with a singular Jacobian.
+    // A malformed precision is not reported; nothing is found.
     form.TrancendenteLigninger.MinimumForKvadratsumRadioButton.checked = false;
     form.TrancendenteLigninger.NewtonRapsonRadioButton.checked = true;
-    Leave("Ligning1Edit", "x+y-1");
-    Leave("Ligning2Edit", "2*x+2*y-2");
-    Leave("xy0Edit", "(0,0)");
-    EXPECT_EQ(host.boxes, Lines{"Singul\xE6r JacobiMatrix"});
-    EXPECT_EQ(Text("LoesningEdit"), "Se log Page");
-    EXPECT_EQ(host.log[host.log.size() - 2], "En l\xF8sning er ikke fundet. Sidste v\xE6rdi udskrives");
-    // A malformed precision is not reported; nothing is found.
-    host.boxes.clear();
     form.Find("PraecisionEdit")->text = "abc";
     Leave("Ligning1Edit", "x-2");
     Leave("Ligning2Edit", "y-3");
     Leave("xy0Edit", "(0,0)");
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(Text("LoesningEdit"), "Se log Page");
+    EXPECT_EQ(host.log[host.log.size() - 2], "En l\xF8sning er ikke fundet. Sidste v\xE6rdi udskrives");
 }
 
 using RegressionTabTest = NumericTabTest;
