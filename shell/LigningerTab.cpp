@@ -93,11 +93,18 @@ void xy0EditExit(Form& form) {
     tab.LoesningEdit.text.clear();
     const int n = state.VariableCount;
     if (!ReadStartPoint(n, state.PointText, state.Names, state.Values)) return;
-    for (int i = 1; i <= n; ++i)
+    for (int i = 1; i <= n; ++i) {
+        // An equation never taken in (the count was raised afterwards).
+        if (state.EquationTexts[i].Empty()) {
+            ErrorFlag = true;
+            ShowError("Ligning " + std::to_string(i) + " skal udfyldes");
+            return;
+        }
         if (!ReadsToTheEnd(n, state.EquationTexts[i], state.Names, state.Values)) {
             ReportUnreadable(state.EquationTexts[i]);
             return;
         }
+    }
     ErrorFlag = false;
     // A malformed precision is not reported; it sets ErrorFlag, which stops both methods.
     state.Precision = ReadNumber(tab.PraecisionEdit.text, ErrorFlag);

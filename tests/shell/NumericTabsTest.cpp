@@ -132,6 +132,11 @@ TEST_F(LigningerTabTest, BothMethodsAndTheirFailures) {
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_EQ(Text("LoesningEdit"), "Se log Page");
     EXPECT_EQ(host.log[host.log.size() - 2], "En l\xF8sning er ikke fundet. Sidste v\xE6rdi udskrives");
+    // The count raised after the equations were taken in.
+    Count("AntalLigningerSpinEdit", 3);
+    host.boxes.clear();
+    Leave("xy0Edit", "(0,0,0)");
+    EXPECT_EQ(host.boxes, Lines{"Ligning 3 skal udfyldes"});
 }
 
 using RegressionTabTest = NumericTabTest;
