@@ -85,7 +85,7 @@ bool PolynomialRegression(int n, int degree, const Vector& x, const Vector& y, R
     centre = n > 0 ? CheckedReal(centre) / n : 0;
     for (int i = 1; i <= n; ++i) scale = std::max(scale, std::fabs(x[i] - centre));
     if (scale == 0) scale = 1;
-    double v[42][MaxRegressionDegree + 2] = {};  // rows 1..n, columns 1..m, m+1 = y
+    double v[42][MaxRegressionDegree + 3] = {};  // rows 1..n, columns 1..m, m+1 = y
     for (int i = 1; i <= n; ++i) {
         const double t = (x[i] - centre) / scale;
         v[i][1] = 1;
