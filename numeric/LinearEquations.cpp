@@ -69,10 +69,12 @@ bool LinearRegression(int n, const Vector& x, const Vector& y, double& a, double
     return true;
 }
 
+int FittedDegree(int n, int degree) { return std::clamp(std::min(degree, n - 1), 0, MaxRegressionDegree); }
+
 bool PolynomialRegression(int n, int degree, const Vector& x, const Vector& y, RegressionCoefficients& p) {
     p.fill(0);
     n = std::clamp(n, 0, 41);
-    const int d = std::clamp(std::min(degree, n - 1), 0, MaxRegressionDegree);
+    const int d = FittedDegree(n, degree);
     const int m = d + 1;  // unknowns
     // The fit is made in t = (x - centre)/scale, which lies in [-1, 1]: powers
     // of x far from 0 or far from 1 would make the system hopelessly

@@ -24,7 +24,10 @@ bool SolveLinearEquation(int n, const Matrix& a, Vector& x);
 // i = 1..n. False (a = b = 0) when all x are equal: no line fits.
 bool LinearRegression(int n, const Vector& x, const Vector& y, double& a, double& b);
 
-// The least-squares polynomial of degree min(degree, n-1, 10) through the
+// The degree a polynomial fit through n points is made with: min(degree, n-1, 10).
+int FittedDegree(int n, int degree);
+
+// The least-squares polynomial of degree FittedDegree(n, degree) through the
 // points, from the normal equations. False when they are singular; the
 // coefficients are then 0. Coefficients above the degree are 0.
 bool PolynomialRegression(int n, int degree, const Vector& x, const Vector& y, RegressionCoefficients& p);

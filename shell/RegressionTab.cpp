@@ -101,8 +101,9 @@ void RegressionsPunkterEditExit(Form& form) {
         AddLogLine("Fejl ved bestemmelse af Regressionspolynomiet");
         return;
     }
-    // The degree the fit was made with: at most n-1 and 10.
-    const int degree = std::clamp(std::min(state.RegressionDegree, n - 1), 0, MaxRegressionDegree);
+    // The degree the fit was made with, should the degree have been raised
+    // after the count was confirmed.
+    const int degree = FittedDegree(n, state.RegressionDegree);
     AddLogLine("RegressionsPolynomiets er");
     const std::string equation = PolynomialText(degree, p);
     AddLogLine(equation);
