@@ -1,6 +1,5 @@
 // The Regression tab: the least-squares line, or polynomial of degree 2 to
 // 10, through 3 to 21 points.
-#include <algorithm>
 #include <string>
 
 #include "Confirm.h"
