@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Cp1252.h"
+#include "Commands.h"
 #include "Form.h"
 #ifdef KVADRIX_PLOT
 #include "Graph.h"
@@ -16,24 +17,10 @@
 #endif
 #include "Handlers.h"
 #include "Host.h"
+#include "TextUtils.h"
 
 namespace {
 
-struct Subcommand {
-    const char* name;
-    const char* usage;
-    int required;                         // leading inputs that must be given
-    std::vector<const char*> inputs;      // fields filled from the arguments, in order
-    std::vector<const char*> outputs;     // fields printed as "Caption = text"
-};
-
-const std::vector<Subcommand> Subcommands = {
-    {"value", "value F X0          f(x0) (fanen y=f(x))", 2, {"f_x_Edit", "x0Edit"}, {"f_x0_Edit"}},
-    {"diff", "diff F [X0]         f'(x) og f(x0) (fanen Differentiation)", 1, {"fx_Edit", "x_Edit"},
-     {"df_dx_Edit", "f_value_Edit"}},
-    {"reduce", "reduce F            reduceret f(x) (fanen FaktorReduktion)", 1, {"Factor_fxEdit"},
-     {"ReduceretFxEdit"}},
-};
 
 class CliHost : public Host {
 public:
@@ -63,12 +50,15 @@ int Usage(const char* problem) {
     for (const auto& s : Subcommands) out << "  " << s.usage << "\n";
     out << "  --log     skriv loggen efter \"--- Log ---\"\n"
            "  --ignore  svar Ignorer på fejlbokse\n"
-           "  --help    vis denne hjælp\n";
+           "  --help    vis denne hjælp\n"
+           "  --precision E  præcisionen (ellers 0.00001); --point POINT  startpunktet (ellers 0,...,0)\n"
+           "  --least-squares  minimum for kvadratsum i stedet for NewtonRapson; --degree D  polynomiets grad\n";
 #ifdef KVADRIX_PLOT
     out << "  plot FANE FELTER... --out FIL.png|FIL.svg   tegn fanens graf (FANE: se README)\n";
 #endif
     return problem ? 2 : 0;
 }
+
 
 #ifdef KVADRIX_PLOT
 // plot TAB FIELDS...: the tab's inputs in order; "Control=value" rows are set
@@ -172,8 +162,14 @@ int main(int argc, char** argv) {
     bool log = false, ignore = false, optionsDone = false;
     std::string out;
     std::vector<std::string> args;
+    SubcommandOptions options;
+    std::vector<std::string_view> given;  // subcommand options used
     for (int i = 1; i < argc; ++i) {
         std::string_view a = argv[i];
+        std::string* value = a == "--precision" ? &options.precision
+                             : a == "--point"   ? &options.point
+                             : a == "--degree"  ? &options.degree
+                                                : nullptr;
         if (!optionsDone && a == "--") {
             optionsDone = true;
         } else if (!optionsDone && a == "--log") {
@@ -183,6 +179,13 @@ int main(int argc, char** argv) {
         } else if (!optionsDone && a == "--out") {
             if (i + 1 >= argc) return Usage("--out mangler et filnavn");
             out = argv[++i];
+        } else if (!optionsDone && a == "--least-squares") {
+            options.leastSquares = true;
+            given.push_back(a);
+        } else if (!optionsDone && value) {
+            if (i + 1 >= argc) return Usage((std::string(a) + " mangler en værdi").c_str());
+            *value = Utf8ToCp1252(argv[++i]);
+            given.push_back(a);
         } else if (!optionsDone && (a == "--help" || a == "-h")) {
             return Usage(nullptr);
         } else if (!optionsDone && a.size() > 2 && a.substr(0, 2) == "--") {
@@ -199,8 +202,11 @@ int main(int argc, char** argv) {
     for (const auto& s : Subcommands)
         if (args[0] == s.name) command = &s;
     if (!command) return Usage(("ukendt kommando " + args[0]).c_str());
-    std::size_t given = args.size() - 1;
-    if (given < static_cast<std::size_t>(command->required) || given > command->inputs.size())
+    for (std::string_view option : given)
+        if (std::find(command->options.begin(), command->options.end(), option) == command->options.end())
+            return Usage((std::string(option) + " passer ikke til " + args[0]).c_str());
+    std::size_t count = args.size() - 1;
+    if (count < static_cast<std::size_t>(command->required) || count > command->inputs.size())
         return Usage(("forkert antal felter til " + args[0]).c_str());
 
     Form form;
@@ -209,7 +215,7 @@ int main(int argc, char** argv) {
     FormActivate(form);
     // A field holds 255 Windows-1252 characters; a longer text would be cut
     // silently and another formula computed, so it is refused whole.
-    for (std::size_t i = 0; i < given; ++i) {
+    for (std::size_t i = 0; i < count; ++i) {
         const std::size_t length = Utf8ToCp1252(args[i + 1]).size();
         if (length <= ExpressionText::MaxLength) continue;
         std::cerr << "Fejl: Teksten til " << Cp1252ToUtf8(Caption(form, *FindControl(command->inputs[i])))
@@ -217,14 +223,24 @@ int main(int argc, char** argv) {
         SetHost(nullptr);
         return 1;
     }
-    for (std::size_t i = 0; i < given; ++i) {
+    if (command->run) {
+        std::vector<std::string> fields;
+        for (std::size_t i = 1; i < args.size(); ++i) fields.push_back(Utf8ToCp1252(args[i]));
+        const std::string problem = command->run(form, fields, options);
+        if (!problem.empty()) {
+            SetHost(nullptr);
+            return Usage(Cp1252ToUtf8(problem).c_str());
+        }
+    }
+    for (std::size_t i = 0; i < count && !command->run; ++i) {
         const char* field = command->inputs[i];
         form.Find(field)->text = Utf8ToCp1252(args[i + 1]);
         if (const EventInfo* events = FindEvents(field)) RunHandler(form, events->exit);
     }
-    for (const char* field : command->outputs) {
-        const ControlInfo* info = FindControl(field);
-        std::cout << Cp1252ToUtf8(Caption(form, *info)) << " = " << Cp1252ToUtf8(form.Find(field)->text) << "\n";
+    for (const Output& output : command->outputs) {
+        const ControlInfo* info = FindControl(output.field);
+        const std::string caption = output.caption ? output.caption : Caption(form, *info);
+        std::cout << Cp1252ToUtf8(caption) << " = " << Cp1252ToUtf8(form.Find(output.field)->text) << "\n";
     }
     if (log) {
         std::cout << "--- Log ---\n";

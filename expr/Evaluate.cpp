@@ -344,11 +344,18 @@ double EvaluateFunction(const ExpressionText& expr, double x, int& stopPosition)
 
 double EvaluateFunctionN(int n, const ExpressionText& expr, const VariableNames& names,
                          const VariableValues& values) {
+    int stop = 0;
+    return EvaluateFunctionN(n, expr, names, values, stop);
+}
+
+double EvaluateFunctionN(int n, const ExpressionText& expr, const VariableNames& names,
+                         const VariableValues& values, int& stopPosition) {
     // names[21] is the look-up's working slot, so at most 20 variables.
-    if (n < 0) n = 0;
-    if (n > 20) n = 20;
+    n = n < 0 ? 0 : n > 20 ? 20 : n;
     FunctionReader<NamedVariables> reader(expr, NamedVariables{n, names, values});
-    return reader.Run();
+    double value = reader.Run();
+    stopPosition = reader.CharactersRead();
+    return value;
 }
 
 double IntPower(int n, double base) {

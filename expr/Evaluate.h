@@ -34,6 +34,9 @@ using VariableValues = std::array<double, 42>;  // values[1..41]
 // Value of expr with the variables names[1..n] at values[1..n].
 double EvaluateFunctionN(int n, const ExpressionText& expr, const VariableNames& names,
                          const VariableValues& values);
+// The same, also giving the 0-based position where reading stopped.
+double EvaluateFunctionN(int n, const ExpressionText& expr, const VariableNames& names,
+                         const VariableValues& values, int& stopPosition);
 
 // f(x) without any message, log line or fault: false where f is undefined,
 // overflows or is not read to its end. ErrorFlag is left as it was.

@@ -1,4 +1,4 @@
-// Exit handler and Enter action of every input control.
+// Exit handler, Enter action and change handler of every input control.
 #include "Handlers.h"
 
 #define FOCUS(control) [](Form& f) { f.SetFocus(#control); }
@@ -17,11 +17,18 @@ const std::vector<EventInfo> EventTable = {
     {"DivisorEdit", nullptr, FOCUS(KvotientEdit)},
     {"PolBroekEdit", nullptr, FOCUS(ReduceretPolBroekEdit)},
     // Minimum for funktion
-    {"fxyzEdit", nullptr, FOCUS(xyz0Edit)},
-    {"xyz0Edit", nullptr, FOCUS(xyzMinEdit)},
-    {"Praecision_Edit", nullptr, FOCUS(AntalVariableSpinEdit)},
+    {"AntalVariableSpinEdit", AntalVariableSpinEditExit, AntalVariableSpinEditExit, AntalVariableSpinEditChange},
+    {"fxyzEdit", fxyzEditExit, FOCUS(xyz0Edit)},
+    {"xyz0Edit", xyz0EditExit, FOCUS(xyzMinEdit)},
+    {"Praecision_Edit", Praecision_EditExit, FOCUS(AntalVariableSpinEdit)},
     // n-ubekendte Ligninger
-    {"xy0Edit", nullptr, FOCUS(LoesningEdit)},
+    {"AntalLigningerSpinEdit", AntalLigningerSpinEditExit, AntalLigningerSpinEditEnter, AntalLigningerSpinEditChange},
+    {"Ligning1Edit", Ligning1EditExit, Ligning1EditExit},
+    {"Ligning2Edit", Ligning2EditExit, Ligning2EditExit},
+    {"Ligning3Edit", Ligning3EditExit, Ligning3EditExit},
+    {"Ligning4Edit", Ligning4EditExit, Ligning4EditExit},
+    {"Ligning5Edit", Ligning5EditExit, Ligning5EditExit},
+    {"xy0Edit", xy0EditExit, FOCUS(LoesningEdit)},
     {"PraecisionEdit", nullptr, FOCUS(AntalLigningerSpinEdit)},
     // FaktorReduktion
     {"Factor_fxEdit", Factor_fxEditExit, FOCUS(ReduceretFxEdit)},
@@ -29,8 +36,11 @@ const std::vector<EventInfo> EventTable = {
     {"f_x_Edit", f_x_EditExit, FOCUS(x0Edit)},
     {"x0Edit", x0EditExit, FOCUS(f_x0_Edit)},
     // Regression
-    {"PolGradSpinEdit", nullptr, FOCUS(AntalRegressionsPunkterSpinEdit)},
-    {"RegressionsPunkterEdit", nullptr,
+    {"PolynomiaerRegressionRadioButton", nullptr, nullptr, PolynomiaerRegressionRadioButtonClick},
+    {"PolGradSpinEdit", PolGradSpinEditExit, FOCUS(AntalRegressionsPunkterSpinEdit)},
+    {"AntalRegressionsPunkterSpinEdit", AntalRegressionsPunkterSpinEditExit, AntalRegressionsPunkterSpinEditEnter,
+     AntalRegressionsPunkterSpinEditChange},
+    {"RegressionsPunkterEdit", RegressionsPunkterEditExit,
      [](Form& f) {
          f.SetFocus(f.Regression.LineaerRegressionRadioButton.checked ? "RegressionsLiniensLigningEdit"
                                                                       : "RegressionsPolynomietsligningEdit");

@@ -137,6 +137,9 @@ struct EventInfo {
     const char* control;
     void (*exit)(Form&);
     void (*enter)(Form&);
+    // The user changed the control's value: a spin edit's value, or a click
+    // on a radio button.
+    void (*change)(Form&) = nullptr;
 };
 extern const std::vector<EventInfo> EventTable;
 const EventInfo* FindEvents(std::string_view control);

@@ -39,10 +39,12 @@ bool Computation::Publish(Control& field, const ExpressionText& text) {
     return true;
 }
 
+void ReportUnreadable(const ExpressionText& text) { ReportError("Fejl i funktionsudtryk: \n\r" + text); }
+
 double EvaluateWhole(const ExpressionText& text, double x) {
     int stop = 0;
     double value = EvaluateFunction(text, x, stop);
-    if (!ErrorFlag && stop < text.Length()) ReportError("Fejl i funktionsudtryk: \n\r" + text);
+    if (!ErrorFlag && stop < text.Length()) ReportUnreadable(text);
     return value;
 }
 

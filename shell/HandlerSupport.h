@@ -37,6 +37,9 @@ private:
 // "Kontrol: " line says so); otherwise reported, and the result is not shown.
 bool KeepsValue(const ExpressionText& typed, const ExpressionText& shown);
 
+// Reports text as unreadable: "Fejl i funktionsudtryk: " LF CR and the text.
+void ReportUnreadable(const ExpressionText& text);
+
 // EvaluateFunction that also reports characters the reader left over, with
 // the evaluator's general message (flag first, so Ignore lets the value stand).
 double EvaluateWhole(const ExpressionText& text, double x);

@@ -14,6 +14,32 @@ void x_EditExit(Form& form);
 // FaktorReduktion
 void Factor_fxEditExit(Form& form);
 
+// Minimum for funktion
+void AntalVariableSpinEditChange(Form& form);
+void AntalVariableSpinEditExit(Form& form);
+void fxyzEditExit(Form& form);
+void xyz0EditExit(Form& form);
+void Praecision_EditExit(Form& form);
+
+// n-ubekendte Ligninger
+void AntalLigningerSpinEditChange(Form& form);
+void AntalLigningerSpinEditExit(Form& form);
+void AntalLigningerSpinEditEnter(Form& form);
+void Ligning1EditExit(Form& form);
+void Ligning2EditExit(Form& form);
+void Ligning3EditExit(Form& form);
+void Ligning4EditExit(Form& form);
+void Ligning5EditExit(Form& form);
+void xy0EditExit(Form& form);
+
+// Regression
+void PolynomiaerRegressionRadioButtonClick(Form& form);
+void PolGradSpinEditExit(Form& form);
+void AntalRegressionsPunkterSpinEditChange(Form& form);
+void AntalRegressionsPunkterSpinEditExit(Form& form);
+void AntalRegressionsPunkterSpinEditEnter(Form& form);
+void RegressionsPunkterEditExit(Form& form);
+
 // Menu items (printing and closing belong to the window itself)
 void FunktionMenuItemClick(Form& form);
 void StamfunktionMenuItemClick(Form& form);

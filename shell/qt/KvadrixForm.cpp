@@ -272,7 +272,8 @@ QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
         spin->setValue(control.value);
         spin->setMinimumWidth(70);
         const std::size_t index = controls_.size();
-        connect(spin, &QSpinBox::valueChanged, this, [this, index](int value) {
+        const EventInfo* events = FindEvents(info.name);
+        connect(spin, &QSpinBox::valueChanged, this, [this, index, events](int value) {
             if (copyingOut_ || form_.Busy) return;
             BoundControl& bound = controls_[index];
             Control& c = bound.info->get(form_);
@@ -280,6 +281,7 @@ QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
             c.text = std::to_string(value);
             bound.shown.value = value;
             bound.shown.text = c.text;
+            if (events && events->change) Run(events->change);
         });
         widget = spin;
         break;
@@ -294,6 +296,8 @@ QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
             bound.info->get(form_).checked = checked;
             bound.shown.checked = checked;
         });
+        if (const EventInfo* events = FindEvents(info.name); events && events->change)
+            connect(radio, &QRadioButton::clicked, this, [this, change = events->change] { Run(change); });
         widget = radio;
         break;
     }

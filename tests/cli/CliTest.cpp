@@ -127,3 +127,37 @@ TEST(CliTest, UsageAndDanishText) {
     auto r = Cli({"value", "æ", "1"});  // UTF-8 in, cp1252 inside, UTF-8 out
     EXPECT_EQ(r.err, "Fejl: Fejl i funktionsudtryk: \næ\n");
 }
+
+TEST(CliTest, NumericTabs) {
+    auto r = Cli({"minimise", "(x-1)^2+(y-2)^2+(z+1)^2", "(0,0,0)"});
+    EXPECT_EQ(r.out, "Løsning (x,y) = (1.0000,2.0000,-1.0000)\nMinf = 0.0000\n");
+    EXPECT_EQ(r.status, 0);
+
+    r = Cli({"solve", "x^2+y^2=4", "x-y", "--point", "(1,1)"});
+    EXPECT_EQ(r.out, "Løsning = (1.4142,1.4142)\n");
+    EXPECT_EQ(r.status, 0);
+    r = Cli({"solve", "x+y-3", "x-y-1", "--least-squares", "--precision", "0,000001"});
+    EXPECT_EQ(r.out, "Løsning = (2.0000,1.0000)\n");
+    r = Cli({"solve", "x+y-1", "2*x+2*y-2"});
+    EXPECT_EQ(r.out, "Løsning = Se log Page\n");
+    EXPECT_EQ(r.err, "Fejl: Singulær JacobiMatrix\n");
+    EXPECT_EQ(r.status, 1);
+
+    r = Cli({"regression", "(0,1); (1,3); (2,5)", "--log"});
+    EXPECT_EQ(r.out.substr(0, r.out.find("--- Log ---")),
+              "Regressionsliniens Ligning = 2.0000*x+1.0000\nRegressionspolynomiets Ligning = \n");
+    EXPECT_NE(r.out.find("Kontrol: Forklaringsgrad R^2 = 1.0000\n"), std::string::npos);
+    r = Cli({"regression", "(-2,2); (-1,-1); (1,-1); (2,2)", "--degree", "2"});
+    EXPECT_EQ(r.out, "Regressionsliniens Ligning = \nRegressionspolynomiets Ligning = 1.0000*x^2-2.0000\n");
+}
+
+TEST(CliTest, NumericUsage) {
+    EXPECT_EQ(Cli({"minimise", "x^2"}).status, 2);                                  // no start point
+    EXPECT_EQ(Cli({"minimise", "x", "(0,0,0,0,0,0)"}).status, 2);                   // 6 variables
+    EXPECT_EQ(Cli({"value", "x", "1", "--precision", "0.1"}).status, 2);            // not its option
+    EXPECT_EQ(Cli({"solve", "x", "--point"}).status, 2);                            // no value
+    EXPECT_EQ(Cli({"solve", "a", "b", "c", "d", "e", "f"}).status, 2);              // 6 equations
+    EXPECT_EQ(Cli({"regression", "(0,1); (1,2)"}).status, 2);                       // 2 points
+    EXPECT_EQ(Cli({"regression", "(0,1); (1,2); (2,3)", "--degree", "11"}).status, 2);
+    EXPECT_EQ(Cli({"regression", "(0,1); (1,2); (2,3)", "--degree", "3"}).status, 2);  // degree >= points
+}

@@ -83,9 +83,12 @@ TEST(ControlNamesTest, EventsAndFocusTargetsNameControlsOfTheTable) {
         if (!e.enter) continue;
         for (bool linear : {true, false}) {
             Form form;
+            FormActivate(form);
             form.Regression.LineaerRegressionRadioButton.checked = linear;
             e.enter(form);
-            EXPECT_NE(FindControl(form.FocusRequest), nullptr) << e.control << " -> " << form.FocusRequest;
+            // No focus request is fine; a request must name a control.
+            if (!form.FocusRequest.empty())
+                EXPECT_NE(FindControl(form.FocusRequest), nullptr) << e.control << " -> " << form.FocusRequest;
         }
     }
 }

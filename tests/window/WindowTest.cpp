@@ -216,6 +216,76 @@ private slots:
         QVERIFY(boxes->seen.isEmpty());
     }
 
+    // The count spin edit rewrites labels and start point as it changes,
+    // leaving it enables the function; the minimum is shown once found.
+    void extremumTabFollowsTheCountAndMinimises() {
+        QVERIFY(Start());
+        Menu("ExtremumMenuItem");
+        auto* count = W<QSpinBox>("AntalVariableSpinEdit");
+        count->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(count, Qt::Key_Up);
+        QCOMPARE(W<QLabel>("fxyzLabel")->text(), QString("f(x,y,z)= "));
+        QCOMPARE(W<QLabel>("xyz0Label")->text(), QString("(x0,y0,z0)= "));
+        QCOMPARE(Text("xyz0Edit"), QString("(0,0,0)"));
+        QTest::keyClick(count, Qt::Key_Tab);  // leaving it focuses the function
+        QCOMPARE(Focus(), QString("fxyzEdit"));
+        Type("fxyzEdit", "(x-1)^2+(y-2)^2+(z+1)^2", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("xyz0Edit"));
+        QTest::keyClick(W("xyz0Edit"), Qt::Key_Return);
+        QCOMPARE(Text("xyzMinEdit"), QString("(1.0000,2.0000,-1.0000)"));
+        QCOMPARE(Text("fminEdit"), QString("0.0000"));
+        QVERIFY(Log().contains("Kontrol: "));
+        QVERIFY(boxes->seen.isEmpty());
+    }
+
+    // Enter in the count enables the first equation; the count disables the
+    // fields beyond it; a right-hand side is moved over.
+    void ligningerTabSolvesFromTheTypedEquations() {
+        QVERIFY(Start());
+        Menu("n_ubekendteligningerMenuItem");
+        auto* count = W<QSpinBox>("AntalLigningerSpinEdit");
+        count->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(count, Qt::Key_Return);
+        QCOMPARE(Focus(), QString("Ligning1Edit"));
+        QVERIFY(W("Ligning2Edit")->isEnabled());
+        QVERIFY(!W("Ligning3Edit")->isEnabled());
+        Type("Ligning1Edit", "x^2+y^2=4", Qt::Key_Return);
+        QCOMPARE(Text("Ligning1Edit"), QString("x^2+y^2-(4)"));
+        QCOMPARE(Focus(), QString("Ligning2Edit"));
+        Type("Ligning2Edit", "x-y", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("xy0Edit"));
+        W<QLineEdit>("xy0Edit")->clear();
+        Type("xy0Edit", "(1,1)", Qt::Key_Return);
+        QCOMPARE(Text("LoesningEdit"), QString("(1.4142,1.4142)"));
+        count->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(count, Qt::Key_Down);
+        QVERIFY(!W("Ligning2Edit")->isEnabled());
+        QCOMPARE(Text("Ligning2Edit"), QString("x-y"));
+        QVERIFY(boxes->seen.isEmpty());
+    }
+
+    // Clicking the polynomial method enables the degree; the count presets
+    // the points, and the fitted polynomial is shown.
+    void regressionTabFitsAPolynomial() {
+        QVERIFY(Start());
+        Menu("ReggressionMenuItem");
+        QVERIFY(!W("PolGradSpinEdit")->isEnabled());
+        W<QRadioButton>("PolynomiaerRegressionRadioButton")->click();
+        QVERIFY(W("PolGradSpinEdit")->isEnabled());
+        W("PolGradSpinEdit")->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(W("PolGradSpinEdit"), Qt::Key_Return);
+        QCOMPARE(Focus(), QString("AntalRegressionsPunkterSpinEdit"));
+        QTest::keyClick(W("AntalRegressionsPunkterSpinEdit"), Qt::Key_Return);
+        QCOMPARE(Focus(), QString("RegressionsPunkterEdit"));
+        QCOMPARE(Text("RegressionsPunkterEdit"), QString("(0,0); (0,0); (0,0); (0,0); (0,0)"));
+        W<QLineEdit>("RegressionsPunkterEdit")->clear();
+        Type("RegressionsPunkterEdit", "(-1,1); (0,1); (1,3); (2,7); (3,13)", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("RegressionsPolynomietsligningEdit"));
+        QCOMPARE(Text("RegressionsPolynomietsligningEdit"), QString("1.0000*x^2+1.0000*x+1.0000"));
+        QVERIFY(Log().contains("Kontrol: Forklaringsgrad R^2 = 1.0000"));
+        QVERIFY(boxes->seen.isEmpty());
+    }
+
     // Closing one of the program's boxes leaves log, page, fields and
     // ErrorFlag as the handler left them: no activation steps.
     void errorBoxes_data() {

@@ -1,0 +1,106 @@
+#include "Commands.h"
+
+#include <algorithm>
+
+#include "Handlers.h"
+#include "Host.h"
+#include "PointText.h"
+#include "TextUtils.h"
+
+namespace {
+
+std::string RunMinimise(Form&, const std::vector<std::string>&, const SubcommandOptions&);
+std::string RunSolve(Form&, const std::vector<std::string>&, const SubcommandOptions&);
+std::string RunRegression(Form&, const std::vector<std::string>&, const SubcommandOptions&);
+
+// Types text into a control and leaves it, as the user would; a disabled
+// control takes nothing (false).
+bool Leave(Form& form, const char* field, const std::string& text) {
+    Control* control = form.Find(field);
+    if (!control->enabled) return false;
+    control->text = text;
+    if (const EventInfo* events = FindEvents(field)) RunHandler(form, events->exit);
+    return true;
+}
+
+// Sets a spin edit, as its arrows would, and leaves it.
+void SetSpinAndLeave(Form& form, const char* field, int value) {
+    Control* spin = form.Find(field);
+    spin->value = value;
+    spin->text = std::to_string(value);
+    const EventInfo* events = FindEvents(field);
+    RunHandler(form, events->change);
+    RunHandler(form, events->exit);
+}
+
+// The count of a whole number option in [low, high], or 0.
+int Count(const std::string& text, int low, int high) {
+    if (text.empty() || text.size() > 2 || !IsDigitText(text)) return 0;
+    const int value = std::stoi(text);
+    return value >= low && value <= high ? value : 0;
+}
+
+std::string RunMinimise(Form& form, const std::vector<std::string>& fields, const SubcommandOptions& options) {
+    // n is the number of coordinates of the start point.
+    const int n = 1 + static_cast<int>(std::count(fields[1].begin(), fields[1].end(), ','));
+    if (n > MaxVariables) return "punktet har flere end 5 koordinater";
+    SetSpinAndLeave(form, "AntalVariableSpinEdit", n);
+    if (!options.precision.empty()) form.Find("Praecision_Edit")->text = options.precision;
+    Leave(form, "fxyzEdit", fields[0]);
+    Leave(form, "xyz0Edit", fields[1]);
+    return "";
+}
+
+std::string RunSolve(Form& form, const std::vector<std::string>& fields, const SubcommandOptions& options) {
+    const int n = static_cast<int>(fields.size());
+    SetSpinAndLeave(form, "AntalLigningerSpinEdit", n);
+    if (options.leastSquares) {
+        form.Find("MinimumForKvadratsumRadioButton")->checked = true;
+        form.Find("NewtonRapsonRadioButton")->checked = false;
+    }
+    if (!options.precision.empty()) form.Find("PraecisionEdit")->text = options.precision;
+    for (int k = 0; k < n; ++k)
+        if (!Leave(form, ("Ligning" + std::to_string(k + 1) + "Edit").c_str(), fields[k]) || ErrorFlag) return "";
+    // Without --point the zeros the count preset.
+    Leave(form, "xy0Edit", options.point.empty() ? form.Find("xy0Edit")->text : options.point);
+    return "";
+}
+
+std::string RunRegression(Form& form, const std::vector<std::string>& fields, const SubcommandOptions& options) {
+    // n is the number of points, one "(" each.
+    const int n = static_cast<int>(std::count(fields[0].begin(), fields[0].end(), '('));
+    if (n < 3 || n > 21) return "der skal v\xE6re 3 til 21 punkter";
+    if (!options.degree.empty()) {
+        const int degree = Count(options.degree, 2, 10);
+        if (degree == 0) return "graden skal v\xE6re 2 til 10";
+        if (degree >= n) return "graden skal v\xE6re mindre end antallet af punkter";
+        form.Find("LineaerRegressionRadioButton")->checked = false;
+        form.Find("PolynomiaerRegressionRadioButton")->checked = true;
+        RunHandler(form, FindEvents("PolynomiaerRegressionRadioButton")->change);
+        SetSpinAndLeave(form, "PolGradSpinEdit", degree);
+    }
+    SetSpinAndLeave(form, "AntalRegressionsPunkterSpinEdit", n);
+    Leave(form, "RegressionsPunkterEdit", fields[0]);
+    return "";
+}
+
+}  // namespace
+
+const std::vector<Subcommand> Subcommands = {
+    {"value", "value F X0          f(x0) (fanen y=f(x))", 2, {"f_x_Edit", "x0Edit"}, {"f_x0_Edit"}},
+    {"diff", "diff F [X0]         f'(x) og f(x0) (fanen Differentiation)", 1, {"fx_Edit", "x_Edit"},
+     {"df_dx_Edit", "f_value_Edit"}},
+    {"reduce", "reduce F            reduceret f(x) (fanen FaktorReduktion)", 1, {"Factor_fxEdit"},
+     {"ReduceretFxEdit"}},
+    {"minimise", "minimise F POINT [--precision E]\n"
+                 "                      minimum af f(x,y,...) fra punktet (fanen Minimum for funktion)",
+     2, {"fxyzEdit", "xyz0Edit"}, {"xyzMinEdit", "fminEdit"}, {"--precision"}, RunMinimise},
+    {"solve", "solve EQ1 [EQ2 ...] [--point POINT] [--least-squares] [--precision E]\n"
+              "                      n ligninger med n ubekendte (fanen n-ubekendte Ligninger)",
+     1, {"Ligning1Edit", "Ligning2Edit", "Ligning3Edit", "Ligning4Edit", "Ligning5Edit"},
+     {{"LoesningEdit", "L\xF8sning"}}, {"--point", "--least-squares", "--precision"}, RunSolve},
+    {"regression", "regression POINTS [--degree D]\n"
+                   "                      regressionslinie eller -polynomium (fanen Regression)",
+     1, {"RegressionsPunkterEdit"}, {"RegressionsLiniensLigningEdit", "RegressionsPolynomietsligningEdit"},
+     {"--degree"}, RunRegression},
+};

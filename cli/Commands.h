@@ -1,0 +1,35 @@
+#pragma once
+// The subcommands of kvadrix-cli: which fields of which tab each fills from
+// its arguments and which it prints. Every name is a control of the field table.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Form.h"
+
+// Options that belong to a subcommand: --precision E, --point POINT,
+// --degree D, --least-squares.
+struct SubcommandOptions {
+    std::string precision, point, degree;
+    bool leastSquares = false;
+};
+
+struct Output {
+    Output(const char* field, const char* caption = nullptr) : field(field), caption(caption) {}
+    const char* field;
+    const char* caption;  // Windows-1252; nullptr: the caption of the field's label
+};
+
+struct Subcommand {
+    const char* name;
+    const char* usage;
+    int required;                         // leading inputs that must be given
+    std::vector<const char*> inputs;      // fields filled from the arguments, in order
+    std::vector<Output> outputs;          // fields printed as "Caption = text"
+    std::vector<std::string_view> options = {};  // subcommand options it takes
+    // Fills the tab and leaves its fields itself (nullptr: the inputs in
+    // order). Returns a usage problem, or "".
+    std::string (*run)(Form&, const std::vector<std::string>&, const SubcommandOptions&) = nullptr;
+};
+
+extern const std::vector<Subcommand> Subcommands;

@@ -1,0 +1,37 @@
+#pragma once
+// Checks of the numeric tabs' results, made apart from the methods that found
+// them. Each gives the tab's "Kontrol: " log line and whether the result may
+// be shown. They evaluate quietly: no boxes, no log lines, ErrorFlag as before.
+#include <string>
+
+#include "Evaluate.h"
+#include "ExpressionText.h"
+#include "LinearEquations.h"
+
+struct Confirmation {
+    bool confirmed = false;
+    std::string report;  // "Kontrol: ..."
+};
+
+// True unless function, evaluated at point, reads without an error but stops
+// before its end (as "2x" stops after the 2). Errors are left to the methods.
+bool ReadsToTheEnd(int n, const ExpressionText& function, const VariableNames& names, const VariableValues& point);
+
+// point is a local minimum of function to within 10*n*eps: the Hessian there
+// (central differences) is positive definite and one Newton step from point
+// is shorter than 10*n*eps. Reports the length of the gradient.
+Confirmation ConfirmMinimum(int n, const ExpressionText& function, const VariableNames& names,
+                            const VariableValues& point, double eps);
+
+// point solves equations[1..n] = 0 to within 10*n*eps: every residual is 0,
+// or the Jacobian there is regular and one Newton step from point is shorter
+// than 10*n*eps. Reports the largest residual.
+Confirmation ConfirmSolution(int n, const ExpressionText equations[], const VariableNames& names,
+                             const VariableValues& point, double eps);
+
+// The shown equation text of a fit, read back as a function of x, gives the
+// fitted polynomial p[0..degree] at the n data points x[1..n], up to the
+// rounding of its coefficients to 4 decimals. Reports the coefficient of
+// determination R^2 of the fit to y[1..n].
+Confirmation ConfirmFitText(const ExpressionText& text, int degree, const RegressionCoefficients& p, int n,
+                            const Vector& x, const Vector& y);

@@ -1,0 +1,122 @@
+// The n-ubekendte Ligninger tab: 1 to 5 equations f_i(x,y,...) = 0 solved by
+// Newton-Raphson or by minimising the sum of their squares.
+#include <algorithm>
+#include <string>
+
+#include "Confirm.h"
+#include "HandlerSupport.h"
+#include "Handlers.h"
+#include "Host.h"
+#include "Minimise.h"
+#include "PointText.h"
+#include "TextUtils.h"
+
+namespace {
+
+Control& EquationField(Form& form, int k) {
+    static constexpr Control TrancendenteLigningerTab::*fields[] = {
+        &TrancendenteLigningerTab::Ligning1Edit, &TrancendenteLigningerTab::Ligning2Edit,
+        &TrancendenteLigningerTab::Ligning3Edit, &TrancendenteLigningerTab::Ligning4Edit,
+        &TrancendenteLigningerTab::Ligning5Edit};
+    return form.TrancendenteLigninger.*fields[k - 1];
+}
+
+// Takes in equation k without blanks. An equation "left = right" becomes
+// "left-(right)", also in its field, since the method solves "... = 0". An
+// empty equation is an error; otherwise the focus goes to the next equation
+// or, after the last, to the start point.
+void LigningEditExit(Form& form, int k) {
+    auto& state = form.State;
+    ErrorFlag = false;
+    Control& field = EquationField(form, k);
+    ExpressionText equation = RemoveBlanks(ExpressionText(field.text));
+    const int equals = equation.Find('=');
+    if (equals >= 0) {
+        const std::string moved = equation.Sub(0, equals).Str() + "-(" + equation.Sub(equals + 1).Str() + ")";
+        equation = ExpressionText(moved);
+        field.text = moved;
+    }
+    state.EquationTexts[k] = equation;
+    if (state.EquationTexts[k].Empty()) {
+        ReportError("Ligning " + std::to_string(k) + " skal udfyldes");
+        return;
+    }
+    if (k >= state.VariableCount) {
+        form.TrancendenteLigninger.xy0Edit.enabled = true;
+        form.SetFocus("xy0Edit");
+    } else {
+        form.SetFocus("Ligning" + std::to_string(k + 1) + "Edit");
+    }
+}
+
+}  // namespace
+
+void AntalLigningerSpinEditChange(Form& form) {
+    auto& tab = form.TrancendenteLigninger;
+    auto& state = form.State;
+    const int n = std::clamp(tab.AntalLigningerSpinEdit.value, 1, MaxVariables);
+    state.VariableCount = n;
+    state.Names = DefaultVariableNames();
+    // Fields beyond n are disabled, so that nothing typed there looks used;
+    // their texts stay for when the count goes up again.
+    for (int k = 1; k <= MaxVariables; ++k) EquationField(form, k).enabled = k <= n;
+    tab.xy0Label.text = "(" + NameList(n, state.Names, "0") + ")= ";
+    tab.xy0Edit.text = ZeroPoint(n);
+    tab.xyzLabel.text = "(" + NameList(n, state.Names) + ")= ";
+}
+
+void AntalLigningerSpinEditExit(Form& form) {
+    AntalLigningerSpinEditChange(form);
+    form.SetFocus("Ligning1Edit");
+}
+
+void AntalLigningerSpinEditEnter(Form& form) {
+    form.TrancendenteLigninger.Ligning1Edit.enabled = true;
+    form.SetFocus("Ligning1Edit");
+}
+
+void Ligning1EditExit(Form& form) { LigningEditExit(form, 1); }
+void Ligning2EditExit(Form& form) { LigningEditExit(form, 2); }
+void Ligning3EditExit(Form& form) { LigningEditExit(form, 3); }
+void Ligning4EditExit(Form& form) { LigningEditExit(form, 4); }
+void Ligning5EditExit(Form& form) { LigningEditExit(form, 5); }
+
+// Solves the equations from the start point of xy0Edit; shows the solution
+// once it is confirmed, else "Se log Page".
+void xy0EditExit(Form& form) {
+    auto& tab = form.TrancendenteLigninger;
+    auto& state = form.State;
+    Computation c({&tab.LoesningEdit});
+    state.PointText = ExpressionText(tab.xy0Edit.text);
+    const int n = state.VariableCount;
+    if (!ReadStartPoint(n, state.PointText, state.Names, state.Values)) return;
+    for (int i = 1; i <= n; ++i) {
+        // An equation never taken in (the count was raised afterwards).
+        if (state.EquationTexts[i].Empty()) {
+            ReportError("Ligning " + std::to_string(i) + " skal udfyldes");
+            return;
+        }
+        if (!ReadsToTheEnd(n, state.EquationTexts[i], state.Names, state.Values)) {
+            ReportUnreadable(state.EquationTexts[i]);
+            return;
+        }
+    }
+    ErrorFlag = false;
+    // A malformed precision is not reported; it sets ErrorFlag, which stops both methods.
+    state.Precision = ReadNumber(tab.PraecisionEdit.text, ErrorFlag);
+    const bool found =
+        tab.MinimumForKvadratsumRadioButton.checked
+            ? SolveEquationsLeastSquares(n, state.EquationTexts, state.Names, state.Precision, state.Values)
+            : SolveEquationsNewton(n, state.EquationTexts, state.Names, state.Precision, state.Values);
+    AddLogLine(found ? "En l\xF8sning er fundet" : "En l\xF8sning er ikke fundet. Sidste v\xE6rdi udskrives");
+    AddLogLine(PointLogLine(n, state.Values));
+    if (found) {
+        const Confirmation check = ConfirmSolution(n, state.EquationTexts, state.Names, state.Values, state.Precision);
+        AddLogLine(check.report);
+        if (check.confirmed) {
+            tab.LoesningEdit.text = PointText(n, state.Values);
+            return;
+        }
+    }
+    tab.LoesningEdit.text = "Se log Page";
+}

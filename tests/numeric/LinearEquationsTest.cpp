@@ -1,0 +1,172 @@
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "LinearEquations.h"
+#include "RecordingHost.h"
+
+namespace {
+Matrix System(std::vector<std::vector<double>> rows) {
+    Matrix a{};
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].size(); ++c) a[r + 1][c + 1] = rows[r][c];
+    return a;
+}
+}  // namespace
+
+using SolveLinearEquationTest = EngineTest;
+
+TEST_F(SolveLinearEquationTest, SolvesByEliminationWithRowExchange) {
+    struct Case {
+        const char* name;
+        std::vector<std::vector<double>> rows;
+        std::vector<double> solution;
+    };
+    const std::vector<Case> cases = {
+        {"identity", {{1, 0, 2}, {0, 1, 3}}, {2, 3}},
+        {"first coefficient 0", {{0, 1, 1}, {1, 1, 3}}, {2, 1}},
+        {"three unknowns", {{2, 1, -1, 8}, {-3, -1, 2, -11}, {-2, 1, 2, -3}}, {2, 3, -1}},
+        {"one unknown", {{4, 2}}, {0.5}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Vector x;
+        ASSERT_TRUE(SolveLinearEquation(static_cast<int>(c.solution.size()), System(c.rows), x));
+        for (std::size_t i = 0; i < c.solution.size(); ++i) EXPECT_NEAR(x[i + 1], c.solution[i], 1e-14);
+    }
+    EXPECT_TRUE(host.log.empty());
+}
+
+TEST_F(SolveLinearEquationTest, SingularSystemIsLoggedAndGivesZeros) {
+    Vector x;
+    x.fill(7);
+    EXPECT_FALSE(SolveLinearEquation(2, System({{1, 2, 3}, {2, 4, 6}}), x));
+    EXPECT_EQ(host.log, Lines{"Singul\xE6r Matrix i SolveLinearEquation"});
+    for (double v : x) EXPECT_EQ(v, 0);
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+using RegressionTest = EngineTest;
+
+TEST_F(RegressionTest, ExamplesOfTheTab) {
+    Vector x{0, 1, 2, 3}, y{0, 1, 2, 3};
+    double a, b;
+    ASSERT_TRUE(LinearRegression(3, x, y, a, b));
+    EXPECT_NEAR(a, 1, 1e-15);
+    EXPECT_NEAR(b, 0, 1e-15);
+    RegressionCoefficients p;
+    ASSERT_TRUE(PolynomialRegression(3, 2, x, y, p));
+    EXPECT_NEAR(p[0], 0, 1e-14);
+    EXPECT_NEAR(p[1], 1, 1e-14);
+    EXPECT_NEAR(p[2], 0, 1e-14);
+    // The point at x = 0 counts in the constant term.
+    Vector u{0, -1, 0, 1}, v{0, 1, 0, 1};
+    ASSERT_TRUE(PolynomialRegression(3, 2, u, v, p));
+    EXPECT_NEAR(p[0], 0, 1e-15);
+    EXPECT_NEAR(p[1], 0, 1e-15);
+    EXPECT_NEAR(p[2], 1, 1e-15);
+    // Degree 5 through 3 points is made with degree 2.
+    ASSERT_TRUE(PolynomialRegression(3, 5, u, v, p));
+    EXPECT_NEAR(p[2], 1, 1e-15);
+    EXPECT_EQ(p[3], 0);
+    EXPECT_TRUE(host.log.empty());
+}
+
+TEST_F(RegressionTest, PointsSharingOneXHaveNoFit) {
+    Vector x{0, 0.1, 0.1, 0.1}, y{0, 1, 2, 3};
+    double a = 5, b = 5;
+    EXPECT_FALSE(LinearRegression(3, x, y, a, b));
+    EXPECT_EQ(a, 0);
+    RegressionCoefficients p;
+    EXPECT_FALSE(PolynomialRegression(3, 2, x, y, p));
+    EXPECT_EQ(host.log, Lines{"Singul\xE6r Matrix i SolveLinearEquation"});
+    // Two distinct x are too few for a parabola.
+    Vector two{0, 1, 2, 1};
+    host.log.clear();
+    EXPECT_FALSE(PolynomialRegression(3, 2, two, y, p));
+    EXPECT_EQ(host.log.size(), 1u);
+}
+
+// The least-squares fit computed apart from the library: normal equations of
+// the abscissae centred and scaled to [-1, 1], in long double, solved by
+// Gauss-Jordan elimination, then expanded to powers of x.
+std::vector<long double> ReferenceFit(const std::vector<double>& xs, const std::vector<double>& ys, int d) {
+    const std::size_t n = xs.size();
+    long double c = 0, s = 0;
+    for (double x : xs) c += x;
+    c /= n;
+    for (double x : xs) s = std::max(s, std::fabs(x - c));
+    const int m = d + 1;
+    std::vector<std::vector<long double>> g(m, std::vector<long double>(m + 1, 0));
+    for (std::size_t i = 0; i < n; ++i) {
+        const long double t = (xs[i] - c) / s;
+        std::vector<long double> power(2 * m, 1);
+        for (int k = 1; k < 2 * m; ++k) power[k] = power[k - 1] * t;
+        for (int r = 0; r < m; ++r) {
+            for (int q = 0; q < m; ++q) g[r][q] += power[r + q];
+            g[r][m] += power[r] * ys[i];
+        }
+    }
+    for (int k = 0; k < m; ++k) {
+        int p = k;
+        for (int r = k + 1; r < m; ++r)
+            if (std::fabs(g[r][k]) > std::fabs(g[p][k])) p = r;
+        std::swap(g[p], g[k]);
+        for (int r = 0; r < m; ++r)
+            if (r != k) {
+                const long double f = g[r][k] / g[k][k];
+                for (int q = k; q <= m; ++q) g[r][q] -= f * g[k][q];
+            }
+    }
+    // sum q_k ((x - c)/s)^k in powers of x
+    std::vector<long double> result(m, 0);
+    for (int k = m - 1; k >= 0; --k) {
+        for (int j = m - 1; j >= 1; --j) result[j] = result[j] * (-c / s) + result[j - 1] / s;
+        result[0] = result[0] * (-c / s) + g[k][m] / g[k][k];
+    }
+    return result;
+}
+
+TEST_F(RegressionTest, AgreesWithAnIndependentFitOnTheCorpus) {
+    std::ifstream file(KVADRIX_REGRESSION_POINTS);
+    ASSERT_TRUE(file);
+    int count = 0;
+    for (std::string line; std::getline(file, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream in(line);
+        std::string name, points;
+        int degree;
+        in >> name >> degree;
+        std::getline(in, points);
+        SCOPED_TRACE(name);
+        std::vector<double> xs, ys;
+        for (std::size_t open; (open = points.find('(')) != std::string::npos;) {
+            const std::size_t comma = points.find(',', open), close = points.find(')', comma);
+            xs.push_back(std::stod(points.substr(open + 1, comma - open - 1)));
+            ys.push_back(std::stod(points.substr(comma + 1, close - comma - 1)));
+            points.erase(0, close + 1);
+        }
+        const int n = static_cast<int>(xs.size());
+        Vector x{}, y{};
+        for (int i = 0; i < n; ++i) {
+            x[i + 1] = xs[i];
+            y[i + 1] = ys[i];
+        }
+        RegressionCoefficients p{};
+        if (degree == 1) {
+            ASSERT_TRUE(LinearRegression(n, x, y, p[1], p[0]));
+        } else {
+            ASSERT_TRUE(PolynomialRegression(n, degree, x, y, p));
+        }
+        // Relative to the size of the polynomial over the points: each
+        // coefficient's error times the largest |x|^k.
+        const std::vector<long double> reference = ReferenceFit(xs, ys, degree);
+        long double span = 0, size = 0;
+        for (double v : xs) span = std::max<long double>(span, std::fabs(v));
+        for (int k = 0; k <= degree; ++k) size += std::fabs(reference[k]) * std::pow(span, k);
+        for (int k = 0; k <= degree; ++k)
+            EXPECT_LE(std::fabs(p[k] - reference[k]) * std::pow(span, k), 1e-9 * size) << "x^" << k;
+        ++count;
+    }
+    EXPECT_GE(count, 15);
+}
