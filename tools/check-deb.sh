@@ -14,6 +14,10 @@ cases=(
   'value|x^2|3 => f(x0) = 9.0000'
   'diff|sin(2*x)|0 => f'"'"'(x) = 2*cos(2*x)'
   'reduce|x^3/x => Reduceret f(x) = x^2'
+  'minimise|(x-1)^2+(y+2)^2|(0,0) => Løsning (x,y) = (1.0000,-2.0000)'
+  'solve|x^2+y^2=4|x-y|--point|(1,1) => Løsning = (1.4142,1.4142)'
+  'regression|(0,1); (1,3); (2,5) => Regressionsliniens Ligning = 2.0000*x+1.0000'
+  'plot|value|x^2|3|--out|/tmp/kvadrix-deb-plot.svg => '
 )
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVADRIX_TESTS=OFF -DKVADRIX_BENCH=OFF >/dev/null

@@ -1,6 +1,10 @@
 #include "GraphWindow.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <unistd.h>
 #include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
@@ -66,6 +70,15 @@ QLineSeries* Line(const Polyline& points, const QPen& pen) {
 QApplication* OffscreenApplication() {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return app;
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a session (a script, a build machine) Qt would warn on stderr
+    // about the missing runtime directory; a private one serves as well.
+    if (qgetenv("XDG_RUNTIME_DIR").isEmpty()) {
+        static QByteArray runtime =
+            QDir::tempPath().toLocal8Bit() + "/kvadrix-cli-runtime-" + QByteArray::number(::getuid());
+        QDir().mkpath(QString::fromLocal8Bit(runtime));
+        QFile::setPermissions(QString::fromLocal8Bit(runtime), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     static char name[] = "kvadrix-cli";
     static char* arguments[] = {name, nullptr};
     static int count = 1;
