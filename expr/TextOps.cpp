@@ -111,6 +111,15 @@ ExpressionText Mid(const ExpressionText& t, int from, int to) {
 
 ExpressionText From(const ExpressionText& t, int from) { return t.Sub(from - 1); }
 
+int Position(const ExpressionText& text, std::string_view pattern, int from) {
+    if (from < 1) from = 1;
+    return text.Find(pattern, from - 1) + 1;
+}
+
+void EraseAt(ExpressionText& text, int pos, int count) { text.Erase(pos - 1, count); }
+
+void InsertAt(ExpressionText& text, int pos, std::string_view s) { text.Insert(pos - 1, s); }
+
 int LastPosition(const ExpressionText& sub, const ExpressionText& text) {
     if (sub.Empty()) return 0;
     auto p = text.View().rfind(sub.View());

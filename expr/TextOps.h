@@ -27,6 +27,11 @@ inline bool IsOneOf(char c, std::string_view set) {
 // Characters from..to (inclusive), and the text from a position to the end.
 ExpressionText Mid(const ExpressionText& t, int from, int to);
 ExpressionText From(const ExpressionText& t, int from);
+// Position of the first occurrence of pattern at or after from, or 0.
+int Position(const ExpressionText& text, std::string_view pattern, int from = 1);
+// Removes count characters starting at pos; inserts s before pos.
+void EraseAt(ExpressionText& text, int pos, int count = 1);
+void InsertAt(ExpressionText& text, int pos, std::string_view s);
 // Position of the last occurrence of sub in text, or 0.
 int LastPosition(const ExpressionText& sub, const ExpressionText& text);
 

@@ -90,7 +90,9 @@ ExpressionText ExactNumber(ExpressionText n) {
         if (n.Contains('^')) return {};
     }
     if (!IsPlainNumber(n) || n.Contains('.') || n.Contains(',')) return {};
-    if (n.Contains('/') && IsZeroOrUndefined(From(n, n.Find('/') + 2))) return {};
+    if (int slash = Position(n, "/")) {
+        if (IsZeroOrUndefined(From(n, slash + 1))) return {};
+    }
     return n;
 }
 
@@ -147,7 +149,7 @@ ExpressionText NextNumericFactor(const ExpressionText& term, int& position) {
             continue;
         }
         if (IsFunctionInitial(c)) {
-            int f = MatchFunctionName(term.View(), i - 1);
+            int f = FunctionAt(term, i);
             if (f >= 0) {
                 i += static_cast<int>(FunctionNames[f].size());
                 if (term.At(i) == '(') {
@@ -207,7 +209,7 @@ ExpressionText GatherCoefficient(const ExpressionText& term) {
         ExpressionText coefficient = Multiply(cv, nv, f.At(1));
         if (coefficient.Empty()) return t;
         ExpressionText rest = t;
-        rest.Erase(o + pos - 1, f.Length());
+        EraseAt(rest, o + pos, f.Length());
         return coefficient + From(rest, o);
     }
     int pos = 0;
@@ -220,7 +222,7 @@ ExpressionText GatherCoefficient(const ExpressionText& term) {
     ExpressionText coefficient = Multiply("1", nv, f.At(1));
     if (coefficient.Empty()) return t;
     ExpressionText rest = t;
-    rest.Erase(pos - 1, f.Length());
+    EraseAt(rest, pos, f.Length());
     if (rest.At(1) == '-' && MinusNegatesTerm(rest, 1, true)) {
         coefficient = Negated(coefficient);
         rest = From(rest, 2);
@@ -247,14 +249,14 @@ bool PullOutStep(ExpressionText& t, bool& negative) {
                 bool changed = false;
                 ExpressionText inside = Mid(t, i + 2, m - 1);
                 if (inside.At(1) == '-' && IsSingleTerm(From(inside, 2)) && MinusNegatesTerm(inside, 1, true)) {
-                    t.Erase(i + 1);
+                    EraseAt(t, i + 2);
                     --m;
                     negative = !negative;
                     changed = true;
                 }
                 if (IsAtomic(Mid(t, i + 2, m - 1))) {
-                    t.Erase(m - 1);
-                    t.Erase(i);
+                    EraseAt(t, m);
+                    EraseAt(t, i + 1);
                     changed = true;
                 }
                 // The change also counts without a later "(-" factor: x/(-y) gives -x/y.
@@ -264,7 +266,7 @@ bool PullOutStep(ExpressionText& t, bool& negative) {
             continue;
         }
         if (IsFunctionInitial(c) && !(c == 'p' && t.At(i + 1) == 'i')) {
-            int f = MatchFunctionName(t.View(), i - 1);
+            int f = FunctionAt(t, i);
             if (f >= 0) {
                 i += static_cast<int>(FunctionNames[f].size());
                 if (t.At(i) == '(') {
@@ -286,10 +288,10 @@ bool PullOutStep(ExpressionText& t, bool& negative) {
                 MinusNegatesTerm(inside, 1, true)) {
                 ExpressionText number = LeadingNumber(inside, true);
                 ExpressionText value = number.Empty() ? ExpressionText() : ExactNumber(From(number, 2));
-                t.Erase(m - 1);
+                EraseAt(t, m);
                 if (!value.Empty()) {
                     int start = i == 1 ? 1 : i - 1;
-                    t.Erase(start - 1, i + number.Length() - start + 1);
+                    EraseAt(t, start, i + number.Length() - start + 1);
                     ExpressionText c2 = LeadingNumber(t, false);
                     ExpressionText cv = c2.Empty() ? ExpressionText() : ExactNumber(c2);
                     ExpressionText product = cv.Empty() ? ExpressionText() : Multiply(cv, value, '*');
@@ -302,7 +304,7 @@ bool PullOutStep(ExpressionText& t, bool& negative) {
                     else
                         t = value + "*" + t;
                 } else {
-                    t.Erase(i - 1, 2);
+                    EraseAt(t, i, 2);
                 }
                 negative = !negative;
                 return true;
@@ -342,9 +344,9 @@ ExpressionText PullOutBracketNumbers(const ExpressionText& term) {
 bool IsFactorOf(const ExpressionText& factor, const ExpressionText& term) {
     ExpressionText f = factor.At(1) == '/' ? From(factor, 2) : factor;
     if (f.Empty()) return false;
-    int p0 = term.Find(f.View());
-    if (p0 < 0) return false;
-    int p = p0 + 1, q = p + f.Length();
+    int p = Position(term, f.View());
+    if (p == 0) return false;
+    int q = p + f.Length();
     auto isMulDiv = [](char c) { return c == '*' || c == '/'; };
     if (p == 1 && (f == term || isMulDiv(term.At(q)))) return true;
     if (isMulDiv(term.At(p - 1)) && (isMulDiv(term.At(q)) || q > term.Length())) return true;
@@ -353,11 +355,11 @@ bool IsFactorOf(const ExpressionText& factor, const ExpressionText& term) {
 
 
 ExpressionText EvaluatePowerConstant(const ExpressionText& number) {
-    int caret = number.Find('^');
-    if (caret < 0) return number;
+    int caret = Position(number, "^");
+    if (caret == 0) return number;
     ExpressionText k = number;
-    bool reciprocal = k.At(caret + 2) == '-';
-    if (reciprocal) k.Erase(caret + 1);
+    bool reciprocal = k.At(caret + 1) == '-';
+    if (reciprocal) EraseAt(k, caret + 1);
     // Only [(][-]digits^digits[)] is evaluated, and only while the value fits
     // 32 bits; anything else comes back unchanged. The value is the
     // evaluator's: the minus belongs to the base (-2^2 is 4) and 0^n is 0. It

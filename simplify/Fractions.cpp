@@ -36,8 +36,8 @@ bool EndsPowerBase(char c) { return EndsFactor(c) || c == '^'; }
 // for which accept(position) holds, or 0.
 template <class Accept>
 int FindWhere(const ExpressionText& s, std::string_view pattern, Accept accept) {
-    for (int p = s.Find(pattern); p >= 0; p = s.Find(pattern, p + 1))
-        if (accept(p + 1)) return p + 1;
+    for (int p = Position(s, pattern); p > 0; p = Position(s, pattern, p + 1))
+        if (accept(p)) return p;
     return 0;
 }
 
@@ -63,7 +63,7 @@ bool UnitFactorMayGo(const ExpressionText& s, int p, int width) {
     char before = s.At(p - 1);
     if ((before == '+' || before == '-') && IsExponentMark(s, p - 2)) return false;  // 2e+1*7
     ExpressionText after = s;
-    after.Erase(p - 1, width);
+    EraseAt(after, p, width);
     if (p == 1 || before == '(')  // 1*-x^2 is (-x)^2, -x^2 alone is -(x^2)
         return !(after.At(p) == '-' && after.At(p + 1) == 'x' && after.At(p + 2) == '^');
     if (before == '+' || before == '*') return true;
@@ -103,15 +103,15 @@ bool DropBracketAfterPlus(ExpressionText& s) {
         return inside.At(1) != '-' || MinusNegatesTerm(inside, 1, true);
     });
     if (p == 0) return false;
-    s.Erase(m - 1);
+    EraseAt(s, m);
     if (s.At(p + 2) == '-')
-        s.Erase(p - 1, 2);
+        EraseAt(s, p, 2);
     else
-        s.Erase(p);
+        EraseAt(s, p + 1);
     // The "+" of the first "+-", when the minus negates the whole term after it
     // (a+-x^2 is a+(-x)^2, which a-x^2 is not).
-    int q = s.Find("+-");
-    if (q >= 0 && EndsOperand(s, q) && MinusNegatesTerm(s, q + 2, false)) s.Erase(q);
+    int q = Position(s, "+-");
+    if (q > 0 && EndsOperand(s, q - 1) && MinusNegatesTerm(s, q + 1, false)) EraseAt(s, q);
     return true;
 }
 
@@ -122,8 +122,8 @@ bool BracketAfterTimesMinus(ExpressionText& s) {
     int e = 0;
     int p = FindWhere(s, "*-", [&](int q) { return (e = OperandEnd(s, q + 2)) > 0; });
     if (p == 0) return false;
-    s.Insert(e - 1, ")");
-    s.Insert(p, "(");
+    InsertAt(s, e, ")");
+    InsertAt(s, p + 1, "(");
     return true;
 }
 
@@ -133,7 +133,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
     ExpressionText s = LowerCaseText(RemoveBlanks(input));
     // Each rule below is the textual rule with the condition under which it
     // keeps the value of the expression in the evaluator's reading.
-    auto deleteAt = [&](int p, int count) { s.Erase(p - 1, count); };
+    auto deleteAt = [&](int p, int count) { EraseAt(s, p, count); };
     // x+0 -> x (not x+0*5, and not the exponent of 1e+0)
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "+0", [&](int q) {
@@ -185,7 +185,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
             if (before == '^' || before == '/' || IsExponentMark(s, q - 1)) return false;
             if (EndsOperand(s, q - 1)) return true;
             ExpressionText after = s;
-            after.Erase(q, 2);
+            EraseAt(after, q + 1, 2);
             return UnaryMinusKeepsValue(after, q);
         });
         if (p) deleteAt(p + 1, 2);
@@ -251,7 +251,7 @@ ExpressionText TidyExpression(const ExpressionText& input) {
     });
     // ((a)+b) -> (a+b), first "((" only
     Repeat(s, [&](ExpressionText&) {
-        int p = s.Find("((") + 1;
+        int p = Position(s, "((");
         if (p == 0) return false;
         int m = MatchingBracket(s, p + 1);
         char after = s.At(m + 1);
@@ -319,7 +319,7 @@ struct Cursor {
         }
     }
     bool AtPi() const { return text.At(position) == 'p' && text.At(position + 1) == 'i'; }
-    int FunctionAt() const { return position >= 1 ? MatchFunctionName(text.View(), position - 1) : -1; }
+    int FunctionAt() const { return ::FunctionAt(text, position); }
     void Skip(int count) {
         for (int i = 0; i < count; ++i) NextFractionChar();
     }
@@ -334,7 +334,7 @@ bool ExactNumberText(const ExpressionText& number, ExpressionText& exact) {
         exact = number;
         return true;
     }
-    int mark = number.Find('e') + 1;  // 0 without exponent
+    int mark = Position(number, "e");  // 0 without exponent
     ExpressionText mantissa = mark ? Mid(number, 1, mark - 1) : number;
     int exponent = 0;
     if (mark) {
@@ -344,7 +344,7 @@ bool ExactNumberText(const ExpressionText& number, ExpressionText& exact) {
         exponent = static_cast<int>(e);
     }
     std::string digits, decimals;
-    int point = mantissa.Find('.') + 1;
+    int point = Position(mantissa, ".");
     digits = (point ? Mid(mantissa, 1, point - 1) : mantissa).Str();
     if (point) decimals = From(mantissa, point + 1).Str();
     // Trailing zeros change nothing but the size of the fraction (2.50 is 25/10).
@@ -641,8 +641,8 @@ struct FractionReader : Cursor {
 
 ExpressionText Prepared(const ExpressionText& expr) {
     ExpressionText s = expr;
-    for (int i = 0; i < s.Length(); ++i)
-        if (s[i] == ',') s = s.Sub(0, i) + "." + s.Sub(i + 1);
+    for (int i = 1; i <= s.Length(); ++i)
+        if (s.At(i) == ',') s = Mid(s, 1, i - 1) + "." + From(s, i + 1);
     return TidyExpression(s);
 }
 

@@ -343,14 +343,14 @@ ExpressionText UnsignedOperand(const ExpressionText& a, bool& negative) {
     if (!IsSingleTerm(a)) return (a.At(1) == '-' ? "(0" : "(") + a + ")";
     if (a.At(1) == '-') {
         negative = true;
-        return a.Sub(1);
+        return From(a, 2);
     }
     return a;
 }
 
 ExpressionText Negated(const ExpressionText& r) {
     if (r == "0") return r;
-    if (r.At(1) == '-') return r.Sub(1);
+    if (r.At(1) == '-') return From(r, 2);
     return '-' + r;
 }
 
@@ -420,15 +420,15 @@ ExpressionText ReduceExpression(const ExpressionText& expr) {
     // The leading minus is taken off only when it negates the whole first
     // term; before a power such as 2^2*x it stays with the term, which is then
     // left as it is.
-    bool negative = expr.At(1) == '-' && MinusCoversFirstTerm(expr.Sub(1));
-    const ExpressionText e = negative ? expr.Sub(1) : expr;
+    bool negative = expr.At(1) == '-' && MinusCoversFirstTerm(From(expr, 2));
+    const ExpressionText e = negative ? From(expr, 2) : expr;
     const int length = e.Length();
     std::string r;
     int p = 1;
     bool firstTerm = true;
     // Every round consumes a term and its sign, so at most 128 rounds.
     while (true) {
-        ExpressionText rest = e.Sub(p - 1);
+        ExpressionText rest = From(e, p);
         ExpressionText t = FirstTerm(rest);
         // FirstTerm drops the minus of a last term; here it is a sign of the
         // term (x--1 is x+1), so it is kept.
@@ -502,7 +502,7 @@ void MultiplyConstants(const ExpressionText& a, const ExpressionText& b, char op
         // (-n) counts as a sign only when the bracket closes at the end.
         auto takeBracketSign = [&negative](ExpressionText& t) {
             if (!t.StartsWith("(-") || MatchingBracket(t, 1) != t.Length()) return;
-            ExpressionText inner = t.Sub(2, t.Length() - 3);
+            ExpressionText inner = Mid(t, 3, t.Length() - 1);
             if (!IsSingleTerm(inner)) return;
             t = inner;
             negative = !negative;
