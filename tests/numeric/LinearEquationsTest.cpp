@@ -1,7 +1,7 @@
 #include <cmath>
-#include <fstream>
 #include <sstream>
 
+#include "CaseTable.h"
 #include "LinearEquations.h"
 #include "RecordingHost.h"
 
@@ -121,17 +121,11 @@ std::vector<long double> ReferenceFit(const std::vector<double>& xs, const std::
 }
 
 TEST_F(RegressionTest, AgreesWithAnIndependentFitOnTheCorpus) {
-    std::ifstream file(KVADRIX_REGRESSION_POINTS);
-    ASSERT_TRUE(file);
     int count = 0;
-    for (std::string line; std::getline(file, line);) {
-        if (line.empty() || line[0] == '#') continue;
-        std::istringstream in(line);
-        std::string name, points;
-        int degree;
-        in >> name >> degree;
-        std::getline(in, points);
-        SCOPED_TRACE(name);
+    for (const CaseRow& row : CaseTable("numeric/regression-points.txt", "Fit")) {
+        SCOPED_TRACE(row.where + " " + row[0]);
+        const int degree = row.Int(1);
+        std::string points = row[2];
         std::vector<double> xs, ys;
         for (std::size_t open; (open = points.find('(')) != std::string::npos;) {
             const std::size_t comma = points.find(',', open), close = points.find(')', comma);
