@@ -1,5 +1,4 @@
 #include <cmath>
-#include <sstream>
 
 #include "CaseTable.h"
 #include "LinearEquations.h"
