@@ -5,17 +5,12 @@
 #include <cstdint>
 
 #include "Fractions.h"
-#include "Host.h"
+#include "FuzzHost.h"
 
-namespace {
-struct IgnoringHost : Host {
-    void AddLogLine(std::string_view) override {}
-    bool ErrorBox(std::string_view, bool withIgnore) override { return withIgnore; }
-} ignoring;
-}  // namespace
+static FuzzHost ignoring(true);
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const ExpressionText text(std::string_view(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 255)));
+    const ExpressionText text(FuzzText(data, size));
     TidyExpression(text);
     bool whole = ReadsAsExpression(text);
     for (Host* host : {static_cast<Host*>(nullptr), static_cast<Host*>(&ignoring)}) {

@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "Differentiate.h"
-#include "Host.h"
+#include "FuzzHost.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view input(reinterpret_cast<const char*>(data), size < 255 ? size : 255);
+    const std::string_view input = FuzzText(data, size);
     try {
         ExpressionText derivative = DifferentiateExpression(input);
         ErrorFlag = false;

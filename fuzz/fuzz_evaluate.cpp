@@ -5,18 +5,12 @@
 #include <cstdint>
 
 #include "Evaluate.h"
-#include "Host.h"
+#include "FuzzHost.h"
 
-namespace {
-struct FuzzHost : Host {
-    void AddLogLine(std::string_view) override {}
-    bool ErrorBox(std::string_view, bool withIgnore) override { return withIgnore && ignore; }
-    bool ignore = false;
-} host;
-}  // namespace
+static FuzzHost host;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const ExpressionText expr(std::string_view(reinterpret_cast<const char*>(data), size < 255 ? size : 255));
+    const ExpressionText expr(FuzzText(data, size));
     SetHost(&host);
     for (bool ignore : {false, true})
         for (double x : {0.0, 1.0, -2.5, 700.0}) {

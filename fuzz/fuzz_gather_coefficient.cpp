@@ -4,10 +4,10 @@
 #include <cstdint>
 
 #include "Coefficients.h"
-#include "Host.h"
+#include "FuzzHost.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const ExpressionText term(std::string_view(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 255)));
+    const ExpressionText term(FuzzText(data, size));
     ErrorFlag = false;
     try {
         int position = 0;

@@ -6,12 +6,11 @@
 #include <string_view>
 
 #include "FieldReaders.h"
-#include "Host.h"
+#include "FuzzHost.h"
 #include "Sampler.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size > 255) size = 255;
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string_view text = FuzzText(data, size);
     ErrorFlag = false;
     FieldNumber(text);
     FieldList(text);

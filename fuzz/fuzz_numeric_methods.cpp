@@ -8,18 +8,12 @@
 #include <cstdint>
 
 #include "Confirm.h"
-#include "Host.h"
+#include "FuzzHost.h"
 #include "LinearEquations.h"
 #include "Minimise.h"
 #include "PointText.h"
 
-namespace {
-struct FuzzHost : Host {
-    void AddLogLine(std::string_view) override {}
-    bool ErrorBox(std::string_view, bool withIgnore) override { return withIgnore && ignore; }
-    bool ignore = false;
-} host;
-}  // namespace
+static FuzzHost host;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;

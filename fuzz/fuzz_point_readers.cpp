@@ -6,20 +6,14 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "Host.h"
+#include "FuzzHost.h"
 #include "PointText.h"
 
-namespace {
-struct FuzzHost : Host {
-    void AddLogLine(std::string_view) override {}
-    bool ErrorBox(std::string_view, bool withIgnore) override { return withIgnore && ignore; }
-    bool ignore = false;
-} host;
-}  // namespace
+static FuzzHost host;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
-    const ExpressionText text(std::string_view(reinterpret_cast<const char*>(data) + 1, size < 256 ? size - 1 : 255));
+    const ExpressionText text(FuzzText(data, size, 1));
     host.ignore = data[0] & 0x80;
     SetHost(&host);
     ErrorFlag = false;

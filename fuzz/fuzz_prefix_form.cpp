@@ -4,19 +4,14 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "Host.h"
+#include "FuzzHost.h"
 #include "PrefixForm.h"
 #include "TextOps.h"
 
-namespace {
-struct IgnoringHost : Host {
-    void AddLogLine(std::string_view) override {}
-    bool ErrorBox(std::string_view, bool withIgnore) override { return withIgnore; }
-} ignoring;
-}  // namespace
+static FuzzHost ignoring(true);
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const ExpressionText text(std::string_view(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 255)));
+    const ExpressionText text(FuzzText(data, size));
     for (Host* host : {static_cast<Host*>(nullptr), static_cast<Host*>(&ignoring)}) {
         SetHost(host);  // nullptr: a silent host answering OK, so ErrorFlag stays set after an error
         ErrorFlag = false;

@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <numeric>
 
-#include "Host.h"
+#include "FuzzHost.h"
 #include "Rational.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ExpressionText result("?");
     try {
-        EvaluateRational(std::string_view(reinterpret_cast<const char*>(data), size < 255 ? size : 255), result);
+        EvaluateRational(FuzzText(data, size), result);
     } catch (const ArithmeticFault&) {
     }
     ErrorFlag = false;

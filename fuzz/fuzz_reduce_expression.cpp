@@ -3,11 +3,12 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "FuzzHost.h"
 #include "../tests/common/ExpressionCorpus.h"
 #include "Reduce.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const ExpressionText text(std::string_view(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 255)));
+    const ExpressionText text(FuzzText(data, size));
     ErrorFlag = false;
     try {
         ExpressionText reduced = ReduceExpression(text);

@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "FuzzHost.h"
 #include "TextUtils.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view text(reinterpret_cast<const char*>(data), size < 255 ? size : 255);
+    const std::string_view text = FuzzText(data, size);
     bool error = false;
     double value = TextToNumber(text, error), expected = 0;
     if (error && value != 0) __builtin_trap();

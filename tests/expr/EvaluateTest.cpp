@@ -1,78 +1,44 @@
+// The evaluators of f(x) and f(x,y,...); the case tables are in data/evaluate.tsv.
 #include <cmath>
+#include <functional>
 #include <string>
 
+#include "CaseTable.h"
 #include "Evaluate.h"
 #include "RecordingHost.h"
 
 constexpr double Pi = 3.141592653589793;
+const std::string Data = "expr/data/evaluate.tsv";
 using EvaluateFunctionTest = EngineTest;
 using EvaluateFunctionNTest = EngineTest;
 
 TEST_F(EvaluateFunctionTest, GrammarAndValues) {
-    // stop: where reading ends when characters are left over (default: the whole text).
-    struct Row { const char* expr; double x, value; int stop = -1; } rows[] = {
-        {"x^2+1", 3, 10}, {"2^3^2", 0, 64}, {"-x^2", 3, -9}, {"-2^2", 0, 4}, {"(-x)^2", 3, 9}, {"3*-x^2", 3, 27},
-        {"-x^2+x", 3, -6}, {"(-x^2)", 3, -9}, {"2-3-4", 0, -5}, {"8/2/2", 0, 2}, {"2^-1", 0, 0.5}, {"4^0.5", 0, 2},
-        {"0^0", 0, 0}, {"0^-1", 0, 0}, {"0^0.5", 0, 0}, {"2*pi", 0, 6.283185307179586}, {"e", 0, 2.718281828459045},
-        {"pix", 0, Pi, 2}, {"1,5*x", 2, 3}, {"1.5e2", 0, 150}, {"2.5e-1", 0, 0.25}, {"123456789.25", 0, 123456789.25},
-        {"2x", 0, 2, 1}, {"x+1)", 2, 3, 3}, {"x +1", 2, 2, 1}, {"x\r+1", 2, 2, 1}, {"sqrt(2)*sqrt(2)", 0, 2},
-        {"sin(x)^2+cos(x)^2", 0.7, 1}, {"abs(x)", -0.5, 0.5}, {"sinh(x)", 0.5, std::sinh(0.5)},
-        {"asinh(x)", 0.5, std::asinh(0.5)}, {"sin(x)", 0.5, std::sin(0.5)}, {"asin(x)", 0.5, Pi / 6},
-        {"asin(1)", 0, Pi / 2}, {"cosh(x)", 0.5, std::cosh(0.5)}, {"acosh(x)", 1.5, std::acosh(1.5)},
-        {"cos(x)", 0.5, std::cos(0.5)}, {"tan(x)", 0.5, std::tan(0.5)}, {"atan(x)", 0.5, std::atan(0.5)},
-        {"ln(x)", 0.5, std::log(0.5)}, {"exp(x)", 0.5, std::exp(0.5)}, {"phi(0)", 0, 0.5},
-        // Where the textbook hyperbolic formulas cancel or overflow; exponents beyond int or too
-        // long for a plain loop; number texts longer than TextToNumber's 32 characters, read whole.
-        {"sinh(1e-20)", 0, 1e-20}, {"asinh(0-1e10)", 0, std::asinh(-1e10)}, {"acosh(1e200)", 0, std::acosh(1e200)},
-        {"1^2147483647", 0, 1}, {"x^-2147483648", 1, 1}, {"(-1)^1e15", 0, 1}, {"0.5^-100", 0, 0x1p100},
-        {"1*456-565*0000000000000000000000000000000000006", 0, -2934},
-        {"0.0000000000000000000000000000000000001e-300", 0, 0},
-    };
-    for (const Row& r : rows) {
+    for (const CaseRow& row : CaseTable(Data, "EvaluateFunction")) {
         int stop = -1;
-        EXPECT_DOUBLE_EQ(EvaluateFunction(r.expr, r.x, stop), r.value) << r.expr;
-        EXPECT_EQ(stop, r.stop < 0 ? static_cast<int>(std::string(r.expr).size()) : r.stop) << r.expr;
+        EXPECT_DOUBLE_EQ(EvaluateFunction(row[0], row.Number(1), stop), row.Number(2)) << row.where;
+        EXPECT_EQ(stop, row.size() > 3 ? row.Int(3) : static_cast<int>(row[0].size())) << row.where;
     }
     EXPECT_FALSE(ErrorFlag);
     EXPECT_EQ(host.boxes, Lines{});
 }
 
-// Every message, whether its box is OK-only, and ErrorFlag after Ignore (OK leaves it set).
-struct MessageRow { const char* expr; const char* box; bool okOnly, flagAfterIgnore; };
-
-template <class Evaluate>
-void CheckMessages(RecordingHost& host, std::initializer_list<MessageRow> rows, Evaluate evaluate) {
+// Every message of a table, answered OK and Ignore.
+void CheckMessages(RecordingHost& host, const char* table, const std::function<void(const std::string&)>& evaluate) {
     for (bool ignore : {false, true})
-        for (const MessageRow& r : rows) {
-            SCOPED_TRACE(std::string(r.expr) + (ignore ? " Ignore" : " OK"));
+        for (const CaseRow& row : CaseTable(Data, table)) {
+            SCOPED_TRACE(row.where + (ignore ? " Ignore" : " OK"));
             host = RecordingHost();
             host.ignoreAll = ignore;
             ErrorFlag = false;
-            evaluate(r.expr);
-            EXPECT_EQ(host.boxes, Lines{r.box});
-            EXPECT_EQ(host.okOnly, std::vector<bool>{r.okOnly});
-            EXPECT_EQ(ErrorFlag, ignore ? r.flagAfterIgnore : true);
+            evaluate(row[0]);
+            EXPECT_EQ(host.boxes, Lines{row[1]});
+            EXPECT_EQ(host.okOnly, std::vector<bool>{row[2] == "1"});
+            EXPECT_EQ(ErrorFlag, ignore ? row[3] == "1" : true);
         }
 }
 
 TEST_F(EvaluateFunctionTest, MessagesAndIgnore) {
-    const std::string root = "Illegal negativ rod til exponentialfunktion i funktionsudtryk:\n\r";
-    CheckMessages(host, {
-        {"1/(x-1)", "Division med 0 i funktionsudtryk: \n\r1/(x-1)", false, false},
-        {"(-8)^(1/3)", (root + "(-8)^(1/3)").c_str(), false, false},
-        {"0^(0-0.5)", (root + "0^(0-0.5)").c_str(), false, false},
-        {"1.2.3", "Fejl i tal \"1.2.3\" i funktionsudtryk!", false, true},
-        {"2e", "Fejl i tal \"2e\" i funktionsudtryk!", false, true},
-        {"0*(x+1", "Mangler \")\" i funktionsudtryk: 0*(x+1", false, false},
-        {"sin x", "Mangler \"(\" i funktionsudtryk:\n\rsin x", false, false},
-        {"SIN(x)", "Fejl i funktionsudtryk: \n\rSIN(x)", false, false},
-        {".5", "Fejl i funktionsudtryk: \n\r.5", false, false},
-        {"--x", "Fejl i funktionsudtryk: \n\r--x", false, false},
-        {"sqrt(0-1)", "Negativt tal i Kvadratrod i funktionsudtryk: sqrt(0-1)", false, true},
-        {"ln(0-1)", "Illegalt argument til ln(x) i funktionsudtryk:\n\rln(0-1)", false, false},
-        {"ln(0)", " x<=0 i ln(x)!", true, true}, {"acosh(0.5)", "Ilegalt argument til acosh", false, true},
-        {"asin(0-1.5)", "-1.50 er illegalt argument til asin(x)!", true, true},
-    }, [](const char* e) { return EvaluateFunction(e, 1); });
+    CheckMessages(host, "EvaluateMessage", [](const std::string& e) { EvaluateFunction(e, 1); });
 }
 
 TEST_F(EvaluateFunctionTest, IgnoreGoesOnWithZeroOkStopsLongMessageIsCut) {
@@ -111,11 +77,6 @@ TEST_F(EvaluateFunctionNTest, NamedVariablesAndMessages) {
     };
     for (const Row& r : rows) EXPECT_DOUBLE_EQ(EvaluateFunctionN(r.n, r.expr, names, r.values), r.value) << r.expr;
     EXPECT_EQ(host.boxes, Lines{});
-    // Unlike f(x): no constant e, and Ignore clears the number and root errors.
-    CheckMessages(host, {
-        {"x*z", "Fejl i funktionsudtryk: \n\rx*z", false, false},
-        {"e*x", "Fejl i funktionsudtryk: \n\re*x", false, false},
-        {"1.2.3*x", "Fejl i tal \"1.2.3\" i funktionsudtryk!", false, false},
-        {"sqrt(0-y)", "Negativt tal i Kvadratrod i funktionsudtryk: sqrt(0-y)", false, false},
-    }, [&names](const char* e) { return EvaluateFunctionN(2, e, names, VariableValues{0, 1, 2}); });
+    CheckMessages(host, "EvaluateNMessage",
+                  [&names](const std::string& e) { EvaluateFunctionN(2, e, names, VariableValues{0, 1, 2}); });
 }

@@ -1,31 +1,18 @@
 #include <string>
 
+#include "CaseTable.h"
 #include "Rational.h"
 #include "RecordingHost.h"
 
 using EvaluateRationalTest = EngineTest;
 
 TEST_F(EvaluateRationalTest, ResultsAndMessages) {
-    // "unwritten" is what the result held before the call.
-    struct Row { const char* expr; const char* result; Lines boxes; } rows[] = {
-        {"1/2+1/3", "5/6", {}}, {"2*3-4", "2", {}}, {"-3/4", "-3/4", {}}, {"6/4", "3/2", {}}, {"4/(0-2)", "-2", {}},
-        {"1/(0-2)", "1/-2", {}}, {"(0-4)/(0-2)", "2", {}}, {"(1+2)*3", "9", {}}, {"(2*3)", "6", {}}, {"0/0", "0", {}},
-        {"1/(1/2+1/2)", "1", {}}, {"1/2*4", "2", {}}, {"2 + 3", "5", {}}, {"0-2147483647-1", "-2147483648", {}},
-        {"1/2/3/4", "2/3", {}},  // a fraction literal binds tighter: (1/2)/(3/4)
-        {"2.5", "unwritten", {"Illegalt tegn i udtryk: 2.5", "Syntaksfejl i udtryk"}},
-        {"-2.5", "unwritten", {"Illegalt tegn i udtryk: 0-2.5", "Syntaksfejl i udtryk"}},
-        {"0*(7", "0", {"Syntaksfejl i udtryk: 0*(7"}}, {"3+", "3", {"Syntaksfejl i udtryk: 3+"}},
-        {"2)", "unwritten", {"Syntaksfejl i udtryk"}}, {"(-3)", "-3", {"Syntaksfejl i udtryk: (-3)"}},
-        {"3/x", "unwritten", {"Illegalt tegn i udtryk: 3/x", "Syntaksfejl i udtryk: 3/x", "Syntaksfejl i udtryk"}},
-        {"5 ", "unwritten", {"Illegalt tegn i udtryk: 5 ", "Syntaksfejl i udtryk"}},
-        {"", "0", {"Syntaksfejl i udtryk: "}},
-    };
-    for (const Row& r : rows) {
+    for (const CaseRow& row : CaseTable("expr/data/rational.tsv", "EvaluateRational")) {
         host.boxes.clear();
         ExpressionText result("unwritten");
-        EvaluateRational(r.expr, result);
-        EXPECT_EQ(result, r.result) << r.expr;
-        EXPECT_EQ(host.boxes, r.boxes) << r.expr;
+        EvaluateRational(row[0], result);
+        EXPECT_EQ(result.Str(), row[1]) << row.where;
+        EXPECT_EQ(host.boxes, Lines(row.begin() + 2, row.end())) << row.where;
     }
     EXPECT_FALSE(ErrorFlag);
     ErrorFlag = true;  // neither read nor written

@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "CaseFile.h"
 #include "Cp1252.h"
 #include "Graph.h"
 #include "GraphWindow.h"
@@ -53,41 +54,39 @@ int CountSeries(QChart* chart) {
     return n;
 }
 
+// Shows the graph of f(x) in a 640 x 480 window.
+bool ShowFunction(TGraphForm& graph, const QString& f) {
+    Form form;
+    Fill(form, {"f_x_Edit=" + f});
+    graph.resize(640, 480);
+    graph.show();
+    if (!QTest::qWaitForWindowExposed(&graph)) return false;
+    graph.ShowGraph(BuildGraph(form, FunktionTabSheet));
+    return true;
+}
+
 struct TabCase {
-    const char* name;
+    QString name;
     Page page;
-    QStringList fields;
-    QStringList legend;
+    QStringList fields, legend;
     int areas;
     QString message;
 };
 
+// The cases of data/tabs.tsv; each page is its first field's.
 const QList<TabCase>& TabCases() {
-    static const QList<TabCase> cases = {
-        {"y=f(x)", FunktionTabSheet, {"f_x_Edit=x^2-2*x", "x0Edit=3", "f_x0_Edit=3.0000"}, {"f(x)", "(x0, f(x0))"}, 0, ""},
-        {"Differentiation", DifferentiationTabSheet,
-         {"fx_Edit=sin(x)", "df_dx_Edit=cos(x)", "x_Edit=1", "f_value_Edit=0.8415"},
-         {"f(x)", "f'(x)", "Tangent i x0", "(x0, f(x0))"}, 0, ""},
-        {"Integration", IntegrationTabSheet,
-         {"fxEdit=x^2", "StamfunktionEdit=1/3*x^3", "NedreGraenseEdit=0", "OevreGraenseEdit=3", "BestemtIntegralEdit=9.0000"},
-         {"f(x)", "F(x)"}, 1, ""},
-        {"Polynomier", PolynomierTabSheet, {"px_Edit=x^3-x", "RoedderEdit={-1 , 0 , 1}", "pxfak_Edit=x*(x+1)*(x-1)"},
-         {"p(x)", QString::fromUtf8("R\u00f8dder")}, 0, ""},
-        {"fraction", PolynomierTabSheet, {"PolBroekEdit=(x+1)/(x-1)", "ReduceretPolBroekEdit=(x+1)/(x-1)"},
-         {"p(x)/q(x)", "Lodret asymptote"}, 0, ""},
-        {"Minimum", ExtremumTabSheet,
-         {"AntalVariableSpinEdit=1", "fxyzEdit=(x-2)^2+1", "xyzMinEdit=(2.0000)", "fminEdit=1.0000"},
-         {"f(x)", "Minimum"}, 0, ""},
-        {"Ligninger", TrancendenteLigningerTabSheet,
-         {"AntalLigningerSpinEdit=1", "Ligning1Edit=exp(x)-2", "LoesningEdit=(0.6931)"},
-         {"f(x)", QString::fromUtf8("L\u00f8sning")}, 0, ""},
-        {"Regression", RegressionTabSheet,
-         {"LineaerRegressionRadioButton=", "AntalRegressionsPunkterSpinEdit=3", "RegressionsPunkterEdit=(0,1); (1,3); (2,5)",
-          "RegressionsLiniensLigningEdit=2.0000*x+1.0000"},
-         {"y = 2.0000*x+1.0000", "Punkter"}, 0, ""},
-        {"unreadable", FunktionTabSheet, {"f_x_Edit=6x^2"}, {}, 0,
-         QString::fromUtf8("f(x) = 6x^2 kan ikke tegnes: udtrykket kan ikke l\u00e6ses.")},
-    };
+    static const QList<TabCase> cases = [] {
+        QList<TabCase> list;
+        for (const CaseRow& row : ReadCaseTable("graph/data/tabs.tsv", "Graph")) {
+            QStringList fields;
+            for (std::size_t i = 4; i < row.size(); ++i) fields << QString::fromStdString(row[i]);
+            const ControlInfo* first = FindControl(fields.value(0).section('=', 0, 0).toStdString());
+            list.append({QString::fromStdString(row[0]), first ? first->page : LogTabSheet, fields,
+                         QString::fromStdString(row[3]).split(" | ", Qt::SkipEmptyParts), std::stoi(row[1]),
+                         QString::fromStdString(row[2])});
+        }
+        return list;
+    }();
     return cases;
 }
 
@@ -106,8 +105,9 @@ private slots:
         QTest::addColumn<QStringList>("legend");
         QTest::addColumn<int>("areas");
         QTest::addColumn<QString>("message");
+        QVERIFY(TabCases().size() >= 9);
         for (const TabCase& c : TabCases())
-            QTest::newRow(c.name) << c.page << c.fields << c.legend << c.areas << c.message;
+            QTest::newRow(qPrintable(c.name)) << c.page << c.fields << c.legend << c.areas << c.message;
     }
     void eachTabsGraph() {
         QFETCH(Page, page);
@@ -174,13 +174,8 @@ private slots:
     }
 
     void wheelZoomsAndTilpasReturns() {
-        Form form;
-        Fill(form, {"f_x_Edit=x^2"});
         TGraphForm graph;
-        graph.resize(640, 480);
-        graph.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&graph));
-        graph.ShowGraph(BuildGraph(form, FunktionTabSheet));
+        QVERIFY(ShowFunction(graph, "x^2"));
         const View home = graph.CurrentView();
         QWidget* viewport = graph.ChartView()->viewport();
         const QPointF centre = viewport->rect().center();
@@ -196,13 +191,8 @@ private slots:
 
     // Dragging with the left button pans; a band drawn with the right button zooms into it.
     void dragPansAndBandZooms() {
-        Form form;
-        Fill(form, {"f_x_Edit=x"});
         TGraphForm graph;
-        graph.resize(640, 480);
-        graph.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&graph));
-        graph.ShowGraph(BuildGraph(form, FunktionTabSheet));
+        QVERIFY(ShowFunction(graph, "x"));
         const View home = graph.CurrentView();
         QWidget* viewport = graph.ChartView()->viewport();
         auto drag = [&](Qt::MouseButton button, QPoint from, QPoint to) {
@@ -223,13 +213,8 @@ private slots:
     }
 
     void savesPngAndSvgAndCopies() {
-        Form form;
-        Fill(form, {"f_x_Edit=1/x"});
         TGraphForm graph;
-        graph.resize(640, 480);
-        graph.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&graph));
-        graph.ShowGraph(BuildGraph(form, FunktionTabSheet));
+        QVERIFY(ShowFunction(graph, "1/x"));
         QTemporaryDir dir;
         const QString png = dir.filePath("graf.png"), svg = dir.filePath("graf.svg");
         QCOMPARE(graph.SaveImage(png), QString());

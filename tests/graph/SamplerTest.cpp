@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "CaseFile.h"
 #include "FieldReaders.h"
 #include "RecordingHost.h"
 #include "Sampler.h"
@@ -24,39 +24,25 @@ struct SamplerCase {
     bool accuracy = false;
 };
 
-std::string Trim(const std::string& s) {
-    const auto a = s.find_first_not_of(' ');
-    return a == std::string::npos ? "" : s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
 std::vector<SamplerCase> LoadCases() {
     std::vector<SamplerCase> cases;
-    std::ifstream file(KVADRIX_SAMPLER_FUNCTIONS);
-    std::string line;
-    while (std::getline(file, line)) {
-        if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> columns;
-        std::stringstream split(line);
-        for (std::string column; std::getline(split, column, '|');) columns.push_back(Trim(column));
-        if (columns.size() != 7) continue;
-        SamplerCase c;
-        c.name = columns[0];
-        c.text = columns[1];
-        std::istringstream(columns[2]) >> c.xMin >> c.xMax >> c.yMin >> c.yMax;
-        c.pieces = columns[3] == "*" ? -1 : std::stoi(columns[3]);
-        std::istringstream poles(columns[4] == "-" ? "" : columns[4]);
+    for (const CaseRow& row : ReadCaseTable("graph/sampler-functions.txt", "Sampler")) {
+        SamplerCase c{row[0], row[1]};
+        std::istringstream(row[2]) >> c.xMin >> c.xMax >> c.yMin >> c.yMax;
+        c.pieces = row[3] == "*" ? -1 : std::stoi(row[3]);
+        std::istringstream poles(row[4] == "-" ? "" : row[4]);
         for (double p; poles >> p;) c.poles.push_back(p);
-        if (columns[5] != "-") {
-            c.bounded = true;
-            std::istringstream(columns[5]) >> c.from >> c.to;
-        }
-        c.accuracy = columns[6] == "y";
+        c.bounded = row[5] != "-";
+        if (c.bounded) std::istringstream(row[5]) >> c.from >> c.to;
+        c.accuracy = row[6] == "y";
         cases.push_back(c);
     }
     return cases;
 }
 
 class SamplerTest : public ::testing::TestWithParam<SamplerCase> {};
+
+TEST(SamplerCasesTest, AllAreRead) { EXPECT_EQ(LoadCases().size(), 17u); }
 
 TEST_P(SamplerTest, BreaksWhereUndefinedAndFollowsTheCurve) {
     const SamplerCase& c = GetParam();

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "CaseTable.h"
 #include "FieldReaders.h"
 #include "Graph.h"
 #include "RecordingHost.h"
@@ -127,36 +128,17 @@ TEST_F(TabGraphTest, MessagesInsteadOfAGraph) {
     EXPECT_TRUE(host.log.empty());
 }
 
-struct ViewCase {
-    const char* name;
-    const char* f;
-    const char* x0;       // marked point, or ""
-    double x, y;          // must be in view
-    double maxHeight;     // the view is no taller than this
-};
-
-class DefaultViewTest : public EngineTest, public ::testing::WithParamInterface<ViewCase> {};
-
-TEST_P(DefaultViewTest, ShowsWhatMattersAndStaysReadable) {
-    const ViewCase& c = GetParam();
-    Form form;
-    form.Funktion.f_x_Edit.text = c.f;
-    form.Funktion.x0Edit.text = c.x0;
-    form.Funktion.f_x0_Edit.text = *c.x0 ? std::to_string(c.y) : "";
-    const View v = DefaultView(BuildGraph(form, FunktionTabSheet));
-    EXPECT_TRUE(InView(v, c.x, c.y)) << v.xMin << ".." << v.xMax << " x " << v.yMin << ".." << v.yMax;
-    EXPECT_LT(v.yMax - v.yMin, c.maxHeight);
-    EXPECT_GT(v.yMax - v.yMin, 0);
+TEST_F(TabGraphTest, DefaultViewShowsWhatMattersAndStaysReadable) {
+    for (const CaseRow& c : CaseTable("graph/data/views.tsv", "View")) {
+        SCOPED_TRACE(c.where + " " + c[0]);
+        form.Funktion.f_x_Edit.text = c[1];
+        form.Funktion.x0Edit.text = c[2];
+        form.Funktion.f_x0_Edit.text = c[2].empty() ? "" : std::to_string(c.Number(4));
+        const View v = DefaultView(BuildGraph(form, FunktionTabSheet));
+        EXPECT_TRUE(InView(v, c.Number(3), c.Number(4))) << v.xMin << ".." << v.xMax << " x " << v.yMin << ".." << v.yMax;
+        EXPECT_LT(v.yMax - v.yMin, c.Number(5));
+        EXPECT_GT(v.yMax - v.yMin, 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Functions, DefaultViewTest,
-                         ::testing::Values(ViewCase{"vertex", "(x-3)^2-4", "", 3, -4, 40},
-                                           ViewCase{"roots", "x^2-4", "", -2, 0, 40},
-                                           ViewCase{"far_point", "x^2", "40", 40, 1600, 4000},
-                                           ViewCase{"pole", "1/(x-2)", "", 2.5, 2, 60},
-                                           ViewCase{"constant", "3", "", 0, 3, 10},
-                                           ViewCase{"growth", "exp(x)", "", 0, 1, 1e5},
-                                           ViewCase{"wave", "sin(x)", "", 1.5707, 1, 4}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <cmath>
+#include <sstream>
 
+#include "CaseTable.h"
 #include "Confirm.h"
 #include "Minimise.h"
 #include "PointText.h"
@@ -13,20 +15,24 @@ VariableValues Point(std::initializer_list<double> coordinates) {
     for (double c : coordinates) p[i++] = c;
     return p;
 }
+// Coordinates separated by blanks; n: how many.
+VariableValues Point(const std::string& text, int* n = nullptr) {
+    VariableValues p{};
+    std::istringstream in(text);
+    int i = 0;
+    while (i < MaxVariables && in >> p[i + 1]) ++i;
+    if (n) *n = i;
+    return p;
+}
 }  // namespace
 
 using MinimiseFunctionTest = EngineTest;
 
-TEST_F(MinimiseFunctionTest, QuadraticIsMinimisedByTheFirstParabolaStep) {
+// The first parabola step of a quadratic is checked through the tab; here a
+// zero gradient at the start ends the search there.
+TEST_F(MinimiseFunctionTest, ZeroGradientAtTheStartEndsTheSearch) {
     VariableValues p = Point({0, 0});
     int iterations = 0;
-    ASSERT_TRUE(MinimiseFunction(2, "(x-1)^2+(y-2)^2", Names, 0.00001, p, &iterations));
-    EXPECT_EQ(iterations, 2);
-    EXPECT_NEAR(p[1], 1, 1e-9);
-    EXPECT_NEAR(p[2], 2, 1e-9);
-    EXPECT_TRUE(host.log.empty());  // every fifth iterate only
-    // A zero gradient at the start ends the search there.
-    p = Point({0, 0});
     EXPECT_TRUE(MinimiseFunction(2, "x^2+y^2", Names, 0.00001, p, &iterations));
     EXPECT_EQ(iterations, 1);
     EXPECT_EQ(p, Point({0, 0}));
@@ -55,26 +61,14 @@ TEST_F(MinimiseFunctionTest, EvaluationErrorIsReportedAndKeepsTheStart) {
 // School problems of 1 to 5 variables: each minimum found is confirmed
 // (small gradient, f growing in every direction) and where it should be.
 TEST_F(MinimiseFunctionTest, SchoolProblemsEndAtAConfirmedMinimum) {
-    struct Case {
-        int n;
-        const char* f;
-        VariableValues start, minimum;
-    };
-    const std::vector<Case> cases = {
-        {1, "x^2-4*x+7", Point({0}), Point({2})},
-        {1, "x^4-2*x^2", Point({0.5}), Point({1})},
-        {2, "x^2+x*y+y^2-3*x", Point({0, 0}), Point({2, -1})},
-        {2, "exp(x^2+y^2)", Point({0.3, -0.2}), Point({0, 0})},
-        {3, "(x-1)^2+(y+2)^2+(z-3)^2+x*z/4", Point({0, 0, 0}), Point({0.6349, -2, 2.9206})},
-        {5, "x^2+y^2+z^2+u^2+v^2-x-y-z-u-v", Point({0, 0, 0, 0, 0}), Point({0.5, 0.5, 0.5, 0.5, 0.5})},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.f);
-        VariableValues p = c.start;
-        ASSERT_TRUE(MinimiseFunction(c.n, c.f, Names, 0.00001, p));
-        const Confirmation check = ConfirmMinimum(c.n, c.f, Names, p, 0.00001);
+    for (const CaseRow& c : CaseTable("numeric/data/methods.tsv", "Minimum")) {
+        SCOPED_TRACE(c.where);
+        int n = 0;
+        VariableValues p = Point(c[1], &n), minimum = Point(c[2]);
+        ASSERT_TRUE(MinimiseFunction(n, c[0], Names, 0.00001, p));
+        const Confirmation check = ConfirmMinimum(n, c[0], Names, p, 0.00001);
         EXPECT_TRUE(check.confirmed) << check.report;
-        for (int i = 1; i <= c.n; ++i) EXPECT_NEAR(p[i], c.minimum[i], 0.01);
+        for (int i = 1; i <= n; ++i) EXPECT_NEAR(p[i], minimum[i], 0.01);
     }
     EXPECT_TRUE(host.boxes.empty());
 }
@@ -145,24 +139,14 @@ TEST_F(SolveEquationsTest, SumTooLongForATextIsRefusedNotCut) {
 
 // The residuals are small wherever Newton reports a solution.
 TEST_F(SolveEquationsTest, SchoolSystemsEndAtAConfirmedSolution) {
-    struct Case {
-        int n;
-        std::vector<ExpressionText> equations;  // from index 1
-        VariableValues start;
-    };
-    const std::vector<Case> cases = {
-        {1, {"", "x^3-2*x-5"}, Point({2})},
-        {2, {"", "x^2+y^2-4", "x-y"}, Point({1, 1})},
-        {2, {"", "exp(x)-y", "x+y-2"}, Point({0, 0})},
-        {3, {"", "x+y+z-6", "x*y-2", "y*z-6"}, Point({1, 1, 1})},
-        {5, {"", "x-1", "y-x^2", "z-y-1", "u*z-4", "v+u-x"}, Point({1, 1, 1, 1, 1})},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.equations[1].Str());
-        VariableValues p = c.start;
-        ASSERT_TRUE(SolveEquationsNewton(c.n, c.equations.data(), Names, 0.00001, p));
-        for (int i = 1; i <= c.n; ++i) EXPECT_LT(std::fabs(EvaluateFunctionN(c.n, c.equations[i], Names, p)), 1e-8);
-        const Confirmation check = ConfirmSolution(c.n, c.equations.data(), Names, p, 0.00001);
+    for (const CaseRow& c : CaseTable("numeric/data/methods.tsv", "Newton")) {
+        SCOPED_TRACE(c.where);
+        int n = 0;
+        VariableValues p = Point(c[0], &n);
+        std::vector<ExpressionText> equations(c.begin(), c.end());  // from index 1
+        ASSERT_TRUE(SolveEquationsNewton(n, equations.data(), Names, 0.00001, p));
+        for (int i = 1; i <= n; ++i) EXPECT_LT(std::fabs(EvaluateFunctionN(n, equations[i], Names, p)), 1e-8);
+        const Confirmation check = ConfirmSolution(n, equations.data(), Names, p, 0.00001);
         EXPECT_TRUE(check.confirmed) << check.report;
     }
     EXPECT_TRUE(host.boxes.empty());

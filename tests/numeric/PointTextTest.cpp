@@ -1,30 +1,25 @@
+#include <sstream>
+
+#include "CaseTable.h"
 #include "PointText.h"
 #include "RecordingHost.h"
 
 using ReadStartPointTest = EngineTest;
 
 TEST_F(ReadStartPointTest, ReadsCoordinatesAndLogsThem) {
-    struct Case {
-        const char* text;
-        int n;
-        std::vector<double> values;
-        Lines log;
-    };
-    const std::vector<Case> cases = {
-        {"(1.5,-2)", 2, {1.5, -2}, {"x0=1.5", "y0=-2"}},
-        {"( 1 , 2 , 3 )", 3, {1, 2, 3}, {"x0=1 ", "y0=2 ", "z0=3 "}},
-        {"(.5,-.25)", 2, {0.5, -0.25}, {"x0=.5", "y0=-.25"}},
-        {"(1e-3)", 1, {0.001}, {"x0=1e-3"}},
-        {"(1,2,3)", 2, {1, 2}, {"x0=1", "y0=2"}},  // a coordinate too many is not read
-    };
     const VariableNames names = DefaultVariableNames();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const CaseRow& c : CaseTable("numeric/data/points.tsv", "StartPoint")) {
+        SCOPED_TRACE(c.where);
         host.log.clear();
         VariableValues values{};
-        ASSERT_TRUE(ReadStartPoint(c.n, c.text, names, values));
-        for (int i = 0; i < c.n; ++i) EXPECT_EQ(values[i + 1], c.values[i]);
-        EXPECT_EQ(host.log, c.log);
+        ASSERT_TRUE(ReadStartPoint(c.Int(1), c[0], names, values));
+        std::istringstream expected(c[2]);
+        for (int i = 1; i <= c.Int(1); ++i) {
+            double v = 0;
+            expected >> v;
+            EXPECT_EQ(values[i], v);
+        }
+        EXPECT_EQ(host.log, Lines(c.begin() + 3, c.end()));
     }
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_FALSE(ErrorFlag);
@@ -57,31 +52,11 @@ TEST_F(ReadDataPointsTest, ReadsPointsAndEchoesThem) {
 }
 
 TEST_F(ReadDataPointsTest, FaultyDataIsShownAndNothingFitted) {
-    struct Case {
-        const char* text;
-        const char* box;
-    };
-    const std::vector<Case> cases = {
-        {"(0,1); (x,3); (2,5)", "Fejl i data: x"},
-        {"(0,1); (1,); (2,5)", "Fejl i data: "},
-        {"(0,1); (1,3)", "Fejl i data: punkt 3 af 3 mangler"},
-        {"(0,1); (1,3); (2", "Fejl i data: (2"},
-        {"(0,1); (1,3); (2,5", "Fejl i data: (2,5"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
+    for (const CaseRow& c : CaseTable("numeric/data/points.tsv", "DataError")) {
         host.boxes.clear();
         Vector x{}, y{};
-        EXPECT_FALSE(ReadDataPoints(3, c.text, x, y));
-        EXPECT_EQ(host.boxes, Lines{c.box});
-        EXPECT_FALSE(ErrorFlag);
+        EXPECT_FALSE(ReadDataPoints(3, c[0], x, y)) << c.where;
+        EXPECT_EQ(host.boxes, Lines{c[1]}) << c.where;
+        EXPECT_FALSE(ErrorFlag) << c.where;
     }
-}
-
-TEST(PointTextTest, ResultTexts) {
-    VariableValues v{0, 1, -2.5};
-    EXPECT_EQ(PointText(2, v), "(1.0000,-2.5000)");
-    EXPECT_EQ(PointLogLine(2, v), "(x[1] = 1.0000; x[2] = -2.5000; )");
-    EXPECT_EQ(NameList(3, DefaultVariableNames(), "0"), "x0,y0,z0");
-    EXPECT_EQ(ZeroPoint(1), "(0)");
 }

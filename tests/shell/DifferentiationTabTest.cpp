@@ -1,3 +1,4 @@
+#include "CaseTable.h"
 #include "FormFixture.h"
 
 using DifferentiationTabTest = FormTest;
@@ -42,27 +43,12 @@ TEST_F(DifferentiationTabTest, EmptyFieldsComputeNothing) {
 
 using FaktorReduktionTabTest = FormTest;
 
-struct ReduceCase {
-    const char* typed;
-    const char* shown;
-    Lines log;
-};
-
 TEST_F(FaktorReduktionTabTest, ShowsTheReducedFormWithItsLogLines) {
-    const char* Kontrol = "Kontrol: resultatet har f(x)'s v\xE6rdi i 6 punkter";
-    const std::vector<ReduceCase> cases = {
-        {"x^3/x", "x^2", {"", "f(x) = x^3/x", "Reduktion: x^3/x -> x^2", "Reduceret br\xF8k f(x)=  x^2", Kontrol}},
-        {"0.25*x", "x/4",
-         {"", "f(x) = 0.25*x", "Kovertering af decimalkommatal til br\xF8ker: fx = 1/4*x",
-          "ReduceExpression f(x)= 1/4*x", "Reduktion: 1/4*x -> x/4", "Reduceret br\xF8k f(x)=  x/4", Kontrol}},
-        {"x+1", "x+1", {"", "f(x) = x+1", Kontrol}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
+    for (const CaseRow& c : CaseTable("shell/data/tabs.tsv", "Reduce")) {
         host.log.clear();
-        Leave("Factor_fxEdit", c.typed);
-        EXPECT_EQ(form.FaktorReduktion.ReduceretFxEdit.text, c.shown);
-        EXPECT_EQ(host.log, c.log);
+        Leave("Factor_fxEdit", c[0]);
+        EXPECT_EQ(form.FaktorReduktion.ReduceretFxEdit.text, c[1]) << c.where;
+        EXPECT_EQ(host.log, Lines(c.begin() + 2, c.end())) << c.where;
     }
     EXPECT_TRUE(host.boxes.empty());
 }

@@ -1,11 +1,12 @@
-// The decimal-to-fraction pass, the tidy rules and the text predicates beside them.
+// The decimal-to-fraction pass, the tidy rules and the text predicates beside
+// them; the case tables are in data/fractions.tsv.
 #include <string>
 
+#include "CaseTable.h"
 #include "ExpressionCorpus.h"
 #include "Fractions.h"
 #include "RecordingHost.h"
 
-using Rows = std::initializer_list<std::pair<const char*, const char*>>;
 using Texts = std::initializer_list<const char*>;
 
 static ExpressionText Convert(const ExpressionText& text) {
@@ -14,24 +15,18 @@ static ExpressionText Convert(const ExpressionText& text) {
     return result;
 }
 
+namespace {
+const std::string Data = "simplify/data/fractions.tsv";
+}
+
 using FractionsTest = EngineTest;
 
 TEST_F(FractionsTest, DecimalsToFractionsConvertsFoldsAndTidies) {
-    for (auto [in, out] : Rows{
-             {"0.25*x", "1/4*x"}, {"2,5", "5/2"}, {"x^(3*2)", "x^6"}, {"x^(2+3)", "x^5"}, {"x^(-3*2)", "x^(-6)"},
-             {"x^-2", "x^(-2)"}, {"2*x+2*1", "2*x+2"}, {"x*1", "x"}, {"x^1", "x"}, {"0+x", "x"}, {"0-x", "-x"},
-             {"x*(2*x)", "2*x*x"}, {"(x+1)*2", "2*(x+1)"}, {"x/(2*x)", "x/(2*x)"}, {"sin((x+1))", "sin(x+1)"},
-             {"2x", "2"}, {"x)+1", "x"}, {"1/2+1/3", "5/6"}, {"X + 0,5", "x+1/2"}, {"x/(0.5)", "2*x"},
-             {"2*(-3*x)", "-6*x"}, {"x^0", "1"}, {"2.50*x", "5/2*x"}, {"pi*e^x", "pi*e^x"}, {"\xA7x+1", "x+1"},
-             {"3*2-1/0", "6-1/0"}, {"0.5/0*x", "1/2/0*x"},  // a division by 0 is left to the evaluator
-             // The evaluator's reading of signs and powers is kept.
-             {"-x^2", "-x^2"}, {"1+-x^2", "1+(-x)^2"}, {"1--x^2", "1-(-x)^2"}, {"-2^2", "-2^2"},
-             {"3*-x^2", "3*(-x)^2"}, {"2*(-x^2)", "-2*x^2"}, {"3*2^2", "12"}, {"1.5^2", "(3/2)^2"},
-             {"2^(x^2)", "2^(x^2)"}, {"x^2^3", "x^2^3"}, {"x^0.5", "x^(1/2)"}, {"sin(x)^(1/2)", "sin(x)^(1/2)"},
-             {"sin((x)^(0.5))", "sin(x^(1/2))"}}) {
-        EXPECT_EQ(Convert(in).Str(), out) << in;
+    ExpectTable(Data, "DecimalsToFractions", [](const std::string& in) {
+        ExpressionText out = Convert(in);
         EXPECT_FALSE(ErrorFlag) << in;
-    }
+        return out;
+    });
     EXPECT_TRUE(host.boxes.empty());
 }
 
@@ -61,17 +56,12 @@ TEST_F(FractionsTest, DecimalsToFractionsRegressions) {
 }
 
 TEST_F(FractionsTest, DecimalsToFractionsReportsReadingErrors) {
-    for (auto [in, box] : Rows{
-             {"(x+1", "Mangler \")\" i funktionsudtryk: (x+1"}, {"y+1", "Fejl i funktionsudtryk: \n\ry+1"},
-             {"a*b", "Fejl i funktionsudtryk: \n\ra*b"},
-             {"sin x", "Fejl i funktionsudtryk: \n\rsinx"},            // a name needs its bracket
-             {"(y+1)", "Fejl i funktionsudtryk: \n\r(y+1)"},           // one error, one box
-             {"2*3+y+2*3", "Fejl i funktionsudtryk: \n\r2*3+y+2*3"}}) {  // later folding cleared the flag
+    for (const CaseRow& row : CaseTable(Data, "DecimalsToFractionsError")) {
         host.boxes.clear();
         ErrorFlag = false;
-        Convert(in);
-        EXPECT_TRUE(ErrorFlag) << in;
-        EXPECT_EQ(host.boxes, Lines{box});
+        Convert(row[0]);
+        EXPECT_TRUE(ErrorFlag) << row.where;
+        EXPECT_EQ(host.boxes, Lines{row[1]}) << row.where;
     }
     ErrorFlag = false;
     Convert(std::string(200, '(') + "x");  // deeper than any balanced text
@@ -83,20 +73,8 @@ TEST_F(FractionsTest, DecimalsToFractionsReportsReadingErrors) {
 }
 
 TEST_F(FractionsTest, TidyExpressionAppliesTheRulesWhereTheyKeepTheValue) {
-    for (auto [in, out] : Rows{
-             {"x+0", "x"}, {"0+x", "x"}, {"x-0", "x"}, {"0-x", "-x"}, {"x/1", "x"}, {"x*1", "x"}, {"-1*x", "-x"},
-             {"1*x", "x"}, {"x*(1)", "x"}, {"sqrt(1)+x", "1+x"}, {"(1)*x", "x"}, {"x^1", "x"}, {"x^(1)", "x"},
-             {"1^5*x", "x"}, {"1^-2/x", "1/x"}, {"((x+1)+2)", "(x+1+2)"}, {"sin((x))", "sin(x)"}, {"(x)^2", "x^2"},
-             {"x+(2*x-1)", "x+2*x-1"}, {"x+(-x+1)", "x-x+1"}, {"2*-x", "2*(-x)"}, {"S I N ( X )", "sin(x)"},
-             // Where the plain rule would change the value it is applied only in part.
-             {"x-0+1", "x+1"}, {"x/1^2", "x/1"}, {"x/1*x", "x*x"}, {"1*-x^2", "1*(-x)^2"}, {"2^1*15", "2*15"},
-             {"x+1^2", "x+1"}, {"2*-x+1", "2*(-x)+1"}, {"2*-x^2", "2*(-x)^2"}, {"2*e+0", "2*e"}})
-        EXPECT_EQ(TidyExpression(in).Str(), out) << in;
-    // ... or not at all; 2e-1 and 1e+0 are numbers in exponent form.
-    for (const char* text : Texts{"x+0.5-0.25", "x^10*1.5", "x+0*5", "x*0+1", "x*0-1", "0-2^2", "2/-1*x", "-1*2^2",
-                                  "2^-1*x", "x/(1)*x", "ln(1)*x", "11*13", "-1^2", "x^-1^2", "1^x", "-(x)^2",
-                                  "x+(x+1)*2", "x+(-2^2)", "2+-x^2", "2e-1*x", "1e+0+x", "2e+1*7", "2e+1^2"})
-        EXPECT_EQ(TidyExpression(text).Str(), text);
+    ExpectTable(Data, "TidyExpression", TidyExpression);
+    ExpectTable(Data, "TidyKeeps", TidyExpression);
     std::string stars;
     while (stars.size() < 255) stars += "x*-x";
     ExpressionText full(stars), tidy = TidyExpression(full);  // no room for the brackets of "*-"
@@ -104,15 +82,11 @@ TEST_F(FractionsTest, TidyExpressionAppliesTheRulesWhereTheyKeepTheValue) {
 }
 
 TEST_F(FractionsTest, FractionTextsAndCompleteExpressions) {
-    for (const char* yes : Texts{"1/2", "-3/4", "12/345"}) EXPECT_TRUE(IsFractionText(yes)) << yes;
-    for (const char* no : Texts{"", "1/", "/2", "123", "-12", "1/2/3", "1.5/2", "a/b", "1/2x"})
-        EXPECT_FALSE(IsFractionText(no)) << no;
+    ExpectTable(Data, "IsFractionText", IsFractionText);
+    ExpectTable(Data, "ReadsAsExpression", ReadsAsExpression);
     std::string balanced = std::string(120, '(') + "x" + std::string(120, ')');
     EXPECT_EQ(Convert(balanced).Str(), "x");
-    for (const char* yes : Texts{"x", "2,5*x", "sin(x)^2+e^x-pi", "-x^2", "X + 1", "2*-x", "2e5", balanced.c_str()})
-        EXPECT_TRUE(ReadsAsExpression(yes)) << yes;
-    for (const char* no : Texts{"", "2x", "2x^2", "x)+1", "sin x", "(x+1", "y", "x+", "1.2.3", "--x", "2e"})
-        EXPECT_FALSE(ReadsAsExpression(no)) << no;
+    EXPECT_TRUE(ReadsAsExpression(balanced));
     EXPECT_FALSE(ReadsAsExpression(std::string(200, '(') + "x"));
     ErrorFlag = true;
     EXPECT_TRUE(ReadsAsExpression("x+1"));

@@ -2,10 +2,13 @@
 // two belts (all 12 faces, outward normals) and what a frame draws.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include <cmath>
 #include <numbers>
 #include <vector>
 
+#include "CaseTable.h"
 #include "Geometry3D.h"
 
 namespace {
@@ -17,6 +20,13 @@ void ExpectNear(Vector3 a, Vector3 b, float tol = Tol) {
     EXPECT_NEAR(a.x, b.x, tol);
     EXPECT_NEAR(a.y, b.y, tol);
     EXPECT_NEAR(a.z, b.z, tol);
+}
+
+// "x y z" (or "x y") of a data file.
+Vector3 Vec(const std::string& text) {
+    Vector3 v;
+    std::istringstream(text) >> v.x >> v.y >> v.z;
+    return v;
 }
 
 Vector3 Centre(const DodecahedronBelt& belt, int face) {
@@ -61,42 +71,19 @@ TEST(EulerRotationMatrixTest, IsARotationForAnyAngles) {
 }
 
 TEST(RotateAboutAxisTest, Cases) {
-    struct Row {
-        const char* name;
-        Vector3 dir, origin, p;
-        float angle;
-        Vector3 expected;
-    };
-    const Row rows[] = {
-        {"quarter turn about z", {0, 0, 1}, {}, {1, 0, 0}, Pi / 2, {0, 1, 0}},
-        {"right-handed about -z", {0, 0, -2}, {}, {1, 0, 0}, Pi / 2, {0, -1, 0}},
-        {"axis through another origin", {0, 0, 1}, {1, 1, 5}, {2, 1, 3}, Pi, {0, 1, 3}},
-        {"height along the axis kept", {1, 0, 0}, {}, {4, 0, 2}, Pi / 2, {4, -2, 0}},
-        {"full turn", {1, 2, 3}, {0.5f, -1, 2}, {3, -2, 1}, 2 * Pi, {3, -2, 1}},
-        {"point on the axis", {1, 1, 0}, {1, 1, 1}, {3, 3, 1}, 1.0f, {3, 3, 1}},
-        {"point at the origin", {0, 1, 0}, {2, 2, 2}, {2, 2, 2}, 1.0f, {2, 2, 2}},
-        {"zero direction", {}, {}, {1, 2, 3}, 1.0f, {1, 2, 3}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        const Vector3 r = RotateAboutAxis(row.dir, row.origin, row.p, row.angle);
+    for (const CaseRow& row : CaseTable("splash/data/geometry.tsv", "Rotate")) {
+        SCOPED_TRACE(row.where + " " + row[0]);
+        const Vector3 r = RotateAboutAxis(Vec(row[1]), Vec(row[2]), Vec(row[3]), static_cast<float>(row.Number(4)));
         EXPECT_FALSE(std::isnan(r.x) || std::isnan(r.y) || std::isnan(r.z));
-        ExpectNear(r, row.expected);
+        ExpectNear(r, Vec(row[5]));
     }
 }
 
 TEST(WorldToPixelTest, MapsTheWindowOntoTheImage) {
-    struct Row {
-        Point2 world;
-        Pixel expected;
-    };
-    const WorldWindow image;  // -16..16 x -12..12 onto 480 x 360
-    const Row rows[] = {
-        {{-16, 12}, {0, 0}},       {{16, -12}, {480, 360}},  {{0, 0}, {240, 180}},
-        {{1, 1}, {255, 165}},      {{-16, -12}, {0, 360}},   {{1e9f, -1e9f}, {32767, 360 + 32768}},
-        {{-1e9f, 1e9f}, {-32768, 360 - 32767}},
-    };
-    for (const Row& row : rows) EXPECT_EQ(WorldToPixel(image, row.world), row.expected) << row.world.X << ',' << row.world.Y;
+    for (const CaseRow& row : CaseTable("splash/data/geometry.tsv", "Pixel")) {
+        const Vector3 world = Vec(row[0]), pixel = Vec(row[1]);
+        EXPECT_EQ(WorldToPixel(WorldWindow{}, {world.x, world.y}), (Pixel{int(pixel.x), int(pixel.y)})) << row.where;
+    }
     WorldWindow placed;
     placed.OriginX = 151;
     placed.OriginY = 168;

@@ -61,14 +61,9 @@ private slots:
 
     void endsOnAnyKeyOrClick_data() {
         QTest::addColumn<int>("key");  // 0: mouse click, -1: window closed
-        QTest::newRow("space") << int(Qt::Key_Space);
-        QTest::newRow("letter") << int(Qt::Key_K);
-        QTest::newRow("escape") << int(Qt::Key_Escape);
-        QTest::newRow("enter") << int(Qt::Key_Return);
-        QTest::newRow("shift") << int(Qt::Key_Shift);
-        QTest::newRow("F1") << int(Qt::Key_F1);
-        QTest::newRow("mouse click") << 0;
-        QTest::newRow("window closed") << -1;
+        for (int key : std::initializer_list<int>{Qt::Key_Space, Qt::Key_K, Qt::Key_Escape, Qt::Key_Return,
+                                                  Qt::Key_Shift, Qt::Key_F1, 0, -1})
+            QTest::newRow(QByteArray::number(key).constData()) << key;
     }
     // A key during the first tick ends the splash after that tick's picture.
     void endsOnAnyKeyOrClick() {
