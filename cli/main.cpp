@@ -23,6 +23,8 @@ struct Subcommand {
 };
 
 const std::vector<Subcommand> Subcommands = {
+    {"integrate", "integrate F [LOWER UPPER]  F(x) og bestemt integral (fanen Integration)", 1,
+     {"fxEdit", "NedreGraenseEdit", "OevreGraenseEdit"}, {"StamfunktionEdit", "BestemtIntegralEdit"}},
     {"value", "value F X0          f(x0) (fanen y=f(x))", 2, {"f_x_Edit", "x0Edit"}, {"f_x0_Edit"}},
     {"diff", "diff F [X0]         f'(x) og f(x0) (fanen Differentiation)", 1, {"fx_Edit", "x_Edit"},
      {"df_dx_Edit", "f_value_Edit"}},

@@ -5,9 +5,9 @@
 
 const std::vector<EventInfo> EventTable = {
     // Integration
-    {"fxEdit", nullptr, FOCUS(StamfunktionEdit)},
-    {"NedreGraenseEdit", nullptr, FOCUS(OevreGraenseEdit)},
-    {"OevreGraenseEdit", nullptr, FOCUS(BestemtIntegralEdit)},
+    {"fxEdit", fxEditExit, FOCUS(StamfunktionEdit)},
+    {"NedreGraenseEdit", NedreGraenseEditExit, FOCUS(OevreGraenseEdit)},
+    {"OevreGraenseEdit", OevreGraenseEditExit, FOCUS(BestemtIntegralEdit)},
     // Differentiation
     {"fx_Edit", fx_EditExit, FOCUS(df_dx_Edit)},
     {"x_Edit", x_EditExit, FOCUS(f_value_Edit)},

@@ -3,6 +3,10 @@
 // whole form model; engines reach the user through the installed Host.
 #include "Form.h"
 
+// Integration
+void fxEditExit(Form& form);
+void NedreGraenseEditExit(Form& form);
+void OevreGraenseEditExit(Form& form);
 // y=f(x)
 void f_x_EditExit(Form& form);
 void x0EditExit(Form& form);

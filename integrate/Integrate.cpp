@@ -1,0 +1,181 @@
+#include "Integrate.h"
+
+#include "Coefficients.h"
+#include "Fractions.h"
+#include "Host.h"
+#include "Reduce.h"
+#include "TableLookup.h"
+#include "TextOps.h"
+#include "TextUtils.h"
+
+namespace {
+
+ExpressionText ToFractions(const ExpressionText& s) {
+    if (s.Empty()) return s;
+    ExpressionText r;
+    DecimalsToFractions(s, r);
+    return r;
+}
+
+// What is left of a term after its leading number and the "*" after it were
+// taken away: -x^... there was (-x)^..., which must stay so at the front.
+ExpressionText KeepPowerSign(const ExpressionText& rest) {
+    if (rest.StartsWith("-x^")) return "(-x)" + From(rest, 3);
+    return rest;
+}
+
+// Removes n from term at its first occurrence with the "*" that joined it.
+ExpressionText RemoveNumber(const ExpressionText& term, const ExpressionText& n) {
+    int p = term.Find(n.View()) + 1;
+    ExpressionText t = Mid(term, 1, p - 1) + From(term, p + n.Length());
+    if (t.At(p) == '*')
+        t = Mid(t, 1, p - 1) + From(t, p + 1);
+    else if (p >= 2 && t.At(p - 1) == '*')
+        t = Mid(t, 1, p - 2) + From(t, p);
+    if (t.At(1) == '/') t = "1" + t;
+    if (t.Empty()) t = "1";
+    return KeepPowerSign(t);
+}
+
+ExpressionText Multiply(const ExpressionText& a, const ExpressionText& b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    ExpressionText r;
+    bool wasSet = ErrorFlag;
+    MultiplyConstants(a, b, '*', r);
+    if (wasSet) ErrorFlag = true;
+    return r;
+}
+
+}  // namespace
+
+void Announce(const ExpressionText& g) { AddLogLine("Fors\xF8ger at udregne: I(" + g.Str() + ")dx"); }
+
+ExpressionText SplitConstantFactor(ExpressionText& term) {
+    ExpressionText k = LeadingNumber(term, true);
+    if (k.Empty()) return {};
+    term = RemoveNumber(term, k);
+    return EvaluatePowerConstant(k);
+}
+
+ExpressionText ApplyConstantFactor(const ExpressionText& f, ExpressionText factor, const ExpressionText& divisor) {
+    if (factor.Empty() && divisor.Empty()) return f;
+    if (f.Empty()) return f;
+    auto foldDivisor = [&] {
+        if (divisor.Empty()) return;
+        if (factor.Empty())
+            factor = "1/" + divisor;
+        else if (divisor.StartsWith("1/"))
+            factor = factor + "*" + From(divisor, 3);
+        else
+            factor = factor + "/" + divisor;
+    };
+    if (!IsSingleTerm(f)) {
+        foldDivisor();
+        if (factor.Empty() || factor == "1") return f;
+        return factor + "*(" + f + ")";
+    }
+    ExpressionText F = f;
+    ExpressionText n = LeadingNumber(F, true);
+    if (!n.Empty()) {
+        F = RemoveNumber(F, n);
+        if (F == "1") F.Clear();
+        factor = Multiply(PullOutBracketNumbers(factor), EvaluatePowerConstant(n));
+    }
+    foldDivisor();
+    if (F.Empty()) return factor;
+    if (F.At(1) == '/') return factor + F;
+    if (factor == "1") return F;
+    if (F.At(1) == '-') {
+        // Only a minus that negates the whole term can move into the factor.
+        if (!MinusNegatesTerm(F, 1, true)) return factor + "*(" + F + ")";
+        F = From(F, 2);
+        factor = factor.At(1) == '-' ? From(factor, 2) : "-" + factor;
+    }
+    if (factor.At(1) == '(' && factor.At(2) == '-' && IsFullBracket(factor)) factor = Mid(factor, 2, factor.Length() - 1);
+    return factor + "*" + F;
+}
+
+ExpressionText FindWildcardPattern(const ExpressionText& text, const ExpressionText& pattern, ExpressionText& binding) {
+    binding.Clear();
+    int q = pattern.Find('?');
+    if (q < 0) return text.Contains(pattern.View()) ? pattern : ExpressionText();
+    ExpressionText pre = pattern.Sub(0, q), post = pattern.Sub(q + 1);
+    int p = text.Find(pre.View());
+    if (p < 0) return {};
+    int e = text.Find(post.View(), p + 1 + pre.Length() > text.Length() ? text.Length() : p + pre.Length());
+    if (e < 0 || e < p + pre.Length()) return {};
+    binding = text.Sub(p + pre.Length(), e - p - pre.Length());
+    return text.Sub(p, e + post.Length() - p);
+}
+
+ExpressionText IntegrateExpression(const ExpressionText& f) { return IntegrateStep(0, 0, true, f); }
+
+ExpressionText IntegrateSum(IntegrationState& s) {
+    ExpressionText t = FirstTerm(s.Integrand);
+    int p = t.Length() + 1;
+    ExpressionText rest;
+    if (s.Integrand.Length() > p) {
+        rest = From(s.Integrand, p + 1);
+        // The rest is integrated as a whole: a "-" before it negates its
+        // first term only, so that term is negated in the text itself.
+        if (s.Integrand.At(p) == '-') {
+            ExpressionText first = FirstTerm(rest);
+            rest = MinusTerm(first) + From(rest, first.Length() + 1);
+        }
+    }
+    t = GatherCoefficient(t);
+    if (ErrorFlag) return {};
+    t = ToFractions(t);
+    if (s.AttemptCount >= MaxAttempts) return {};
+    ++s.AttemptCount;
+    Announce(t);
+    ExpressionText r1 = ToFractions(IntegrateStep(s.AttemptCount, s.SubstitutionCount, s.AllowRational, t));
+    if (r1.Empty()) return {};
+    if (rest.Empty()) return r1;
+    if (s.AttemptCount >= MaxAttempts) return {};
+    ++s.AttemptCount;
+    Announce(rest);
+    ExpressionText r2 = ToFractions(IntegrateStep(s.AttemptCount, s.SubstitutionCount, s.AllowRational, rest));
+    if (r2.Empty()) return {};
+    return JoinTerms(r1, '+', r2);
+}
+
+ExpressionText IntegrateStep(int attemptCount, int substitutionCount, bool allowRational, const ExpressionText& f) {
+    if (f.Empty() || ErrorFlag) return {};
+    IntegrationState s;
+    s.AttemptCount = attemptCount;
+    s.SubstitutionCount = substitutionCount;
+    s.AllowRational = allowRational;
+    s.Integrand = LowerCaseText(f);
+    if (s.Integrand == "0") return "1";
+    if (IsNumberExpression(s.Integrand)) {
+        ExpressionText c = ToFractions(s.Integrand);
+        return IsSingleTerm(c) ? c + "*x" : "(" + c + ")*x";
+    }
+    s.Integrand = ToFractions(s.Integrand);
+    s.Result = IntegrateByTable(s.Integrand);
+    if (s.AttemptCount > MaxAttempts) return {};
+    if (!s.Result.Empty()) return ToFractions(s.Result);
+    if (!IsSingleTerm(s.Integrand)) return ToFractions(IntegrateSum(s));
+
+    // Constant factor. Every strategy below integrates the integrand without
+    // it; the factor is applied once, to whichever result is found.
+    s.Factor = SplitConstantFactor(s.Integrand);
+    if (s.Factor.Empty() && s.Integrand.At(1) == '-' && MinusNegatesTerm(s.Integrand, 1, true)) {
+        s.Factor = "-1";
+        s.Integrand = From(s.Integrand, 2);
+    }
+    s.Result = IntegrateByTable(s.Integrand);
+    if (s.Result.Empty()) s.Result = IntegrateByTable(ReduceExpression(s.Integrand));
+    if (s.Result.Empty() && s.AttemptCount < MaxAttempts) {
+        ExpressionText f2 = SplitConstantFactor(s.Integrand);
+        if (!f2.Empty()) s.Factor = Multiply(s.Factor, f2);
+        if (ErrorFlag) return {};
+        s.Integrand = ToFractions(s.Integrand);
+        s.Result = IntegrateByTable(s.Integrand);
+    }
+    if (s.Result.Empty()) return {};
+    s.Result = ApplyConstantFactor(ToFractions(s.Result), s.Factor, s.Divisor);
+    return ToFractions(GatherCoefficient(s.Result));
+}
