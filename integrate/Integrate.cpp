@@ -4,6 +4,7 @@
 #include "Fractions.h"
 #include "Host.h"
 #include "Reduce.h"
+#include "Scanner.h"
 #include "TableLookup.h"
 #include "TextOps.h"
 #include "TextUtils.h"
@@ -47,13 +48,27 @@ ExpressionText Multiply(const ExpressionText& a, const ExpressionText& b) {
     return r;
 }
 
+// A first factor 2^(-3), as the fraction pass writes 2^-3, which LeadingNumber
+// does not take: folded by EvaluatePowerConstant like 2^-3.
+ExpressionText SplitConstantPower(ExpressionText& term) {
+    int p = DigitsEnd(term, 1);
+    if (p == 1 || term.At(p) != '^' || term.At(p + 1) != '(') return {};
+    int close = MatchingBracket(term, p + 1);
+    ExpressionText exponent = Mid(term, p + 2, close - 1);
+    if (close == 0 || term.At(close + 1) != '*' || !IsIntegerText(exponent.View())) return {};
+    ExpressionText value = EvaluatePowerConstant(Mid(term, 1, p) + exponent);
+    if (value.Empty() || value.Contains('^')) return {};
+    term = KeepPowerSign(From(term, close + 2));
+    return value;
+}
+
 }  // namespace
 
 void Announce(const ExpressionText& g) { AddLogLine("Fors\xF8ger at udregne: I(" + g.Str() + ")dx"); }
 
 ExpressionText SplitConstantFactor(ExpressionText& term) {
     ExpressionText k = LeadingNumber(term, true);
-    if (k.Empty()) return {};
+    if (k.Empty()) return SplitConstantPower(term);
     term = RemoveNumber(term, k);
     return EvaluatePowerConstant(k);
 }

@@ -23,6 +23,10 @@ constexpr int MaxNumberBinding = 12;
 // by one, so this bounds x^k*exp(x) and its kin to k <= MaxReductionDepth.
 constexpr int MaxReductionDepth = 8;
 int reductionDepth = 0;
+// Set when a chain of reductions met the depth limit: every level of that
+// chain gives up at once instead of trying its other strategies, each of
+// which would start the chain again.
+bool reductionExhausted = false;
 
 ExpressionText ToFractions(const ExpressionText& s) {
     ExpressionText r;
@@ -77,12 +81,18 @@ ExpressionText ReduceRow(const ExpressionText& t) {
         if (rest.At(1) == '*') rest = From(rest, 2);
         if (rest.At(1) == '/') rest = "1" + rest;
     }
-    if (reductionDepth >= MaxReductionDepth) return {};
+    if (reductionDepth == 0) reductionExhausted = false;
+    if (reductionExhausted) return {};
+    if (reductionDepth >= MaxReductionDepth) {
+        reductionExhausted = true;
+        return {};
+    }
     struct Level {
         Level() { ++reductionDepth; }
         ~Level() { --reductionDepth; }
     } level;
     ExpressionText i = IntegrateExpression(rest);
+    if (reductionExhausted) return {};
     if (i.Empty()) return {};
     if (!n.Empty()) i = n + "*(" + i + ")";
     i = ToFractions(ToFractions(i));

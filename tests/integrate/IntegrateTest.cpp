@@ -1,0 +1,176 @@
+// The integration driver: its fixed cases, the constant factor, the sum
+// rule, and the corpus of school integrands with its found/checked counts.
+#include <chrono>
+#include <cmath>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "Differentiate.h"
+#include "Evaluate.h"
+#include "Fractions.h"
+#include "Integrate.h"
+#include "RecordingHost.h"
+#include "Reduce.h"
+#include "Verify.h"
+
+namespace {
+
+struct DriverCase {
+    const char* f;
+    const char* F;
+};
+
+class IntegrateExpressionTest : public EngineTest, public ::testing::WithParamInterface<DriverCase> {};
+
+TEST_P(IntegrateExpressionTest, Gives) {
+    EXPECT_EQ(IntegrateExpression(GetParam().f).Str(), GetParam().F);
+    EXPECT_FALSE(ErrorFlag);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IntegrateExpressionTest,
+    ::testing::Values(DriverCase{"", ""}, DriverCase{"0", "1"}, DriverCase{"5", "5*x"},
+                      DriverCase{"2.5", "5/2*x"}, DriverCase{"2-3", "-1*x"},
+                      DriverCase{"3*x*exp(x)", "3*(x*exp(x)-exp(x))"},  // factor over the whole F
+                      DriverCase{"-sin(x)", "cos(x)"},
+                      DriverCase{"2^3*cos(x)", "8*sin(x)"}, DriverCase{"2^-3*cos(x)", "1/8*sin(x)"},
+                      DriverCase{"x^2+(-1.5)*sin(x)", "1/3*x^3+3/2*cos(x)"},
+                      DriverCase{"X^2", "1/3*x^3"},
+                      // The sum rule for a sum the table cannot take whole.
+                      DriverCase{"3*x*exp(x)-2*x*sin(x)", "3*(x*exp(x)-exp(x))-2*(-x*cos(x)+sin(x))"},
+                      // Beyond the reduction depth: no result rather than a cut one.
+                      DriverCase{"x^12*exp(x)", ""}));
+
+struct FactorCase {
+    const char* F;
+    const char* factor;
+    const char* divisor;
+    const char* result;
+};
+
+class ApplyConstantFactorTest : public EngineTest, public ::testing::WithParamInterface<FactorCase> {};
+
+TEST_P(ApplyConstantFactorTest, Gives) {
+    const FactorCase& c = GetParam();
+    EXPECT_EQ(ApplyConstantFactor(c.F, c.factor, c.divisor).Str(), c.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ApplyConstantFactorTest,
+    ::testing::Values(FactorCase{"-cos(x)", "3", "", "-3*cos(x)"}, FactorCase{"-cos(x)", "-3", "", "3*cos(x)"},
+                      FactorCase{"/x", "3", "", "3/x"}, FactorCase{"sin(x)", "1", "", "sin(x)"},
+                      FactorCase{"x*exp(x)-exp(x)", "3", "", "3*(x*exp(x)-exp(x))"},
+                      FactorCase{"1/2*x^2", "3", "", "3/2*x^2"}, FactorCase{"sin(x)", "3", "2", "3/2*sin(x)"},
+                      FactorCase{"sin(x)", "", "", "sin(x)"},
+                      // -2^x is (-2)^x: its minus is no sign of the term.
+                      FactorCase{"-2^x", "3", "", "3*(-2^x)"}, FactorCase{"-x^2", "3", "", "-3*x^2"}));
+
+struct SplitCase {
+    const char* term;
+    const char* factor;
+    const char* rest;
+};
+
+class SplitConstantFactorTest : public EngineTest, public ::testing::WithParamInterface<SplitCase> {};
+
+TEST_P(SplitConstantFactorTest, Gives) {
+    ExpressionText term = GetParam().term;
+    EXPECT_EQ(SplitConstantFactor(term).Str(), GetParam().factor);
+    EXPECT_EQ(term.Str(), GetParam().rest);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SplitConstantFactorTest,
+                         ::testing::Values(SplitCase{"3*x", "3", "x"}, SplitCase{"3/x", "3", "1/x"},
+                                           SplitCase{"3/4*x", "3/4", "x"}, SplitCase{"2^3*x", "8", "x"},
+                                           SplitCase{"2^x", "", "2^x"}, SplitCase{"sin(x)", "", "sin(x)"},
+                                           // 3*-x^2 is 3*(-x)^2: the rest keeps that reading.
+                                           SplitCase{"3*-x^2", "3", "(-x)^2"}));
+
+TEST(FindWildcardPatternTest, FindsTheBinding) {
+    ExpressionText binding;
+    EXPECT_EQ(FindWildcardPattern("1/sqrt(1-x^2)", "1-?^2", binding).Str(), "1-x^2");
+    EXPECT_EQ(binding.Str(), "x");
+    EXPECT_EQ(FindWildcardPattern("1/(1+(2*x)^2)", "1+?^2", binding).Str(), "1+(2*x)^2");
+    EXPECT_EQ(binding.Str(), "(2*x)");
+    EXPECT_EQ(FindWildcardPattern("sin(x)", "1-?^2", binding).Str(), "");
+    EXPECT_EQ(FindWildcardPattern("x+1", "x+1", binding).Str(), "x+1");
+}
+
+// --- The corpus ---------------------------------------------------------
+
+ExpressionText Tidy(const ExpressionText& F) {
+    ExpressionText r;
+    DecimalsToFractions(F, r);
+    if (IsSingleTerm(r)) {
+        ExpressionText s;
+        DecimalsToFractions(ReduceExpression(r), s);
+        r = s;
+    }
+    return r;
+}
+
+// An independent, denser check than the one that decides what is shown:
+// difference quotients of F at 60 points of [-9, 9] where f and F are
+// smooth; returns the first point where F' differs from f, or NaN.
+double DenseMismatch(const ExpressionText& f, const ExpressionText& F) {
+    for (int i = 0; i < 60; ++i) {
+        double x = -9.03 + 0.3011 * i, fx = 0, a = 0, b = 0, c = 0, d = 0;
+        double h = 1e-4 * (1 + std::fabs(x));
+        if (!TryEvaluate(f, x, fx) || std::fabs(fx) > 1e6) continue;
+        if (!TryEvaluate(F, x - h, a) || !TryEvaluate(F, x + h, b) || !TryEvaluate(F, x - h / 2, c) ||
+            !TryEvaluate(F, x + h / 2, d))
+            continue;
+        double q1 = (b - a) / (2 * h), q2 = (d - c) / h;
+        if (std::fabs(q1 - q2) > 1e-3 * (1 + std::fabs(q1))) continue;  // not smooth here
+        if (std::fabs(q2 - fx) > 1e-3 * (1 + std::fabs(fx))) return x;
+    }
+    return NAN;
+}
+
+using IntegrationCorpusTest = EngineTest;
+
+TEST_F(IntegrationCorpusTest, ShownAntiderivativesAreRight) {
+    std::ifstream in(KVADRIX_INTEGRANDS);
+    ASSERT_TRUE(in) << KVADRIX_INTEGRANDS;
+    int total = 0, found = 0, caught = 0;
+    double slowest = 0, seconds = 0;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#') continue;
+        bool required = line[0] == '!';
+        ExpressionText f = required ? line.substr(1) : line;
+        ++total;
+        ErrorFlag = false;
+        auto start = std::chrono::steady_clock::now();
+        ExpressionText F = IntegrateExpression(f);
+        bool ok = !F.Empty() && !ErrorFlag;
+        if (ok) F = Tidy(F);
+        ExpressionText dF;
+        if (ok) {
+            ErrorFlagGuard guard;
+            dF = DifferentiateExpression(F);
+        }
+        bool shown = ok && CheckAntiderivative(f, F, dF).passed;
+        double t = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        seconds += t;
+        slowest = std::max(slowest, t);
+        if (ok) ++found;
+        if (ok && !shown) ++caught;
+        if (required) {
+            EXPECT_TRUE(shown) << f.Str() << " -> " << F.Str();
+        }
+        if (shown) {
+            double at = DenseMismatch(f, F);
+            EXPECT_TRUE(std::isnan(at)) << "wrong antiderivative shown: I(" << f.Str() << ")dx = " << F.Str()
+                                        << " at x = " << at;
+        }
+    }
+    std::cout << "corpus: " << total << " integrands, " << found << " found, " << caught
+              << " caught by the check, mean " << seconds / total * 1e6 << " us, slowest " << slowest * 1e6
+              << " us\n";
+    EXPECT_GE(total, 100);
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+}  // namespace
