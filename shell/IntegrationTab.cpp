@@ -63,10 +63,15 @@ bool ReadBound(const std::string& typed, ExpressionText& text, double& value) {
 void fxEditExit(Form& form) {
     auto& tab = form.Integration;
     auto& state = form.State;
-    Computation c({&tab.StamfunktionEdit});
     state.AntiderivativeText.Clear();
     state.FunctionText = ExpressionText(tab.fxEdit.text);
-    if (tab.fxEdit.text.empty()) return;
+    // An empty field computes nothing and leaves the log alone (leaving it
+    // on the way to another page is no request).
+    if (tab.fxEdit.text.empty()) {
+        tab.StamfunktionEdit.text.clear();
+        return;
+    }
+    Computation c({&tab.StamfunktionEdit});
     ExpressionText typed = UserText(tab.fxEdit.text);
     if (!c.Accept(typed)) {
         state.FunctionText.Clear();  // a refused text is not kept

@@ -80,3 +80,15 @@ TEST(CliTest, UsageAndDanishText) {
     auto r = Cli({"value", "æ", "1"});  // UTF-8 in, cp1252 inside, UTF-8 out
     EXPECT_EQ(r.err, "Fejl: Fejl i funktionsudtryk: \næ\n");
 }
+
+TEST(CliTest, IntegrationTab) {
+    auto r = Cli({"integrate", "x*exp(x)", "0", "1"});
+    EXPECT_EQ(r.out, "F(x) = x*exp(x)-exp(x)\nBestemt Integral = 1.0000\n");
+    EXPECT_EQ(r.status, 0);
+
+    r = Cli({"--log", "integrate", "x^x", "1", "2"});
+    EXPECT_EQ(r.out.substr(0, r.out.find("--- Log ---")),
+              "F(x) = Kan ikke udregne Integralet. Se log\nBestemt Integral = 2.0504\n");
+    EXPECT_NE(r.out.find("Integralet udregnes numerisk\n"), std::string::npos);
+    EXPECT_EQ(r.status, 0);
+}

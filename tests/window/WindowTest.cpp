@@ -216,6 +216,23 @@ private slots:
         QVERIFY(boxes->seen.isEmpty());
     }
 
+    // The Integration page: Enter walks through f(x) and the two bounds and
+    // the fields show F(x) and the definite integral.
+    void integrationPageComputes() {
+        QVERIFY(Start());
+        QCOMPARE(CurrentPage(), QString("IntegrationTabSheet"));
+        Type("fxEdit", "x*exp(x)", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("StamfunktionEdit"));
+        QCOMPARE(Text("StamfunktionEdit"), QString("x*exp(x)-exp(x)"));
+        Type("NedreGraenseEdit", "0", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("OevreGraenseEdit"));
+        Type("OevreGraenseEdit", "1", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("BestemtIntegralEdit"));
+        QCOMPARE(Text("BestemtIntegralEdit"), QString("1.0000"));
+        QVERIFY(Log().contains("Kontrol: F'(x) = f(x) i 6 punkter"));
+        QVERIFY(boxes->seen.isEmpty());
+    }
+
     // Closing one of the program's boxes leaves log, page, fields and
     // ErrorFlag as the handler left them: no activation steps.
     void errorBoxes_data() {
