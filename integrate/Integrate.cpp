@@ -76,14 +76,12 @@ ExpressionText SplitConstantFactor(ExpressionText& term) {
 ExpressionText ApplyConstantFactor(const ExpressionText& f, ExpressionText factor, const ExpressionText& divisor) {
     if (factor.Empty() && divisor.Empty()) return f;
     if (f.Empty()) return f;
+    // The divisor divides the whole factor, bracketed unless it is one operand
+    // (a divisor 1/ln(2) multiplies by ln(2)).
     auto foldDivisor = [&] {
         if (divisor.Empty()) return;
-        if (factor.Empty())
-            factor = "1/" + divisor;
-        else if (divisor.StartsWith("1/"))
-            factor = factor + "*" + From(divisor, 3);
-        else
-            factor = factor + "/" + divisor;
+        ExpressionText base = factor.Empty() ? ExpressionText("1") : factor;
+        factor = base + (IsAtomic(divisor) && divisor.At(1) != '-' ? "/" + divisor : "/(" + divisor + ")");
     };
     if (!IsSingleTerm(f)) {
         foldDivisor();

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <string>
+#include <tuple>
 
 #include "Differentiate.h"
 #include "Evaluate.h"
@@ -12,6 +13,7 @@
 #include "Integrate.h"
 #include "RecordingHost.h"
 #include "Reduce.h"
+#include "Substitution.h"
 #include "Verify.h"
 
 namespace {
@@ -171,6 +173,66 @@ TEST_F(IntegrationCorpusTest, ShownAntiderivativesAreRight) {
               << " us\n";
     EXPECT_GE(total, 100);
     EXPECT_TRUE(host.boxes.empty());
+}
+
+}  // namespace
+
+namespace {
+
+struct BackCase {
+    const char* F;
+    const char* c;
+    const char* k;
+    const char* t;
+    const char* d;
+    const char* result;
+};
+
+class BackSubstituteTest : public EngineTest, public ::testing::WithParamInterface<BackCase> {};
+
+TEST_P(BackSubstituteTest, Gives) {
+    const BackCase& b = GetParam();
+    EXPECT_EQ(BackSubstitute(b.F, b.c, b.k, b.t, b.d).Str(), b.result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BackSubstituteTest,
+    ::testing::Values(BackCase{"sin(x)", "", "2", "x^2", "", "1/2*sin(x^2)"},
+                      BackCase{"sin(x)", "", "-2", "x^2", "", "-1/2*sin(x^2)"},
+                      BackCase{"sin(x)", "", "3/4", "x^2", "", "4/3*sin(x^2)"},
+                      BackCase{"exp(x)", "3", "", "x^2", "", "3*exp(x^2)"},
+                      // t replaces the variable as a whole, never the x of exp.
+                      BackCase{"x^2", "", "", "2*x+1", "", "(2*x+1)^2"},
+                      BackCase{"x^2", "", "", "-x", "", "(-x)^2"},
+                      // A constant function factor of t' divides the result.
+                      BackCase{"x", "", "", "2^x", "ln(2)", "1/ln(2)*2^x"},
+                      BackCase{"x", "", "", "2^x", "1/ln(2)", "1/(1/ln(2))*2^x"},
+                      BackCase{"exp(x)", "", "", "", "", "exp(x)"}));
+
+TEST(InverseFunctionTest, PairsEachFunctionWithItsInverse) {
+    EXPECT_EQ(InverseFunction("sinh(x)", "2*x").Str(), "asinh(2*x)");
+    EXPECT_EQ(InverseFunction("sin(x)", "x").Str(), "asin(x)");
+    EXPECT_EQ(InverseFunction("tan(x)", "x/2").Str(), "atan(x/2)");
+    EXPECT_EQ(InverseFunction("asin(x)", "x").Str(), "sin(x)");
+    EXPECT_EQ(InverseFunction("erf(x)", "x").Str(), "");
+}
+
+TEST(SplitConstantFunctionFactorsTest, TakesConstantFactorsOnly) {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"2^x*ln(2)", "ln(2)", "2^x"},
+        {"ln(2)*2^x", "ln(2)", "2^x"},
+        {"2^x/ln(2)", "1/ln(2)", "2^x"},
+        {"ln(2)/x", "ln(2)", "1/x"},
+        {"sin(2)*cos(x)*exp(1)", "sin(2)*exp(1)", "cos(x)"},
+        {"asin(1)*x", "asin(1)", "x"},
+        {"ln(x)*2", "", "ln(x)*2"},
+        {"ln(2)+x", "", "ln(2)+x"},  // not a factor of the whole
+    };
+    for (auto [term, factors, rest] : cases) {
+        ExpressionText t = term;
+        EXPECT_EQ(SplitConstantFunctionFactors(t).Str(), factors) << term;
+        EXPECT_EQ(t.Str(), rest) << term;
+    }
 }
 
 }  // namespace
