@@ -181,6 +181,7 @@ void PolBroekEditExit(Form& form) {
     AddLogLine("f(x) = " + f.Str());
     ExpressionText reduced;
     DecimalsToFractions(ReduceExpression(f), reduced);
+    if (IsFullBracket(reduced)) reduced = Mid(reduced, 2, reduced.Length() - 1);
     AddLogLine("Reduceret f(x) = " + reduced.Str());
     if (ErrorFlag || c.ResultWasCut()) return;
     ExpressionText fraction = "(" + Explicit(p) + ")/(" + Explicit(q) + ")";
