@@ -30,6 +30,12 @@ const std::vector<Subcommand> Subcommands = {
      {"df_dx_Edit", "f_value_Edit"}},
     {"reduce", "reduce F            reduceret f(x) (fanen FaktorReduktion)", 1, {"Factor_fxEdit"},
      {"ReduceretFxEdit"}},
+    {"roots", "roots P             rødder og faktoriseret p(x) (fanen Polynomier)", 1, {"px_Edit"},
+     {"RoedderEdit", "pxfak_Edit"}},
+    {"divide", "divide P D          q(x) og r(x) for p(x)/d(x) (fanen Polynomier)", 2, {"DividendEdit", "DivisorEdit"},
+     {"KvotientEdit", "RestEdit"}},
+    {"fraction", "fraction F          reduceret p(x)/q(x) (fanen Polynomier)", 1, {"PolBroekEdit"},
+     {"ReduceretPolBroekEdit"}},
 };
 
 class CliHost : public Host {

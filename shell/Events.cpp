@@ -12,10 +12,10 @@ const std::vector<EventInfo> EventTable = {
     {"fx_Edit", fx_EditExit, FOCUS(df_dx_Edit)},
     {"x_Edit", x_EditExit, FOCUS(f_value_Edit)},
     // Polynomier
-    {"px_Edit", nullptr, FOCUS(RoedderEdit)},
-    {"DividendEdit", nullptr, FOCUS(KvotientEdit)},
-    {"DivisorEdit", nullptr, FOCUS(KvotientEdit)},
-    {"PolBroekEdit", nullptr, FOCUS(ReduceretPolBroekEdit)},
+    {"px_Edit", px_EditExit, FOCUS(RoedderEdit)},
+    {"DividendEdit", DividendEditExit, FOCUS(KvotientEdit)},
+    {"DivisorEdit", DivisorEditExit, FOCUS(KvotientEdit)},
+    {"PolBroekEdit", PolBroekEditExit, FOCUS(ReduceretPolBroekEdit)},
     // Minimum for funktion
     {"fxyzEdit", nullptr, FOCUS(xyz0Edit)},
     {"xyz0Edit", nullptr, FOCUS(xyzMinEdit)},

@@ -15,6 +15,12 @@ void x0EditExit(Form& form);
 void fx_EditExit(Form& form);
 void x_EditExit(Form& form);
 
+// Polynomier
+void px_EditExit(Form& form);
+void DividendEditExit(Form& form);
+void DivisorEditExit(Form& form);
+void PolBroekEditExit(Form& form);
+
 // FaktorReduktion
 void Factor_fxEditExit(Form& form);
 

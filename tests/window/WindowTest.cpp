@@ -233,6 +233,27 @@ private slots:
         QVERIFY(boxes->seen.isEmpty());
     }
 
+    // The Polynomier tab: each of its three computations runs from its field.
+    void polynomierTabComputes() {
+        QVERIFY(Start());
+        Menu("PolynomiersRoedderMenuItem");
+        Type("px_Edit", "x^3-6x^2+11x-6", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("RoedderEdit"));
+        QCOMPARE(Text("RoedderEdit"), QString("{1 , 2 , 3}"));
+        QCOMPARE(Text("pxfak_Edit"), QString("(x-1)*(x-2)*(x-3)"));
+        Menu("PolynomiersDivisionMenuItem");
+        Type("DividendEdit", "x^3+1", Qt::Key_Tab);
+        QCOMPARE(Focus(), QString("DivisorEdit"));
+        Type("DivisorEdit", "x^2", Qt::Key_Return);
+        QCOMPARE(Text("KvotientEdit"), QString("x"));
+        QCOMPARE(Text("RestEdit"), QString("1"));
+        Menu("ReduktionAfPolynomiumsBroekerMenuItem");
+        Type("PolBroekEdit", "(x^2-1)/(x-1)", Qt::Key_Return);
+        QCOMPARE(Text("ReduceretPolBroekEdit"), QString("x+1"));
+        QVERIFY(Log().contains("Kontrol: q(x)*d(x)+r(x) giver p(x)"));
+        QVERIFY(boxes->seen.isEmpty());
+    }
+
     // Closing one of the program's boxes leaves log, page, fields and
     // ErrorFlag as the handler left them: no activation steps.
     void errorBoxes_data() {
