@@ -3,7 +3,11 @@
 #include "Coefficients.h"
 #include "Fractions.h"
 #include "Host.h"
+#include "Polynomial.h"
+#include "RationalFunction.h"
 #include "Reduce.h"
+#include "Rules.h"
+#include "Substitution.h"
 #include "Scanner.h"
 #include "TableLookup.h"
 #include "TextOps.h"
@@ -154,6 +158,102 @@ ExpressionText IntegrateSum(IntegrationState& s) {
     return JoinTerms(r1, '+', r2);
 }
 
+namespace {
+
+ExpressionText ByFunctionRules(const ExpressionText& e) {
+    ExpressionText r = e;
+    ApplyFunctionRules(e, r);
+    return r;
+}
+
+ExpressionText ByAlgebraRules(const ExpressionText& e) {
+    ExpressionText r = e;
+    ApplyAlgebraRules(e, r);
+    return r;
+}
+
+// A sub-integral with the counters of the calling step; empty at the limit.
+ExpressionText SubIntegral(IntegrationState& s, const ExpressionText& g, bool rest = false) {
+    if (s.AttemptCount >= MaxAttempts) return {};
+    if (rest)
+        AddLogLine("Fors\xF8ger at udregne: I(" + g.Str() + ")dx)");
+    else
+        Announce(g);
+    ++s.AttemptCount;
+    return IntegrateStep(s.AttemptCount, s.SubstitutionCount, s.AllowRational, g);
+}
+
+// A summand made ready for its own integration.
+ExpressionText PrepareTerm(const ExpressionText& t) {
+    return ToFractions(GatherCoefficient(ReduceExpression(ToFractions(RewriteFirstDenominator(t, ByFunctionRules)))));
+}
+
+}  // namespace
+
+ExpressionText IntegrateByRewriting(IntegrationState& s, ExpressionText w) {
+    ExpressionText result, a;
+    // Trigonometric and hyperbolic substitutions for 1-a^2, sqrt(1+a^2), 1+a^2.
+    if (!FindWildcardPattern(w, "1-?^2", a).Empty()) {
+        ++s.SubstitutionCount;
+        if (s.SubstitutionCount < 7) result = IntegrateByTrigSubstitution(w, "sin(x)", "cos(x)", a, s);
+    }
+    if (result.Empty() && !FindWildcardPattern(w, "sqrt(1+?^2)", a).Empty())
+        result = IntegrateByTrigSubstitution(w, "sinh(x)", "cosh(x)", a, s);
+    if (result.Empty() && !FindWildcardPattern(w, "1+?^2", a).Empty())
+        result = IntegrateByTrigSubstitution(w, "tan(x)", "(1+tan(x)^2)", a, s);
+    if (!result.Empty()) return result;
+    if (s.AttemptCount >= MaxAttempts || ErrorFlag) return {};
+
+    // First rewrite: the algebra rules on the first denominator, then the function rules.
+    ExpressionText w2 = RewriteFirstDenominator(w, [&](const ExpressionText& e) {
+        return w.Contains("/(") ? ToFractions(ByAlgebraRules(e)) : ByAlgebraRules(e);
+    });
+    w2 = ToFractions(ByFunctionRules(w2));
+    if (ErrorFlag) return {};
+    if (IsSingleTerm(w2)) {
+        w2 = GatherCoefficient(ReduceExpression(ToFractions(RewriteFirstDenominator(w2, ByFunctionRules))));
+        if (ErrorFlag) return {};
+        if (w2 != w && s.AttemptCount < MaxAttempts) {
+            ++s.AttemptCount;
+            w = w2;
+            result = IntegrateTransformed(w, "", "", "", "", s);
+        }
+    } else {
+        w = w2;
+    }
+    // Second rewrite: the function rules on the first denominator.
+    if (result.Empty() && s.AttemptCount < MaxAttempts) {
+        w2 = ToFractions(RewriteFirstDenominator(w, ByFunctionRules));
+        if (ErrorFlag) return {};
+        if (w2 != w) {
+            ++s.AttemptCount;
+            w = w2;
+            result = IntegrateTransformed(w, "", "", "", "", s);
+        }
+    }
+    if (result.Empty() && s.AttemptCount < MaxAttempts) result = IntegrateByTable(w);
+    if (!result.Empty() || s.AttemptCount >= MaxAttempts) return result;
+
+    // Term by term.
+    ExpressionText t = FirstTerm(w), rest;
+    int p = t.Length() + 1;
+    if (w.Length() > p) {
+        rest = From(w, p + 1);
+        if (w.At(p) == '-') {
+            ExpressionText first = FirstTerm(rest);
+            rest = MinusTerm(first) + From(rest, first.Length() + 1);
+        }
+    }
+    t = PrepareTerm(t);
+    if (!rest.Empty()) rest = PrepareTerm(rest);
+    if (ErrorFlag) return {};
+    ExpressionText r1 = SubIntegral(s, t);
+    if (r1.Empty() || rest.Empty()) return r1;
+    ExpressionText r2 = ToFractions(SubIntegral(s, rest, true));
+    if (r2.Empty()) return {};
+    return JoinTerms(ToFractions(r1), '+', r2);
+}
+
 ExpressionText IntegrateStep(int attemptCount, int substitutionCount, bool allowRational, const ExpressionText& f) {
     if (f.Empty() || ErrorFlag) return {};
     IntegrationState s;
@@ -168,12 +268,22 @@ ExpressionText IntegrateStep(int attemptCount, int substitutionCount, bool allow
     }
     s.Integrand = ToFractions(s.Integrand);
     s.Result = IntegrateByTable(s.Integrand);
+    if (s.Result.Empty() && s.AllowRational) {
+        s.AllowRational = false;
+        ExpressionText p, q;
+        bool rational = false;
+        Quietly([&] { rational = IsRationalFunction(s.Integrand, p, q); });
+        if (rational) {
+            ExpressionText r = IntegrateRationalFunction(s.Integrand, p, q, s);
+            if (!r.Empty()) return r;
+        }
+    }
     if (s.AttemptCount > MaxAttempts) return {};
     if (!s.Result.Empty()) return ToFractions(s.Result);
     if (!IsSingleTerm(s.Integrand)) return ToFractions(IntegrateSum(s));
 
     // Constant factor. Every strategy below integrates the integrand without
-    // it; the factor is applied once, to whichever result is found.
+    // it; the factor is applied once, at the end, to whichever result is found.
     s.Factor = SplitConstantFactor(s.Integrand);
     if (s.Factor.Empty() && s.Integrand.At(1) == '-' && MinusNegatesTerm(s.Integrand, 1, true)) {
         s.Factor = "-1";
@@ -181,14 +291,42 @@ ExpressionText IntegrateStep(int attemptCount, int substitutionCount, bool allow
     }
     s.Result = IntegrateByTable(s.Integrand);
     if (s.Result.Empty()) s.Result = IntegrateByTable(ReduceExpression(s.Integrand));
+    if (s.Result.Empty()) s.Result = IntegrateBySubstitution(s.Integrand, true, s);
+
+    // Rewriting and a fresh attempt.
+    if (s.Result.Empty() && s.AttemptCount < MaxAttempts) {
+        ExpressionText w = s.Integrand;
+        if (w.Contains("/(") && FindFunctionName(w).Empty()) {
+            w = ToFractions(RewriteFirstDenominator(w, ByFunctionRules));
+        } else {
+            if (IsSingleTerm(w)) w = ReduceExpression(w);
+            w = ToFractions(ByFunctionRules(ByAlgebraRules(ByFunctionRules(w))));
+        }
+        if (ErrorFlag) return {};
+        if (w != s.Integrand) s.Result = SubIntegral(s, w);
+    }
     if (s.Result.Empty() && s.AttemptCount < MaxAttempts) {
         ExpressionText f2 = SplitConstantFactor(s.Integrand);
         if (!f2.Empty()) s.Factor = Multiply(s.Factor, f2);
         if (ErrorFlag) return {};
         s.Integrand = ToFractions(s.Integrand);
         s.Result = IntegrateByTable(s.Integrand);
+        if (s.Result.Empty() && s.Integrand.Contains("tan(x)")) {
+            if (s.Integrand.Contains("(1/cos(x)^2)"))
+                s.Integrand = ReplaceLiteral(s.Integrand, "1/cos(x)^2", "1+tan(x)^2");
+            else if (s.Integrand.Contains("1/cos(x)^2"))
+                s.Integrand = ReplaceLiteral(s.Integrand, "1/cos(x)^2", "(1+tan(x)^2)");
+            else if (s.Integrand.Contains("/cos(x)^2"))
+                s.Integrand = ReplaceAll(s.Integrand, "/cos(x)^2", "*(1+tan(x)^2)");
+        }
+        if (s.Result.Empty()) s.Result = IntegrateBySubstitution(s.Integrand, true, s);
+        if (s.Result.Empty()) {
+            s.Divisor.Clear();
+            s.Result = IntegrateByRewriting(s, s.Integrand);
+        }
     }
-    if (s.Result.Empty()) return {};
+    if (s.Result.Empty() || ErrorFlag) return {};
     s.Result = ApplyConstantFactor(ToFractions(s.Result), s.Factor, s.Divisor);
-    return ToFractions(GatherCoefficient(s.Result));
+    if (IsSingleTerm(s.Result)) s.Result = GatherCoefficient(s.Result);
+    return ToFractions(s.Result);
 }

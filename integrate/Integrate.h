@@ -12,6 +12,10 @@ struct IntegrationState {
     ExpressionText Factor;      // numeric factor split off the integrand
     ExpressionText Divisor;     // numeric divisor of the antiderivative
     ExpressionText Result;
+    // Passes of the substitution strategy: the transformed integrand by the
+    // table, then with linear inner functions inverted, then by rewriting.
+    bool TransformedPass = true;
+    bool AdvancedPass = true;
 };
 
 constexpr int MaxAttempts = 5;
@@ -34,5 +38,22 @@ ExpressionText ApplyConstantFactor(const ExpressionText& f, ExpressionText facto
 // "?" stood for), or empty.
 ExpressionText FindWildcardPattern(const ExpressionText& text, const ExpressionText& pattern, ExpressionText& binding);
 
+// The last strategy: trigonometric substitutions, then rewriting by the rule
+// tables and the integrand term by term.
+ExpressionText IntegrateByRewriting(IntegrationState& state, ExpressionText w);
+
 // Announces a sub-integral in the log.
 void Announce(const ExpressionText& g);
+
+// text with its first denominator (the bracket after the first "/(") passed
+// through rewrite, or the whole text when it has none.
+template <class Rewrite>
+ExpressionText RewriteFirstDenominator(const ExpressionText& text, Rewrite rewrite);
+
+// Runs step silently: no box, no log line, and ErrorFlag as before. Returns
+// false when step raised an error (its results are then not to be used).
+template <class Step>
+bool Quietly(Step step);
+
+#include "IntegrateTemplates.h"
+

@@ -1,10 +1,16 @@
 #include "Substitution.h"
 
 #include <array>
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <utility>
 
 #include "Coefficients.h"
+#include "Differentiate.h"
+#include "InnerFunction.h"
+#include "Rules.h"
+#include "TableLookup.h"
 #include "Fractions.h"
 #include "Host.h"
 #include "Reduce.h"
@@ -124,4 +130,189 @@ ExpressionText SplitConstantFunctionFactors(ExpressionText& term) {
         }
     }
     return collected;
+}
+
+namespace {
+
+ExpressionText ToFractions(const ExpressionText& s) {
+    if (s.Empty()) return s;
+    ExpressionText r;
+    DecimalsToFractions(s, r);
+    return r;
+}
+
+// The derivative of t, tidied; empty when it cannot be formed.
+ExpressionText Derivative(const ExpressionText& t) {
+    ExpressionText dt;
+    if (!Quietly([&] { dt = ToFractions(DifferentiateExpression(t)); })) return {};
+    return dt;
+}
+
+// Splits t' into its constant k and the rest dt ("" when t' is constant).
+void SplitDerivative(ExpressionText& dt, ExpressionText& k, ExpressionText& d) {
+    k.Clear();
+    d.Clear();
+    if (!IsSingleTerm(dt)) return;
+    d = SplitConstantFunctionFactors(dt);
+    if (IsNumberExpression(dt)) {  // t is linear
+        k = dt;
+        dt.Clear();
+        return;
+    }
+    if (dt.At(1) == '-' && MinusNegatesTerm(dt, 1, true) && LeadingNumber(dt, true).Empty()) {
+        k = "-1";
+        dt = From(dt, 2);
+    }
+    ExpressionText n = SplitConstantFactor(dt);
+    if (!n.Empty()) k = k.Empty() ? n : Multiply(k, n, '*');
+    if (dt == "1") dt.Clear();
+}
+
+// w divided by the factor dt of its product, or empty when dt is no factor
+// of the whole of w (so that w = result * dt holds exactly).
+ExpressionText DivideOut(const ExpressionText& w, const ExpressionText& dt) {
+    if (!IsSingleTerm(w) || dt.Empty()) return {};
+    bool reciprocal = dt.StartsWith("1/");
+    ExpressionText part = reciprocal ? From(dt, 2) : dt;  // "/q" for 1/q
+    for (int from = 0;;) {
+        int p = w.Find(part.View(), from) + 1;
+        if (p == 0) return {};
+        from = p;
+        int q = p + part.Length();
+        int depth = 0;
+        for (int i = 1; i < p; ++i) depth += w.At(i) == '(' ? 1 : w.At(i) == ')' ? -1 : 0;
+        if (depth != 0) continue;
+        char before = p > 1 ? w.At(p - 1) : '\0', after = w.At(q);
+        if (!(after == '\0' || after == '*' || after == '/')) continue;
+        ExpressionText rest;
+        if (reciprocal) {
+            rest = Mid(w, 1, p - 1) + From(w, q);
+        } else if (before == '\0' || (before == '-' && p == 2)) {
+            rest = Mid(w, 1, p - 1) + (after == '*' ? From(w, q + 1) : after == '/' ? "1" + From(w, q) : "1");
+        } else if (before == '*') {
+            rest = Mid(w, 1, p - 2) + From(w, q);
+        } else {
+            continue;
+        }
+        if (rest.Empty() || rest == "-") rest = rest + "1";
+        if (rest.At(1) == '/') rest = "1" + rest;
+        return rest;
+    }
+}
+
+bool HasX(const ExpressionText& text) { return ReplaceVariable(text, 'x', "") != text; }
+
+}  // namespace
+
+ExpressionText IntegrateTransformed(ExpressionText w, ExpressionText c, const ExpressionText& t,
+                                    const ExpressionText& d, const ExpressionText& k, IntegrationState& state) {
+    // A transformed integrand "1" is integrated like any other: its
+    // antiderivative x becomes t divided by t's constant.
+    if (w != "1") {
+        ExpressionText c2 = SplitConstantFactor(w);
+        if (!c2.Empty()) c = c.Empty() ? c2 : Multiply(c, c2, '*');
+    }
+    ExpressionText F = state.AdvancedPass ? IntegrateByTable(w) : IntegrateByRewriting(state, w);
+    if (F.Empty()) return F;
+    return BackSubstitute(ToFractions(F), c, k, t, d);
+}
+
+ExpressionText IntegrateBySubstitution(const ExpressionText& f, bool allowNested, IntegrationState& s) {
+    s.TransformedPass = s.AdvancedPass = true;
+    if (s.SubstitutionCount > 3) return {};
+    ++s.SubstitutionCount;
+    for (int n = 0;;) {
+        ExpressionText t;
+        if (n > 255 || !Quietly([&] { FindInnerFunction(static_cast<std::uint8_t>(n), f, t); })) t.Clear();
+        if (t.Empty()) {
+            // The candidates are exhausted: the next pass, or the end.
+            if (s.TransformedPass) {
+                s.TransformedPass = false;
+            } else if (s.AdvancedPass) {
+                s.AdvancedPass = false;
+            } else {
+                return {};
+            }
+            n = 0;
+            continue;
+        }
+        ++n;
+        ExpressionText dt = Derivative(t), k, d;
+        if (dt.Empty() && !IsSingleTerm(t)) continue;
+        SplitDerivative(dt, k, d);
+        ExpressionText w;
+        if (dt.Empty()) {
+            w = ReplaceLiteral(f, t, "y");
+            // Second pass: the x left beside a linear t is written in y too.
+            if (HasX(w) && !s.TransformedPass) {
+                ExpressionText x = InvertInnerFunction(t);
+                if (x.Empty()) continue;
+                w = SubstituteVariable(w, "x", x);
+            }
+        } else if (!dt.Contains(t.View())) {
+            w = DivideOut(f, dt);
+            if (w.Empty()) continue;
+            w = ReplaceLiteral(w, t, "y");
+        } else {
+            continue;
+        }
+        if (HasX(w)) continue;
+        ExpressionText saved = SubstituteVariable(w, "y", "t");
+        w = SubstituteVariable(w, "y", "x");
+        if (!Quietly([&] { w = ToFractions(GatherCoefficient(ReduceExpression(w))); })) continue;
+        if (ErrorFlag) return {};
+        ExpressionText c;
+        ExpressionText result = IntegrateTransformed(w, c, t, d, k, s);
+        if (result.Empty() && allowNested) {
+            IntegrationState inner = s;
+            ExpressionText nested = IntegrateBySubstitution(w, false, inner);
+            s.AttemptCount = inner.AttemptCount;
+            s.SubstitutionCount = inner.SubstitutionCount;
+            if (!nested.Empty()) result = BackSubstitute(nested, c, k, t, d);
+        }
+        if (result.Empty()) continue;
+        std::string line = "F(x) = I(" + saved.Str() + ")dt ; t=" + t.Str() + " ; dt=";
+        if (!k.Empty() && !dt.Empty())
+            line += k.Str() + "*(" + dt.Str() + ")dx";
+        else if (!k.Empty())
+            line += k.Str() + "*dx";
+        else
+            line += dt.Str() + "dx";
+        AddLogLine(line);
+        AddLogLine("I(" + w.Str() + ")dx =" + result.Str());
+        return result;
+    }
+}
+
+ExpressionText IntegrateByTrigSubstitution(ExpressionText w, const ExpressionText& s, const ExpressionText& ds,
+                                           const ExpressionText& a, IntegrationState& state) {
+    w = ReplaceLiteral(w, a, "y");
+    // An x left beside a would be taken for the new variable.
+    if (HasX(w)) return {};
+    w = SubstituteVariable(w, "y", s);
+    ExpressionText a2 = ToFractions(a), inner;
+    if (a2 != "x") {
+        inner = Derivative(a2);
+        if (inner.Empty() || HasX(inner)) return {};
+    }
+    // The integrand's own factor; the driver applies its factor to the result.
+    ExpressionText factor = SplitConstantFactor(w);
+    w = w.At(1) == '*' || w.At(1) == '/' ? ds + w : ds + "*" + w;
+    bool ok = Quietly([&] {
+        w = RewriteFirstDenominator(w, [](const ExpressionText& e) {
+            ExpressionText r = e;
+            ApplyFunctionRules(e, r);
+            return r;
+        });
+        w = GatherCoefficient(ReduceExpression(w));
+    });
+    if (!ok || state.AttemptCount >= MaxAttempts) return {};
+    Announce(w);
+    ++state.AttemptCount;
+    ExpressionText F = IntegrateStep(state.AttemptCount, state.SubstitutionCount, state.AllowRational, w);
+    if (F.Empty()) return {};
+    if (!inner.Empty()) factor = factor.Empty() ? Multiply("1", inner, '/') : Multiply(factor, inner, '/');
+    F = ApplyConstantFactor(F, factor, "");
+    ExpressionText back = InverseFunction(s, a2);
+    return ReplaceVariable(F, 'x', back);
 }

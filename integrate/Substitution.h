@@ -21,3 +21,17 @@ ExpressionText SplitConstantFunctionFactors(ExpressionText& term);
 
 // Every variable x in text (not the x of "exp") replaced by replacement.
 ExpressionText ReplaceVariable(const ExpressionText& text, char variable, const ExpressionText& replacement);
+
+// Substitution t = g(x) over the candidates of FindInnerFunction; allowNested
+// lets a transformed integrand be substituted once more. Empty when no
+// candidate leads to an antiderivative.
+ExpressionText IntegrateBySubstitution(const ExpressionText& f, bool allowNested, IntegrationState& state);
+
+// Integrates the transformed integrand w (in x) and puts t back.
+ExpressionText IntegrateTransformed(ExpressionText w, ExpressionText c, const ExpressionText& t,
+                                    const ExpressionText& d, const ExpressionText& k, IntegrationState& state);
+
+// a (linear in x) replaced by s ("sin(x)", "sinh(x)", "tan(x)") with ds its
+// derivative; the antiderivative comes back in a through the inverse of s.
+ExpressionText IntegrateByTrigSubstitution(ExpressionText w, const ExpressionText& s, const ExpressionText& ds,
+                                           const ExpressionText& a, IntegrationState& state);

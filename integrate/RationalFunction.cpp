@@ -1,0 +1,131 @@
+#include "RationalFunction.h"
+
+#include "Evaluate.h"
+#include "Host.h"
+#include "Polynomial.h"
+#include "Reduce.h"
+#include "Roots.h"
+#include "TableLookup.h"
+#include "TextOps.h"
+#include "TextUtils.h"
+
+namespace {
+
+ExpressionText Coefficient(const TPolyCoefficients& c, int power) {
+    ExpressionText t = StripPlus(c[power]);
+    return t.Empty() ? ExpressionText("0") : t;
+}
+
+ExpressionText Fold(const ExpressionText& a, const ExpressionText& b, char op) {
+    ExpressionText r;
+    bool wasSet = ErrorFlag;
+    if (op == '+' || op == '-')
+        AddConstants(a, b, op, r);
+    else
+        MultiplyConstants(a, b, op, r);
+    if (wasSet) ErrorFlag = true;
+    return r;
+}
+
+ExpressionText Sub(IntegrationState& s, const ExpressionText& g, bool count = true) {
+    if (count) {
+        if (s.AttemptCount >= MaxAttempts) return {};
+        ++s.AttemptCount;
+    }
+    Announce(g);
+    return IntegrateStep(s.AttemptCount, s.SubstitutionCount, s.AllowRational, g);
+}
+
+// a*F as one term, with a's sign in front.
+ExpressionText Times(const ExpressionText& a, const ExpressionText& F) {
+    if (a == "1") return IsSingleTerm(F) ? F : "(" + F + ")";
+    return (IsAtomic(a) || a.At(1) == '-' ? a : "(" + a + ")") + "*(" + F + ")";
+}
+
+ExpressionText Division(const ExpressionText& p, const ExpressionText& q, IntegrationState& s) {
+    ExpressionText quotient, remainder;
+    bool divided = false;
+    if (!Quietly([&] { divided = DividePolynomials(p, q, quotient, remainder); }) || !divided) return {};
+    if (s.AttemptCount >= MaxAttempts) return {};
+    ++s.AttemptCount;
+    ExpressionText iq = quotient.Empty() ? ExpressionText("0") : quotient;
+    ExpressionText IQ = quotient.Empty() ? ExpressionText() : Sub(s, iq, false);
+    if (remainder.Empty()) {
+        if (!IQ.Empty()) return IQ;
+        AddLogLine("Integranden er (" + iq.Str() + ")dx");
+        AddLogLine("I(" + iq.Str() + ")dx = ");
+        return {};
+    }
+    ExpressionText w2 = "(" + remainder + ")/(" + q + ")";
+    ExpressionText IR = Sub(s, w2, false);
+    if (!IR.Empty() && (quotient.Empty() || !IQ.Empty())) return quotient.Empty() ? IR : JoinTerms(IQ, '+', IR);
+    AddLogLine("Integranden er (" + iq.Str() + "+" + w2.Str() + ")dx");
+    AddLogLine("I(" + iq.Str() + ")dx = " + IQ.Str());
+    AddLogLine("Kan ikke udregne Integralet");
+    AddLogLine("I(" + w2.Str() + ")dx");
+    return {};
+}
+
+// a/(c2*x^2+c1*x+c0).
+ExpressionText Quadratic(const ExpressionText& a, const TPolyCoefficients& qc, ExpressionText q,
+                         IntegrationState& s) {
+    ExpressionText c2 = Coefficient(qc, 2), c1 = Coefficient(qc, 1), c0 = Coefficient(qc, 0);
+    int count = 0;
+    TPolyRoots roots;
+    ExpressionText factorised;
+    if (!Quietly([&] { PolynomialRoots(q, count, roots, factorised); })) return {};
+    if (count == 2 && roots[1] == roots[2]) count = 1;
+    if (count >= 2) {
+        ExpressionText r1 = roots[1], r2 = roots[2];
+        // Roots with decimals (not whole or rational) are written with four
+        // decimals; the coefficient 1/(c2*(r1-r2)) is then a decimal number
+        // too, and the check of the result tells how good that is.
+        bool exact = HasNoDecimalPoint(r1) && HasNoDecimalPoint(r2);
+        ExpressionText A;
+        if (exact) {
+            A = Fold(Fold(a, BracketIfNegative(c2), '/'), Fold(r1, r2, '-'), '/');
+        } else {
+            double v1 = 0, v2 = 0, va = 0, vc = 0;
+            if (!TryEvaluate(r1, 0, v1) || !TryEvaluate(r2, 0, v2) || !TryEvaluate(a, 0, va) ||
+                !TryEvaluate(c2, 0, vc) || v1 == v2 || vc == 0)
+                return {};
+            A = FormatNumber(10, 4, va / (vc * (v1 - v2)));
+            r1 = FormatNumber(10, 4, v1);
+            r2 = FormatNumber(10, 4, v2);
+        }
+        if (A.Empty()) return {};
+        ExpressionText P1 = "1/(x" + NegateTerm(r1) + ")", P2 = "1/(x" + NegateTerm(r2) + ")";
+        ExpressionText I1 = Sub(s, P1);
+        if (I1.Empty()) return {};
+        ExpressionText I2 = Sub(s, P2);
+        if (I2.Empty()) return {};
+        return JoinTerms(Times(StripPlus(A), I1), '-', Times(StripPlus(A), I2));
+    }
+    if (count == 1) {
+        ExpressionText F = Fold(a, "(" + c2 + ")", '/');
+        if (F.Empty()) return {};
+        ExpressionText w = BracketIfNegative(F) + "/(x" + NegateTerm(roots[1]) + ")^2";
+        return Sub(s, w);
+    }
+    auto B = [](const ExpressionText& t) { return BracketIfNegative(t); };
+    ExpressionText a1 = B(a);
+    if (c1 == "0")
+        return a1 + "/sqrt(" + B(c2) + "*" + B(c0) + ")*atan(sqrt(" + B(c2) + "/" + B(c0) + ")*x)";
+    ExpressionText K = "(4*" + B(c2) + "*" + B(c0) + "-" + B(c1) + "*" + B(c1) + ")/(4*" + B(c2) + "*" + B(c2) + ")";
+    ExpressionText S = B(c1) + "/(2*" + B(c2) + ")";
+    return a1 + "/(" + B(c2) + "*sqrt(" + K + "))*atan((x+" + S + ")/sqrt(" + K + "))";
+}
+
+}  // namespace
+
+ExpressionText IntegrateRationalFunction(const ExpressionText&, const ExpressionText& p, const ExpressionText& q,
+                                         IntegrationState& s) {
+    ExpressionText pp = p, qq = q;
+    int dp = 0, dq = 0;
+    TPolyCoefficients pc, qc;
+    bool parsed = false;
+    if (!Quietly([&] { parsed = ParsePolynomial(pp, dp, pc) && ParsePolynomial(qq, dq, qc); }) || !parsed) return {};
+    if (dp >= dq) return Division(pp, qq, s);
+    if (dp == 0 && dq == 2) return Quadratic(Coefficient(pc, 0), qc, qq, s);
+    return {};
+}
