@@ -1,6 +1,5 @@
 #include "RationalFunction.h"
 
-#include "Evaluate.h"
 #include "Host.h"
 #include "Polynomial.h"
 #include "Reduce.h"
@@ -42,30 +41,6 @@ ExpressionText Times(const ExpressionText& a, const ExpressionText& F) {
     return (IsAtomic(a) || a.At(1) == '-' ? a : "(" + a + ")") + "*(" + F + ")";
 }
 
-ExpressionText Division(const ExpressionText& p, const ExpressionText& q, IntegrationState& s) {
-    ExpressionText quotient, remainder;
-    bool divided = false;
-    if (!Quietly([&] { divided = DividePolynomials(p, q, quotient, remainder); }) || !divided) return {};
-    if (s.AttemptCount >= MaxAttempts) return {};
-    ++s.AttemptCount;
-    ExpressionText iq = quotient.Empty() ? ExpressionText("0") : quotient;
-    ExpressionText IQ = quotient.Empty() ? ExpressionText() : Sub(s, iq, false);
-    if (remainder.Empty()) {
-        if (!IQ.Empty()) return IQ;
-        AddLogLine("Integranden er (" + iq.Str() + ")dx");
-        AddLogLine("I(" + iq.Str() + ")dx = ");
-        return {};
-    }
-    ExpressionText w2 = "(" + remainder + ")/(" + q + ")";
-    ExpressionText IR = Sub(s, w2, false);
-    if (!IR.Empty() && (quotient.Empty() || !IQ.Empty())) return quotient.Empty() ? IR : JoinTerms(IQ, '+', IR);
-    AddLogLine("Integranden er (" + iq.Str() + "+" + w2.Str() + ")dx");
-    AddLogLine("I(" + iq.Str() + ")dx = " + IQ.Str());
-    AddLogLine("Kan ikke udregne Integralet");
-    AddLogLine("I(" + w2.Str() + ")dx");
-    return {};
-}
-
 // a/(c2*x^2+c1*x+c0).
 ExpressionText Quadratic(const ExpressionText& a, const TPolyCoefficients& qc, ExpressionText q,
                          IntegrationState& s) {
@@ -80,19 +55,18 @@ ExpressionText Quadratic(const ExpressionText& a, const TPolyCoefficients& qc, E
         // Roots with decimals (not whole or rational) are written with four
         // decimals; the coefficient 1/(c2*(r1-r2)) is then a decimal number
         // too, and the check of the result tells how good that is.
-        bool exact = HasNoDecimalPoint(r1) && HasNoDecimalPoint(r2);
-        ExpressionText A;
-        if (exact) {
-            A = Fold(Fold(a, BracketIfNegative(c2), '/'), Fold(r1, r2, '-'), '/');
-        } else {
-            double v1 = 0, v2 = 0, va = 0, vc = 0;
-            if (!TryEvaluate(r1, 0, v1) || !TryEvaluate(r2, 0, v2) || !TryEvaluate(a, 0, va) ||
-                !TryEvaluate(c2, 0, vc) || v1 == v2 || vc == 0)
-                return {};
-            A = FormatNumber(10, 4, va / (vc * (v1 - v2)));
-            r1 = FormatNumber(10, 4, v1);
-            r2 = FormatNumber(10, 4, v2);
+        // Roots that are not fractions (they come with four decimals) are not
+        // used: the exact form with the discriminant D follows from the
+        // coefficients, a/sqrt(D)*ln(abs((2*c2*x+c1-sqrt(D))/(2*c2*x+c1+sqrt(D)))),
+        // which holds on both sides of the roots.
+        if (!HasNoDecimalPoint(r1) || !HasNoDecimalPoint(r2)) {
+            auto B = [](const ExpressionText& t) { return BracketIfNegative(t); };
+            ExpressionText D = Fold(Fold(c1, c1, '*'), Fold("4", Fold(c2, c0, '*'), '*'), '-');
+            D = D.Empty() ? "(" + B(c1) + "^2-4*" + B(c2) + "*" + B(c0) + ")" : "(" + D + ")";
+            ExpressionText u = "2*" + B(c2) + "*x+" + B(c1);
+            return B(a) + "/sqrt" + D + "*ln(abs((" + u + "-sqrt" + D + ")/(" + u + "+sqrt" + D + ")))";
         }
+        ExpressionText A = Fold(Fold(a, BracketIfNegative(c2), '/'), Fold(r1, r2, '-'), '/');
         if (A.Empty()) return {};
         ExpressionText P1 = "1/(x" + NegateTerm(r1) + ")", P2 = "1/(x" + NegateTerm(r2) + ")";
         ExpressionText I1 = Sub(s, P1);
@@ -114,6 +88,43 @@ ExpressionText Quadratic(const ExpressionText& a, const TPolyCoefficients& qc, E
     ExpressionText K = "(4*" + B(c2) + "*" + B(c0) + "-" + B(c1) + "*" + B(c1) + ")/(4*" + B(c2) + "*" + B(c2) + ")";
     ExpressionText S = B(c1) + "/(2*" + B(c2) + ")";
     return a1 + "/(" + B(c2) + "*sqrt(" + K + "))*atan((x+" + S + ")/sqrt(" + K + "))";
+}
+
+ExpressionText Division(const ExpressionText& p, const ExpressionText& q, IntegrationState& s) {
+    ExpressionText quotient, remainder;
+    bool divided = false;
+    if (!Quietly([&] { divided = DividePolynomials(p, q, quotient, remainder); }) || !divided) return {};
+    if (s.AttemptCount >= MaxAttempts) return {};
+    ++s.AttemptCount;
+    ExpressionText iq = quotient.Empty() ? ExpressionText("0") : quotient;
+    ExpressionText IQ = quotient.Empty() ? ExpressionText() : Sub(s, iq, false);
+    if (remainder.Empty()) {
+        if (!IQ.Empty()) return IQ;
+        AddLogLine("Integranden er (" + iq.Str() + ")dx");
+        AddLogLine("I(" + iq.Str() + ")dx = ");
+        return {};
+    }
+    ExpressionText w2 = "(" + remainder + ")/(" + q + ")";
+    // A constant over a quadratic is this strategy's own case; the
+    // sub-integral would no longer reach it (the rational strategy runs once).
+    ExpressionText IR;
+    ExpressionText rr = remainder, qq = q;
+    int dr = 0, dq = 0;
+    TPolyCoefficients rc, qc;
+    bool parsed = false;
+    Quietly([&] { parsed = ParsePolynomial(rr, dr, rc) && ParsePolynomial(qq, dq, qc); });
+    if (parsed && dr == 0 && dq == 2) {
+        Announce(w2);
+        IR = Quadratic(Coefficient(rc, 0), qc, qq, s);
+    } else {
+        IR = Sub(s, w2, false);
+    }
+    if (!IR.Empty() && (quotient.Empty() || !IQ.Empty())) return quotient.Empty() ? IR : JoinTerms(IQ, '+', IR);
+    AddLogLine("Integranden er (" + iq.Str() + "+" + w2.Str() + ")dx");
+    AddLogLine("I(" + iq.Str() + ")dx = " + IQ.Str());
+    AddLogLine("Kan ikke udregne Integralet");
+    AddLogLine("I(" + w2.Str() + ")dx");
+    return {};
 }
 
 }  // namespace

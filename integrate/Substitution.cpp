@@ -304,6 +304,10 @@ ExpressionText IntegrateByTrigSubstitution(ExpressionText w, const ExpressionTex
             ApplyFunctionRules(e, r);
             return r;
         });
+        // The new variable lies in the range of asin or atan, where cos is
+        // positive (cosh is everywhere): the absolute values the rules leave
+        // for sqrt(cos(x)^2) are the functions themselves there.
+        w = ReplaceAll(ReplaceAll(w, "abs(cos(x))", "cos(x)"), "abs(cosh(x))", "cosh(x)");
         w = GatherCoefficient(ReduceExpression(w));
     });
     if (!ok || state.AttemptCount >= MaxAttempts) return {};
