@@ -63,7 +63,10 @@ ExpressionText Quadratic(const ExpressionText& a, const TPolyCoefficients& qc, E
             auto B = [](const ExpressionText& t) { return BracketIfNegative(t); };
             ExpressionText D = Fold(Fold(c1, c1, '*'), Fold("4", Fold(c2, c0, '*'), '*'), '-');
             D = D.Empty() ? "(" + B(c1) + "^2-4*" + B(c2) + "*" + B(c0) + ")" : "(" + D + ")";
-            ExpressionText u = "2*" + B(c2) + "*x+" + B(c1);
+            ExpressionText twoC2 = Fold("2", c2, '*');
+            if (twoC2.Empty()) twoC2 = "2*" + B(c2);
+            ExpressionText u = (twoC2 == "1" ? ExpressionText() : B(twoC2) + "*") + "x" +
+                               (c1 == "0" ? ExpressionText() : SignedTerm(c1));
             return B(a) + "/sqrt" + D + "*ln(abs((" + u + "-sqrt" + D + ")/(" + u + "+sqrt" + D + ")))";
         }
         ExpressionText A = Fold(Fold(a, BracketIfNegative(c2), '/'), Fold(r1, r2, '-'), '/');

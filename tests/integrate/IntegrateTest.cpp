@@ -1,5 +1,6 @@
 // The integration driver: its fixed cases, the constant factor, the sum
 // rule, and the corpus of school integrands with its found/checked counts.
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <fstream>
@@ -234,5 +235,68 @@ TEST(SplitConstantFunctionFactorsTest, TakesConstantFactorsOnly) {
         EXPECT_EQ(t.Str(), rest) << term;
     }
 }
+
+}  // namespace
+
+namespace {
+
+struct StrategyCase {
+    const char* f;
+    const char* F;
+    Lines logged;  // lines that must appear in the log, in this order
+};
+
+class StrategyTest : public EngineTest, public ::testing::WithParamInterface<StrategyCase> {};
+
+TEST_P(StrategyTest, FindsAndLogs) {
+    const StrategyCase& c = GetParam();
+    ExpressionText F = IntegrateExpression(c.f);
+    EXPECT_EQ(F.Str(), c.F);
+    EXPECT_FALSE(ErrorFlag);
+    ExpressionText dF;
+    {
+        ErrorFlagGuard guard;
+        dF = DifferentiateExpression(F);
+    }
+    EXPECT_TRUE(CheckAntiderivative(c.f, F, dF).passed) << F.Str();
+    auto at = host.log.begin();
+    for (const auto& line : c.logged) {
+        at = std::find(at, host.log.end(), line);
+        EXPECT_NE(at, host.log.end()) << line;
+    }
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Substitution, StrategyTest,
+    ::testing::Values(
+        StrategyCase{"cos(x^2)*x", "1/2*sin(x^2)", {"F(x) = I(cos(t))dt ; t=x^2 ; dt=2*(x)dx"}},
+        // A linear inner function inside another: substituted twice.
+        StrategyCase{"sin(2*x+1)",
+                     "-1/2*cos(2*x+1)",
+                     {"F(x) = I(sin(t))dt ; t=x+1 ; dt=1*dx", "F(x) = I(sin(t+1))dt ; t=2*x ; dt=2*dx"}},
+        StrategyCase{"exp(x^2)*x", "1/2*exp(x^2)", {}},
+        StrategyCase{"x*exp(-x^2)", "-1/2*exp(-x^2)", {}},
+        StrategyCase{"x/(x^2+1)", "1/2*ln(x^2+1)", {"F(x) = I(1/(t+1))dt ; t=x^2 ; dt=2*(x)dx"}},
+        // The x beside a linear inner function is written in the new variable.
+        StrategyCase{"x*(x^2+1)^3", "1/8*(x^2+1)^4", {}},
+        StrategyCase{"sqrt(1-x^2)", "1/2*(asin(x)+1/2*sin(2*asin(x)))",
+                     {"Fors\xF8ger at udregne: I(cos(x)^2)dx"}}));
+
+INSTANTIATE_TEST_SUITE_P(
+    RationalFunctions, StrategyTest,
+    ::testing::Values(
+        StrategyCase{"(x^2+1)/x", "1/2*x^2+ln(x)", {"Fors\xF8ger at udregne: I(x)dx", "Fors\xF8ger at udregne: I((1)/(x))dx"}},
+        StrategyCase{"1/(x^2-1)",
+                     "(1/2)*(ln(x-1))-(1/2)*(ln(x+1))",
+                     {"Fors\xF8ger at udregne: I(1/(x-1))dx", "Fors\xF8ger at udregne: I(1/(x+1))dx"}},
+        StrategyCase{"1/(x^2+2*x+1)", "-1/(x+1)", {"Fors\xF8ger at udregne: I(1/(x+1)^2)dx"}},
+        StrategyCase{"3/(2*x^2+2)", "3/sqrt(2*2)*atan(sqrt(2/2)*x)", {}},
+        StrategyCase{"1/(x^2+2*x+5)",
+                     "1/(1*sqrt((4*1*5-2*2)/(4*1*1)))*atan((x+2/(2*1))/sqrt((4*1*5-2*2)/(4*1*1)))", {}},
+        // Roots that are no fractions: the exact logarithm form.
+        StrategyCase{"1/(x^2-2)", "1/sqrt(8)*ln(abs((2*x-sqrt(8))/(2*x+sqrt(8))))", {}},
+        // The constant over a quadratic left by a division.
+        StrategyCase{"(x^3+x+1)/(x^2+1)", "1/2*x^2+1/sqrt(1*1)*atan(sqrt(1/1)*x)", {}}));
 
 }  // namespace
