@@ -13,6 +13,7 @@
 
 #include "Host.h"
 #include "PrefixForm.h"
+#include "TableLookup.h"
 #include "TextOps.h"
 
 #define R "\xA7"  // reduction marker
@@ -183,7 +184,7 @@ std::vector<ExpressionText> PrefixForms(const std::array<TableRow, N>& rows) {
     ErrorFlagGuard guard;  // the patterns are well formed; nothing to report
     std::vector<ExpressionText> forms;
     forms.reserve(N);
-    for (const TableRow& row : rows) forms.push_back(ToPrefixForm(MarkNegatedPowers(row.pattern)));
+    for (const TableRow& row : rows) forms.push_back(CanonicalForm(ToPrefixForm(MarkNegatedPowers(row.pattern))));
     return forms;
 }
 

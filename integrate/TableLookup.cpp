@@ -1,6 +1,7 @@
 #include "TableLookup.h"
 
 #include <string_view>
+#include <utility>
 
 #include "Evaluate.h"
 #include "Fractions.h"
@@ -34,6 +35,41 @@ ExpressionText ToFractions(const ExpressionText& s) {
     return r;
 }
 
+bool IsNumberLike(const ExpressionText& form) {
+    if (form.Empty()) return false;
+    if (form.Length() == 1 && (IntegerLetters.find(form.At(1)) != std::string_view::npos ||
+                               NumberLetters.find(form.At(1)) != std::string_view::npos))
+        return true;
+    for (int p = form.At(1) == '-' ? 2 : 1; p <= form.Length(); ++p)
+        if (!IsNumberChar(form.At(p))) return false;
+    return true;
+}
+
+}  // namespace
+
+ExpressionText CanonicalForm(const ExpressionText& form) {
+    if (form.Empty()) return form;
+    char c = form.At(1);
+    if (IsOneOf(c, "+-*/^") && form.At(2) == '(') {
+        ExpressionText left, right;
+        SplitOperands(From(form, 3), left, right);
+        left = CanonicalForm(left);
+        right = CanonicalForm(right);
+        if (c == '+' && IsNumberLike(right) && !IsNumberLike(left)) std::swap(left, right);
+        return ExpressionText(c) + "(" + left + " " + right + ")";
+    }
+    if (c == '-' || c == '+') return ExpressionText(c) + CanonicalForm(From(form, 2));
+    int name = FunctionAt(form, 1);
+    int open = name >= 0 ? static_cast<int>(FunctionNames[name].size()) + 1 : 0;
+    if (name >= 0 && form.At(open) == '(') {
+        int close = MatchingBracket(form, open);
+        if (close == form.Length()) return Mid(form, 1, open) + CanonicalForm(Mid(form, open + 1, close - 1)) + ")";
+    }
+    return form;
+}
+
+namespace {
+
 // The prefix form of a text the notation reads to its end, without any
 // message; empty for anything else.
 ExpressionText SilentPrefixForm(const ExpressionText& f) {
@@ -44,7 +80,7 @@ ExpressionText SilentPrefixForm(const ExpressionText& f) {
     ExpressionText p = ToPrefixForm(MarkNegatedPowers(f));
     bool failed = ErrorFlag;
     SetHost(previous);
-    return failed ? ExpressionText() : p;
+    return failed ? ExpressionText() : CanonicalForm(p);
 }
 
 // Value of one side of a condition clause; false when it names an unbound letter.

@@ -41,5 +41,10 @@ ExpressionText LookupInverse(const ExpressionText& prefixForm);
 ExpressionText JoinTerms(const ExpressionText& left, char op, const ExpressionText& right);
 ExpressionText NegateWhole(const ExpressionText& f);
 
+// The prefix form with the operands of every sum in one order: a number (or
+// a parameter) first, so that x^2+1 meets the pattern 1+x^2. The table's
+// patterns and every integrand pass through it.
+ExpressionText CanonicalForm(const ExpressionText& form);
+
 // Whether the row's parameter condition holds for the bindings.
 bool ConditionHolds(std::string_view condition, const IntegerBindings& integers, const NumberBindings& numbers);
