@@ -23,6 +23,8 @@ constexpr int MaxNumberBinding = 12;
 // Reduction rows integrate their rest afresh; each level lowers the exponent
 // by one, so this bounds x^k*exp(x) and its kin to k <= MaxReductionDepth.
 constexpr int MaxReductionDepth = 8;
+constexpr std::string_view MaxReductionCondition = "9>k";  // k <= MaxReductionDepth + 1
+static_assert(MaxReductionDepth == 8);
 int reductionDepth = 0;
 // Set when a chain of reductions met the depth limit: every level of that
 // chain gives up at once instead of trying its other strategies, each of
@@ -264,8 +266,12 @@ ExpressionText LookupIntegral(const ExpressionText& p) {
     for (std::size_t row = 0; row < rows.size(); ++row) {
         if (forms[row].Empty() || !MatchPattern(p, forms[row], integers, numbers)) continue;
         if (!ConditionHolds(rows[row].condition, integers, numbers)) continue;
+        // A reduction row lowers its exponent k by one per level: beyond the
+        // depth limit it cannot finish, so it does not match.
+        bool reduction = rows[row].antiderivative.find(ReductionMarker) != std::string_view::npos;
+        if (reduction && !ConditionHolds(MaxReductionCondition, integers, numbers)) continue;
         ExpressionText t = InstantiateTemplate(rows[row].antiderivative, integers, numbers);
-        return t.Contains(ReductionMarker) ? ReduceRow(t) : t;
+        return reduction ? ReduceRow(t) : t;
     }
     return {};
 }
