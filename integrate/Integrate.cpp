@@ -255,7 +255,7 @@ ExpressionText IntegrateByRewriting(IntegrationState& s, ExpressionText w) {
 }
 
 ExpressionText IntegrateStep(int attemptCount, int substitutionCount, bool allowRational, const ExpressionText& f) {
-    if (f.Empty() || ErrorFlag) return {};
+    if (f.Empty() || ErrorFlag || ReductionAbandoned()) return {};
     IntegrationState s;
     s.AttemptCount = attemptCount;
     s.SubstitutionCount = substitutionCount;

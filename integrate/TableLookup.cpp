@@ -26,9 +26,9 @@ constexpr int MaxReductionDepth = 8;
 constexpr std::string_view MaxReductionCondition = "9>k";  // k <= MaxReductionDepth + 1
 static_assert(MaxReductionDepth == 8);
 int reductionDepth = 0;
-// Set when a chain of reductions met the depth limit: every level of that
-// chain gives up at once instead of trying its other strategies, each of
-// which would start the chain again.
+// Set when a level of a chain of reductions failed: every level of that
+// chain then gives up at once instead of trying its other strategies, each
+// of which would start the rest of the chain again.
 bool reductionExhausted = false;
 
 ExpressionText ToFractions(const ExpressionText& s) {
@@ -130,14 +130,18 @@ ExpressionText ReduceRow(const ExpressionText& t) {
         ~Level() { --reductionDepth; }
     } level;
     ExpressionText i = IntegrateExpression(rest);
-    if (reductionExhausted) return {};
-    if (i.Empty()) return {};
+    if (reductionExhausted || i.Empty()) {
+        reductionExhausted = true;
+        return {};
+    }
     if (!n.Empty()) i = n + "*(" + i + ")";
     i = ToFractions(ToFractions(i));
     return prefix + "(" + i + ")";
 }
 
 }  // namespace
+
+bool ReductionAbandoned() { return reductionExhausted && reductionDepth > 0; }
 
 void SplitOperands(const ExpressionText& s, ExpressionText& left, ExpressionText& right) {
     left.Clear();

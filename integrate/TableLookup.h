@@ -46,5 +46,9 @@ ExpressionText NegateWhole(const ExpressionText& f);
 // patterns and every integrand pass through it.
 ExpressionText CanonicalForm(const ExpressionText& form);
 
+// True inside a chain of reduction rows one of whose levels failed: the
+// search of every level then stops at once.
+bool ReductionAbandoned();
+
 // Whether the row's parameter condition holds for the bindings.
 bool ConditionHolds(std::string_view condition, const IntegerBindings& integers, const NumberBindings& numbers);
