@@ -244,8 +244,9 @@ ExpressionText IntegrateBySubstitution(const ExpressionText& f, bool allowNested
         ExpressionText w;
         if (dt.Empty()) {
             w = ReplaceLiteral(f, t, "y");
-            // Second pass: the x left beside a linear t is written in y too.
-            if (HasX(w) && !s.TransformedPass) {
+            // Second pass: the x left beside a linear t is written in y too
+            // (not inside a nested substitution, which would only undo it).
+            if (HasX(w) && !s.TransformedPass && allowNested) {
                 ExpressionText x = InvertInnerFunction(t);
                 if (x.Empty()) continue;
                 w = SubstituteVariable(w, "x", x);
