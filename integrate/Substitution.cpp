@@ -242,7 +242,14 @@ ExpressionText IntegrateBySubstitution(const ExpressionText& f, bool allowNested
         if (dt.Empty() && !IsSingleTerm(t)) continue;
         SplitDerivative(dt, k, d);
         ExpressionText w;
-        if (dt.Empty()) {
+        if (t == "sqrt(x)" && !s.TransformedPass && allowNested) {
+            // Second pass, t = sqrt(x): x = y^2 and dx = 2*y*dy, for x >= 0
+            // where t is defined.
+            w = "2*y*(" + SubstituteVariable(ReplaceLiteral(f, t, "y"), "x", "y^2") + ")";
+            k.Clear();
+            d.Clear();
+            dt = "1/(2*sqrt(x))";
+        } else if (dt.Empty()) {
             w = ReplaceLiteral(f, t, "y");
             // Second pass: the x left beside a linear t is written in y too
             // (not inside a nested substitution, which would only undo it).

@@ -280,6 +280,11 @@ INSTANTIATE_TEST_SUITE_P(
         StrategyCase{"x/(x^2+1)", "1/2*ln(x^2+1)", {"F(x) = I(1/(t+1))dt ; t=x^2 ; dt=2*(x)dx"}},
         // The x beside a linear inner function is written in the new variable.
         StrategyCase{"x*(x^2+1)^3", "1/8*(x^2+1)^4", {}},
+        // t = sqrt(x): x = t^2, dx = 2*t*dt.
+        StrategyCase{"exp(sqrt(x))", "2*(sqrt(x)*exp(sqrt(x))-exp(sqrt(x)))",
+                     {"F(x) = I(2*t*(exp(t)))dt ; t=sqrt(x) ; dt=1/(2*sqrt(x))dx"}},
+        StrategyCase{"x*sqrt(x+1)", "2/5*(x+1)^(5/2)-2/3*(x+1)*sqrt(x+1)",
+                     {"F(x) = I((t-1)*sqrt(t))dt ; t=x+1 ; dt=1*dx"}},
         StrategyCase{"sqrt(1-x^2)", "1/2*(asin(x)+1/2*sin(2*asin(x)))",
                      {"Fors\xF8ger at udregne: I(cos(x)^2)dx"}}));
 
