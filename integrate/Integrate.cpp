@@ -13,6 +13,8 @@
 #include "TextOps.h"
 #include "TextUtils.h"
 
+#include <string>
+
 namespace {
 
 ExpressionText ToFractions(const ExpressionText& s) {
@@ -45,6 +47,8 @@ ExpressionText RemoveNumber(const ExpressionText& term, const ExpressionText& n)
 ExpressionText Multiply(const ExpressionText& a, const ExpressionText& b) {
     if (a.Empty()) return b;
     if (b.Empty()) return a;
+    // A power too large to fold (3^22) stays a power: the product as text.
+    if (a.Contains('^') || b.Contains('^')) return a + "*" + (IsAtomic(b) && b.At(1) != '-' ? b : "(" + b + ")");
     ExpressionText r;
     bool wasSet = ErrorFlag;
     MultiplyConstants(a, b, '*', r);
@@ -107,7 +111,8 @@ ExpressionText ApplyConstantFactor(const ExpressionText& f, ExpressionText facto
         // Only a minus that negates the whole term can move into the factor.
         if (!MinusNegatesTerm(F, 1, true)) return factor + "*(" + F + ")";
         F = From(F, 2);
-        factor = factor.At(1) == '-' ? From(factor, 2) : "-" + factor;
+        // MinusTerm keeps a power's base apart from the sign: -(3^22), not -3^22.
+        factor = factor.At(1) == '-' ? From(factor, 2) : MinusTerm(factor);
     }
     if (factor.At(1) == '(' && factor.At(2) == '-' && IsFullBracket(factor)) factor = Mid(factor, 2, factor.Length() - 1);
     return factor + "*" + F;
@@ -126,7 +131,52 @@ ExpressionText FindWildcardPattern(const ExpressionText& text, const ExpressionT
     return text.Sub(p, e + post.Length() - p);
 }
 
-ExpressionText IntegrateExpression(const ExpressionText& f) { return IntegrateStep(0, 0, true, f); }
+namespace {
+
+// The search tries many rewritings of the user's integrand; a simplifier
+// that meets a text it cannot take (a power too large to fold, a division by
+// zero in a constant) would show a modal box for each attempt. While an
+// integration runs, such a message goes to the log instead, and the whole
+// search gives up at the first one.
+class SearchHost : public Host {
+public:
+    explicit SearchHost(Host& outer) : outer_(outer) {}
+    void AddLogLine(std::string_view line) override { outer_.AddLogLine(line); }
+    bool ErrorBox(std::string_view message, bool) override {
+        if (!failed) outer_.AddLogLine("Fejl under integration: " + std::string(message));
+        failed = true;
+        return false;
+    }
+    bool failed = false;
+
+private:
+    Host& outer_;
+};
+
+SearchHost* activeSearch = nullptr;
+
+}  // namespace
+
+bool SearchFailed() { return activeSearch && activeSearch->failed; }
+
+ExpressionText IntegrateExpression(const ExpressionText& f) {
+    if (activeSearch) return IntegrateStep(0, 0, true, f);  // a reduction row's rest
+    SearchHost search(CurrentHost());
+    struct Scope {
+        Host* previous;
+        explicit Scope(SearchHost& s) : previous(SetHost(&s)) { activeSearch = &s; }
+        ~Scope() {
+            SetHost(previous);
+            activeSearch = nullptr;
+        }
+    } scope(search);
+    ExpressionText F = IntegrateStep(0, 0, true, f);
+    if (search.failed) {
+        ErrorFlag = true;
+        return {};
+    }
+    return F;
+}
 
 ExpressionText IntegrateSum(IntegrationState& s) {
     ExpressionText t = FirstTerm(s.Integrand);
@@ -255,7 +305,7 @@ ExpressionText IntegrateByRewriting(IntegrationState& s, ExpressionText w) {
 }
 
 ExpressionText IntegrateStep(int attemptCount, int substitutionCount, bool allowRational, const ExpressionText& f) {
-    if (f.Empty() || ErrorFlag || ReductionAbandoned()) return {};
+    if (f.Empty() || ErrorFlag || ReductionAbandoned() || SearchFailed()) return {};
     IntegrationState s;
     s.AttemptCount = attemptCount;
     s.SubstitutionCount = substitutionCount;

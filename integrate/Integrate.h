@@ -20,8 +20,13 @@ struct IntegrationState {
 
 constexpr int MaxAttempts = 5;
 
-// An antiderivative of f (no constant), or empty when none was found.
+// An antiderivative of f (no constant), or empty when none was found. A
+// message of a simplifier during the search is logged as "Fejl under
+// integration: " with the message, not shown; the search then gives up with
+// ErrorFlag set.
 ExpressionText IntegrateExpression(const ExpressionText& f);
+// True while the running integration has met such a message.
+bool SearchFailed();
 ExpressionText IntegrateStep(int attemptCount, int substitutionCount, bool allowRational, const ExpressionText& f);
 
 // The sum rule: the first term and the rest as separate sub-integrals.

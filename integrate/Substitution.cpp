@@ -222,7 +222,7 @@ ExpressionText IntegrateBySubstitution(const ExpressionText& f, bool allowNested
     if (s.SubstitutionCount > 3) return {};
     ++s.SubstitutionCount;
     for (int n = 0;;) {
-        if (ReductionAbandoned()) return {};
+        if (ReductionAbandoned() || SearchFailed()) return {};
         ExpressionText t;
         if (n > 255 || !Quietly([&] { FindInnerFunction(static_cast<std::uint8_t>(n), f, t); })) t.Clear();
         if (t.Empty()) {

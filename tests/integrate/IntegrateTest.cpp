@@ -67,7 +67,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FactorCase{"1/2*x^2", "3", "", "3/2*x^2"}, FactorCase{"sin(x)", "3", "2", "3/2*sin(x)"},
                       FactorCase{"sin(x)", "", "", "sin(x)"},
                       // -2^x is (-2)^x: its minus is no sign of the term.
-                      FactorCase{"-2^x", "3", "", "3*(-2^x)"}, FactorCase{"-x^2", "3", "", "-3*x^2"}));
+                      FactorCase{"-2^x", "3", "", "3*(-2^x)"}, FactorCase{"-x^2", "3", "", "-3*x^2"},
+                      // -3^22 would be (-3)^22: a power too large to fold keeps its own brackets.
+                      FactorCase{"-cos(x)", "3^22", "", "-(3^22)*cos(x)"},
+                      FactorCase{"1/2*x^2", "3^22", "", "3^22*(1/2)*x^2"}));
 
 struct SplitCase {
     const char* term;

@@ -92,3 +92,16 @@ TEST_F(IntegrationTabTest, EnterMovesTheFocusOn) {
         EXPECT_EQ(form.FocusRequest, to);
     }
 }
+
+// A simplifier that cannot fold a step of the search (3^22 is beyond 32
+// bits) reports into the log, once, instead of a box per attempt; the search
+// then gives up.
+TEST_F(IntegrationTabTest, MessagesOfTheSearchGoToTheLog) {
+    Leave("fxEdit", "1/(3^22*x+1)");
+    EXPECT_TRUE(host.boxes.empty());
+    EXPECT_EQ(form.Integration.StamfunktionEdit.text, Failure);
+    EXPECT_EQ(std::count_if(host.log.begin(), host.log.end(),
+                            [](const std::string& l) { return l.starts_with("Fejl under integration: Illegalt"); }),
+              1);
+    EXPECT_NE(std::find(host.log.begin(), host.log.end(), "Fejl under integration: I_fx_dx = "), host.log.end());
+}
