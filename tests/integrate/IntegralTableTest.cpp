@@ -96,6 +96,14 @@ TEST_F(IntegralTableTest, EveryInverseGivesBackX) {
         }
 }
 
+TEST_F(IntegralTableTest, InvertsLinearInnerFunctionsOnly) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"2*x+3", "1/2*y-3/2"}, {"x+1", "y-1"}, {"x-2.5", "y+5/2"}, {"1/2*x+1/3", "2*y-2/3"},
+        {"x^2+1", ""}, {"0*x+1", ""},  // no inverse where k is 0
+    };
+    for (auto [t, x] : cases) EXPECT_EQ(InvertInnerFunction(t).Str(), x) << t;
+}
+
 struct LookupCase {
     const char* f;
     const char* F;  // "" = not found by the table
