@@ -323,7 +323,9 @@ void PolynomialRoots(ExpressionText& text, int& count, TPolyRoots& roots, Expres
             double A = c[2], B = c[1], D = c[0];
             double disc = B * B - 4 * A * D;
             if (disc > 0) {
-                double r1 = (-B - std::sqrt(disc)) / (2 * A), r2 = (-B + std::sqrt(disc)) / (2 * A);
+                // The form without cancellation between -B and the root.
+                double q = -(B + std::copysign(std::sqrt(disc), B)) / 2;
+                double r1 = q / A, r2 = D / q;
                 rest = {{std::min(r1, r2), 1}, {std::max(r1, r2), 1}};
             } else if (disc == 0) {
                 rest = {{-B / (2 * A), 2}};
