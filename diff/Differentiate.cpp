@@ -252,7 +252,7 @@ void Reader::Skip(int count) {
 // position, or -1. No working name begins another, so the order is free.
 int Reader::MatchFunction() const {
     if (AtEnd()) return -1;
-    const ExpressionText restText = From(text_, pos_);  // the view must not outlive it
+    const ExpressionText restText = From(text_, pos_);  // the view must not outlive its text
     std::string_view rest = restText.View();
     for (int i = 0; i < static_cast<int>(FunctionNames.size()); ++i)
         if (rest.starts_with(WorkingName(i))) return i;

@@ -66,13 +66,17 @@ bool RootMakesZero(const ExpressionText& polynomial, const ExpressionText& root)
         std::vector<double> c = Doubles(p);
         // A sign change, or a value that is zero to rounding (a root of even
         // multiplicity), within the rounding of the four decimals.
-        constexpr double halfUnit = 0.00005;
-        double scale = 0;
+        // Beyond 10^11 a double no longer holds four decimals: its own spacing counts.
+        const double halfUnit = std::max(0.00005, std::fabs(x) * 1e-15 * 8);
+        // Near 0 the terms are measured at the window's size, so that a
+        // value of rounding size next to a root at 0 counts as zero.
+        double scale = 0, windowScale = 0;
         double first = Horner(c, x - halfUnit, scale);
         for (int i = 0; i <= 100; ++i) {
             double xi = x - halfUnit + i * (2 * halfUnit / 100);
             double v = Horner(c, xi, scale);
-            if (std::fabs(v) <= 1e-9 * scale || (v > 0) != (first > 0)) return true;
+            Horner(c, std::max(std::fabs(xi), halfUnit), windowScale);
+            if (std::fabs(v) <= 1e-9 * windowScale || (v > 0) != (first > 0)) return true;
         }
         return false;
     } catch (const ArithmeticFault&) {

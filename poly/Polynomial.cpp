@@ -114,6 +114,8 @@ public:
                 }
                 if (!IsOneOf(t_.At(pos), "+-") && pos <= n) return false;
                 if (!digits) coefficient = coefficient == "-" ? "-1" : "1";
+                // x^0 is a constant term: below the first it carries its sign.
+                if (power == 0 && !first && coefficient[0] != '-' && coefficient[0] != '+') coefficient.insert(0, "+");
             } else {
                 // A constant term must be the last.
                 if (!digits || pos <= n) return false;

@@ -243,7 +243,7 @@ void PolynomialRoots(ExpressionText& text, int& count, TPolyRoots& roots, Expres
         // candidate is tested by exact evaluation first; only a root is then
         // divided out with the logged long division, so the log and results
         // are those of trying every division.
-        int uc = 0, vc = 0;
+        int uc = 0, vc = 0;  // counts; the lists hold every divisor
         std::vector<ExpressionText> us, vs;
         auto magnitude = [](const Fraction& f) { return std::to_string(f.num < 0 ? -f.num : f.num); };
         IntegerDivisors(ExpressionText(magnitude(a[0])), uc, us);
@@ -251,9 +251,35 @@ void PolynomialRoots(ExpressionText& text, int& count, TPolyRoots& roots, Expres
         if (uc == 0 || vc == 0) AddNote("Bem\xE6rk: koefficienterne er for store til at s\xF8ge rationale r\xF8" "dder");
         std::vector<Fraction> current = a;
         int degree = n;
-        for (int i = 0; i < uc && count < zeroRoots + n && degree > 0; ++i) {
-            for (int j = 0; j < vc && count < zeroRoots + n && degree > 0; ++j) {
-                std::int64_t u = std::stoll(us[i].Str()), v = std::stoll(vs[j].Str());
+        std::vector<std::int64_t> uv, vv;
+        for (const auto& t : us) uv.push_back(std::stoll(t.Str()));
+        for (const auto& t : vs) vv.push_back(std::stoll(t.Str()));
+        // With many divisors on both sides (1600 each below 2^31) the pairs
+        // are too many to try one by one: only pairs whose value lies near
+        // a real root of p can be roots, so only those are tried, in the
+        // same order. The real roots are found to far better than the
+        // tolerance, multiple ones included.
+        constexpr std::size_t MaxPlainPairs = 20000;
+        std::vector<char> near;
+        if (uv.size() * vv.size() > MaxPlainPairs) {
+            near.assign(uv.size() * vv.size(), 0);
+            std::vector<double> c(n + 1);
+            for (int t = 0; t <= n; ++t) c[t] = a[t].Value();
+            for (const RealRoot& r : RealPolynomialRoots(c)) {
+                double size = std::fabs(r.value);
+                if (size == 0) continue;
+                for (std::size_t i = 0; i < uv.size(); ++i) {
+                    double target = static_cast<double>(uv[i]) / size;
+                    auto from = std::lower_bound(vv.begin(), vv.end(), target * (1 - 1e-4));
+                    for (auto it = from; it != vv.end() && static_cast<double>(*it) <= target * (1 + 1e-4); ++it)
+                        near[i * vv.size() + static_cast<std::size_t>(it - vv.begin())] = 1;
+                }
+            }
+        }
+        for (std::size_t i = 0; i < uv.size() && count < zeroRoots + n && degree > 0; ++i) {
+            for (std::size_t j = 0; j < vv.size() && count < zeroRoots + n && degree > 0; ++j) {
+                if (!near.empty() && !near[i * vv.size() + j]) continue;
+                std::int64_t u = uv[i], v = vv[j];
                 if (Gcd(u, v) != 1) continue;  // the same value as an earlier u/v
                 Fraction cand = Fraction::Of(u, v);
                 ExpressionText candText(cand.Text());
@@ -323,7 +349,9 @@ void PolynomialRoots(ExpressionText& text, int& count, TPolyRoots& roots, Expres
             double A = c[2], B = c[1], D = c[0];
             double disc = B * B - 4 * A * D;
             if (disc > 0) {
-                double r1 = (-B - std::sqrt(disc)) / (2 * A), r2 = (-B + std::sqrt(disc)) / (2 * A);
+                // The form without cancellation between -B and the root.
+                double q = -(B + std::copysign(std::sqrt(disc), B)) / 2;
+                double r1 = q / A, r2 = D / q;
                 rest = {{std::min(r1, r2), 1}, {std::max(r1, r2), 1}};
             } else if (disc == 0) {
                 rest = {{-B / (2 * A), 2}};

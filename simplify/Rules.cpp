@@ -35,6 +35,16 @@ bool Allowed(int precedence, int need) {
     return precedence >= need;
 }
 
+// The same for a given unit: after a unary sign a product may stand only
+// when its first factor is no power, since the sign belongs to that base
+// (3*-x^2*x is 3*(-x)^2*x, not 3*-(x^2*x)).
+bool Fits(const ExpressionText& unit, int precedence, int need) {
+    if (!Allowed(precedence, need)) return false;
+    if (need != Unary || precedence != 2) return true;
+    int e = OperandEnd(unit, 1);
+    return e != 0 && unit.At(e) != '^';
+}
+
 // Need from the character before a unit that starts at index i (0-based).
 int NeedLeft(std::string_view t, int i) {
     if (i <= 0) return 0;
@@ -191,8 +201,9 @@ bool Replace(const ExpressionText& w, const Match& m, std::string_view replaceme
     int unitStart = operatorLed ? m.s + 1 : m.s;  // 1-based
     int needLeft = operatorLed ? NeedAfterOperator(w.At(m.s)) : NeedLeft(wv, unitStart - 1);
     int needRight = NeedRight(wv, m.e);
-    int precedence = TextPrecedence(Mid(w, unitStart, m.e));
-    if (!Allowed(precedence, needLeft) || !Allowed(precedence, needRight)) return false;
+    ExpressionText unit = Mid(w, unitStart, m.e);
+    int precedence = TextPrecedence(unit);
+    if (!Fits(unit, precedence, needLeft) || !Allowed(precedence, needRight)) return false;
 
     // Each binding must be a whole unit where its wildcard stands.
     for (int i = 0; i < p.n; ++i) {
@@ -200,7 +211,7 @@ bool Replace(const ExpressionText& w, const Match& m, std::string_view replaceme
         int l = q == 0 ? needLeft : NeedLeft(p.text, q);
         int r = q + 1 == static_cast<int>(p.text.size()) ? needRight : NeedRight(p.text, q + 1);
         int bp = TextPrecedence(m.binding[i]);
-        if (!Allowed(bp, l) || !Allowed(bp, r)) return false;
+        if (!Fits(m.binding[i], bp, l) || !Allowed(bp, r)) return false;
     }
 
     std::string_view body = operatorLed ? replacement.substr(1) : replacement;
@@ -213,13 +224,14 @@ bool Replace(const ExpressionText& w, const Match& m, std::string_view replaceme
         }
         ExpressionText b = m.Of(c);
         int bp = TextPrecedence(b);
-        bool bracket = !Allowed(bp, NeedLeft(body, j)) || !Allowed(bp, NeedRight(body, j + 1));
+        bool bracket = !Fits(b, bp, NeedLeft(body, j)) || !Allowed(bp, NeedRight(body, j + 1));
         built += bracket ? "(" + b.Str() + ")" : b.Str();
     }
     if (built.size() > static_cast<std::size_t>(ExpressionText::MaxLength)) return false;
-    int builtPrecedence = TextPrecedence(ExpressionText(built));
+    ExpressionText builtText(built);
+    int builtPrecedence = TextPrecedence(builtText);
     int leftOfBody = operatorLed ? NeedAfterOperator(replacement[0]) : needLeft;
-    if (!Allowed(builtPrecedence, leftOfBody) || !Allowed(builtPrecedence, needRight)) built = "(" + built + ")";
+    if (!Fits(builtText, builtPrecedence, leftOfBody) || !Allowed(builtPrecedence, needRight)) built = "(" + built + ")";
 
     std::string out(wv.substr(0, m.s - 1));
     if (operatorLed) out += replacement[0];
@@ -376,7 +388,7 @@ ExpressionText SubstituteVariable(const ExpressionText& text, const ExpressionTe
         }
         int left = i > 0 && (IsDigit(t[i - 1]) || t[i - 1] == ')') ? 2 : NeedLeft(t, i);
         int right = NeedRight(t, end);
-        bool bracket = !Allowed(valuePrecedence, left) || !Allowed(valuePrecedence, right);
+        bool bracket = !Fits(value, valuePrecedence, left) || !Allowed(valuePrecedence, right);
         out += bracket ? "(" + value.Str() + ")" : value.Str();
         i = end;
     }

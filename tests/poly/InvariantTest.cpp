@@ -91,7 +91,9 @@ TEST_F(PolynomialInvariantTest, RootsVanishAndFactorisationMultipliesOut) {
         for (int i = 1; i <= n; ++i) EXPECT_TRUE(RootMakesZero(text, roots[i])) << text << " root " << roots[i].Str();
         EXPECT_TRUE(FactorisationReproduces(text, f)) << text << " = " << f.Str();
         // Odd degree: at least one real root is always there.
-        if (degree % 2 == 1) EXPECT_GE(n, 1) << text;
+        if (degree % 2 == 1) {
+            EXPECT_GE(n, 1) << text;
+        }
         withRoots += n > 0;
     }
     EXPECT_GT(withRoots, 300);

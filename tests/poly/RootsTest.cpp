@@ -50,7 +50,10 @@ TEST_F(PolynomialRootsTest, FindsRationalRootsExactlyAndTheRestNumerically) {
              {"x^6-6x^4+12x^2-8", {"-1.4142", "-1.4142", "-1.4142", "1.4142", "1.4142", "1.4142"},
               "x^6-6*x^4+12*x^2-8"},
              {"x^3-20000x", {"0", "-141.4214", "141.4214"}, "x*(x^2-20000)"},
-             {"x^4-720720", {"-29.1368", "29.1368"}, "x^4-720720"}}) {
+             {"x^4-720720", {"-29.1368", "29.1368"}, "x^4-720720"},
+             // 240 divisors on each side: the pairs are narrowed to those near a real root.
+             {"720720x^2-519437318401x+720720", {"1/720720", "720720"}, "720720*(x-1/720720)*(x-720720)"},
+             {"x^7+x+x^0", {"-0.7965"}, "x^7+x+1"}}) {
         Found f = Roots(row.text);
         EXPECT_EQ(f.roots, row.roots) << row.text;
         EXPECT_EQ(f.factorised, row.factorised) << row.text;

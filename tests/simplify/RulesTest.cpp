@@ -89,6 +89,7 @@ TEST_F(RulesTest, FunctionRulesKeepValuesEverywhere) {
              {"x-1-cos(x)^2", "x-1-cos(x)^2"},      // x-sin(x)^2
              {"asin(x)/cos(x)", "asin(x)/cos(x)"},  // the sin of asin
              {"x^x*x", "x^x*x"},
+             {"3*-x^2*x+x^2", "3*(-x)^2*x+x^2"},    // not 3*-(x^(2+1)): the minus belongs to the base
              {"cos(x+1)^2-sin(x+1)^2", "cos(2*(x+1))"},
              {"(x-2/3)^2", "(x^2+(2/3)^2-4/3*x)"},
              {"1/(11-1)", "1/10"}}) {                // grew by itself every sweep
