@@ -87,11 +87,19 @@ std::string RunRegression(Form& form, const std::vector<std::string>& fields, co
 }  // namespace
 
 const std::vector<Subcommand> Subcommands = {
+    {"integrate", "integrate F [LOWER UPPER]  F(x) og bestemt integral (fanen Integration)", 1,
+     {"fxEdit", "NedreGraenseEdit", "OevreGraenseEdit"}, {"StamfunktionEdit", "BestemtIntegralEdit"}},
     {"value", "value F X0          f(x0) (fanen y=f(x))", 2, {"f_x_Edit", "x0Edit"}, {"f_x0_Edit"}},
     {"diff", "diff F [X0]         f'(x) og f(x0) (fanen Differentiation)", 1, {"fx_Edit", "x_Edit"},
      {"df_dx_Edit", "f_value_Edit"}},
     {"reduce", "reduce F            reduceret f(x) (fanen FaktorReduktion)", 1, {"Factor_fxEdit"},
      {"ReduceretFxEdit"}},
+    {"roots", "roots P             rødder og faktoriseret p(x) (fanen Polynomier)", 1, {"px_Edit"},
+     {"RoedderEdit", "pxfak_Edit"}},
+    {"divide", "divide P D          q(x) og r(x) for p(x)/d(x) (fanen Polynomier)", 2, {"DividendEdit", "DivisorEdit"},
+     {"KvotientEdit", "RestEdit"}},
+    {"fraction", "fraction F          reduceret p(x)/q(x) (fanen Polynomier)", 1, {"PolBroekEdit"},
+     {"ReduceretPolBroekEdit"}},
     {"minimise", "minimise F POINT [--precision E]\n"
                  "                      minimum af f(x,y,...) fra punktet (fanen Minimum for funktion)",
      2, {"fxyzEdit", "xyz0Edit"}, {"xyzMinEdit", "fminEdit"}, {"--precision"}, RunMinimise},

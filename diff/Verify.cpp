@@ -54,3 +54,27 @@ ValueCheck CheckSameValues(const ExpressionText& a, const ExpressionText& b) {
     r.passed = r.points > 0;
     return r;
 }
+
+AntiderivativeCheck CheckAntiderivative(const ExpressionText& f, const ExpressionText& F, const ExpressionText& dF) {
+    AntiderivativeCheck r;
+    for (double x : SamplePoints) {
+        double fx = 0;
+        if (!TryEvaluate(f, x, fx)) continue;
+        r.defined = true;
+        const double h = 1e-5 * (1 + std::fabs(x));
+        double left = 0, right = 0, d = 0;
+        // Outside F's domain (ln(x) for 1/x at x < 0) there is nothing to compare.
+        if (!TryEvaluate(F, x - h, left) || !TryEvaluate(F, x + h, right)) continue;
+        const double numeric = (right - left) / (2 * h);
+        const double scale = 1 + std::fabs(fx);
+        ++r.points;
+        if (!TryEvaluate(dF, x, d) || std::fabs(d - fx) > 1e-7 * scale ||
+            std::fabs(numeric - fx) > 1e-4 * (scale + std::fabs(right) * 1e-3)) {
+            r.failedAt = x;
+            return r;
+        }
+        if (r.points == WantedPoints) break;
+    }
+    r.passed = r.points > 0;
+    return r;
+}

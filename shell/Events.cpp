@@ -5,17 +5,17 @@
 
 const std::vector<EventInfo> EventTable = {
     // Integration
-    {"fxEdit", nullptr, FOCUS(StamfunktionEdit)},
-    {"NedreGraenseEdit", nullptr, FOCUS(OevreGraenseEdit)},
-    {"OevreGraenseEdit", nullptr, FOCUS(BestemtIntegralEdit)},
+    {"fxEdit", fxEditExit, FOCUS(StamfunktionEdit)},
+    {"NedreGraenseEdit", NedreGraenseEditExit, FOCUS(OevreGraenseEdit)},
+    {"OevreGraenseEdit", OevreGraenseEditExit, FOCUS(BestemtIntegralEdit)},
     // Differentiation
     {"fx_Edit", fx_EditExit, FOCUS(df_dx_Edit)},
     {"x_Edit", x_EditExit, FOCUS(f_value_Edit)},
     // Polynomier
-    {"px_Edit", nullptr, FOCUS(RoedderEdit)},
-    {"DividendEdit", nullptr, FOCUS(KvotientEdit)},
-    {"DivisorEdit", nullptr, FOCUS(KvotientEdit)},
-    {"PolBroekEdit", nullptr, FOCUS(ReduceretPolBroekEdit)},
+    {"px_Edit", px_EditExit, FOCUS(RoedderEdit)},
+    {"DividendEdit", DividendEditExit, FOCUS(KvotientEdit)},
+    {"DivisorEdit", DivisorEditExit, FOCUS(KvotientEdit)},
+    {"PolBroekEdit", PolBroekEditExit, FOCUS(ReduceretPolBroekEdit)},
     // Minimum for funktion
     {"AntalVariableSpinEdit", AntalVariableSpinEditExit, AntalVariableSpinEditExit, AntalVariableSpinEditChange},
     {"fxyzEdit", fxyzEditExit, FOCUS(xyz0Edit)},

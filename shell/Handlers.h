@@ -3,6 +3,10 @@
 // whole form model; engines reach the user through the installed Host.
 #include "Form.h"
 
+// Integration
+void fxEditExit(Form& form);
+void NedreGraenseEditExit(Form& form);
+void OevreGraenseEditExit(Form& form);
 // y=f(x)
 void f_x_EditExit(Form& form);
 void x0EditExit(Form& form);
@@ -10,6 +14,12 @@ void x0EditExit(Form& form);
 // Differentiation
 void fx_EditExit(Form& form);
 void x_EditExit(Form& form);
+
+// Polynomier
+void px_EditExit(Form& form);
+void DividendEditExit(Form& form);
+void DivisorEditExit(Form& form);
+void PolBroekEditExit(Form& form);
 
 // FaktorReduktion
 void Factor_fxEditExit(Form& form);

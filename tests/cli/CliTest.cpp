@@ -161,3 +161,36 @@ TEST(CliTest, NumericUsage) {
     EXPECT_EQ(Cli({"regression", "(0,1); (1,2); (2,3)", "--degree", "11"}).status, 2);
     EXPECT_EQ(Cli({"regression", "(0,1); (1,2); (2,3)", "--degree", "3"}).status, 2);  // degree >= points
 }
+
+TEST(CliTest, IntegrationTab) {
+    auto r = Cli({"integrate", "x*exp(x)", "0", "1"});
+    EXPECT_EQ(r.out, "F(x) = x*exp(x)-exp(x)\nBestemt Integral = 1.0000\n");
+    EXPECT_EQ(r.status, 0);
+
+    r = Cli({"--log", "integrate", "x^x", "1", "2"});
+    EXPECT_EQ(r.out.substr(0, r.out.find("--- Log ---")),
+              "F(x) = Kan ikke udregne Integralet. Se log\nBestemt Integral = 2.0504\n");
+    EXPECT_NE(r.out.find("Integralet udregnes numerisk\n"), std::string::npos);
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST(CliTest, PolynomialTab) {
+    auto r = Cli({"roots", "x^3-6x^2+11x-6"});
+    EXPECT_EQ(r.out, "R\u00f8dder = {1 , 2 , 3}\nFaktoriseret = (x-1)*(x-2)*(x-3)\n");
+    EXPECT_EQ(r.status, 0);
+
+    r = Cli({"divide", "x^3+1", "x^2"});
+    EXPECT_EQ(r.out, "q(x) = x\nr(x) = 1\n");
+    EXPECT_EQ(r.status, 0);
+
+    r = Cli({"--log", "fraction", "(x^2-1)/(x-1)"});
+    EXPECT_EQ(r.out.substr(0, r.out.find('\n')), "Reduceret p(x)/q(x) = x+1");
+    EXPECT_NE(r.out.find("Kontrol: den reducerede br\u00f8k har br\u00f8kens v\u00e6rdi"), std::string::npos);
+
+    r = Cli({"roots", "x^2+x^3"});
+    EXPECT_EQ(r.out, "R\u00f8dder = \nFaktoriseret = \n");
+    EXPECT_EQ(r.err, "Fejl: Fejl i polynomium: x^2+x^3\n");
+    EXPECT_EQ(r.status, 1);
+
+    EXPECT_EQ(Cli({"divide", "x^2"}).status, 2);
+}

@@ -286,6 +286,44 @@ private slots:
         QVERIFY(boxes->seen.isEmpty());
     }
 
+    // The Integration page: Enter walks through f(x) and the two bounds and
+    // the fields show F(x) and the definite integral.
+    void integrationPageComputes() {
+        QVERIFY(Start());
+        QCOMPARE(CurrentPage(), QString("IntegrationTabSheet"));
+        Type("fxEdit", "x*exp(x)", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("StamfunktionEdit"));
+        QCOMPARE(Text("StamfunktionEdit"), QString("x*exp(x)-exp(x)"));
+        Type("NedreGraenseEdit", "0", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("OevreGraenseEdit"));
+        Type("OevreGraenseEdit", "1", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("BestemtIntegralEdit"));
+        QCOMPARE(Text("BestemtIntegralEdit"), QString("1.0000"));
+        QVERIFY(Log().contains("Kontrol: F'(x) = f(x) i 6 punkter"));
+        QVERIFY(boxes->seen.isEmpty());
+    }
+
+    // The Polynomier tab: each of its three computations runs from its field.
+    void polynomierTabComputes() {
+        QVERIFY(Start());
+        Menu("PolynomiersRoedderMenuItem");
+        Type("px_Edit", "x^3-6x^2+11x-6", Qt::Key_Return);
+        QCOMPARE(Focus(), QString("RoedderEdit"));
+        QCOMPARE(Text("RoedderEdit"), QString("{1 , 2 , 3}"));
+        QCOMPARE(Text("pxfak_Edit"), QString("(x-1)*(x-2)*(x-3)"));
+        Menu("PolynomiersDivisionMenuItem");
+        Type("DividendEdit", "x^3+1", Qt::Key_Tab);
+        QCOMPARE(Focus(), QString("DivisorEdit"));
+        Type("DivisorEdit", "x^2", Qt::Key_Return);
+        QCOMPARE(Text("KvotientEdit"), QString("x"));
+        QCOMPARE(Text("RestEdit"), QString("1"));
+        Menu("ReduktionAfPolynomiumsBroekerMenuItem");
+        Type("PolBroekEdit", "(x^2-1)/(x-1)", Qt::Key_Return);
+        QCOMPARE(Text("ReduceretPolBroekEdit"), QString("x+1"));
+        QVERIFY(Log().contains("Kontrol: q(x)*d(x)+r(x) giver p(x)"));
+        QVERIFY(boxes->seen.isEmpty());
+    }
+
     // Closing one of the program's boxes leaves log, page, fields and
     // ErrorFlag as the handler left them: no activation steps.
     void errorBoxes_data() {

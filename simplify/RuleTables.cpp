@@ -1,0 +1,118 @@
+// The two rule tables, in the order they are tried.
+//
+// Where an identity holds only for part of the real line, the replacement is
+// written in the form that holds everywhere the pattern is defined:
+// sqrt(x^2) is abs(x), sqrt(1-cos(u)^2) is abs(sin(u)), ln(x^n) is
+// n*ln(abs(x)). Powers of powers and powers of products are merged only for
+// a whole outer exponent ((x^2)^(1/2) is abs(x), not x; the matcher enforces
+// this for the first table), and ln(a*b) is split only for positive numbers.
+#include "Rules.h"
+
+using enum RuleMatcher;
+using enum BindingKind;
+
+// Power laws and the distributive law; "$" after "^" must bind a whole number.
+const std::array<AlgebraRule, 24> AlgebraRules = {{
+    // pattern            replacement         digits only
+    {"(?^(-&))^(-$)",     "?^($*&)",          false},
+    {"(?^(-&))^$",        "?^(-$*&)",         true},
+    {"(?^&)^(-$)",        "?^(-$*&)",         false},
+    {"(?^&)^$",           "?^($*&)",          false},
+    {"(?*&)^$",           "?^$*&^$",          false},
+    {"(?/&)^$",           "?^$/&^$",          false},
+    {"((?)+&)*($)",       "(?)*($)+&*($)",    false},
+    {"((?)-&)*($)",       "(?)*($)-&*($)",    false},
+    {"((?)+&)*$",         "(?)*$+&*$",        false},
+    {"((?)-&)*$",         "(?)*$-&*$",        false},
+    {"?*((&)+$)",         "?*(&)+?*$",        false},
+    {"?*((&)-$)",         "?*(&)-?*$",        false},
+    {"(?+&)*($)",         "?*($)+&*($)",      false},
+    {"((?)+&)/($)",       "(?)/($)+&/($)",    false},
+    {"((?)-&)/($)",       "(?)/($)-&/($)",    false},
+    {"(?+&)/($)",         "?/($)+&/($)",      false},
+    {"(?-&)/($)",         "?/($)-&/($)",      false},
+    {"(?+&)/$",           "?/$+&/$",          false},
+    {"(?-&)/$",           "?/$-&/$",          false},
+    {"(?-&)*($)",         "?*($)-&*($)",      false},
+    {"(?+&)*$",           "?*$+&*$",          false},
+    {"(?-&)*$",           "?*$-&*$",          false},
+    {"?*(&+$)",           "?*&+?*$",          false},
+    {"?*(&-$)",           "?*&-?*$",          false},
+}};
+
+// Identities of the functions and powers of x, all applied once per sweep.
+const std::array<FunctionRule, 72> FunctionRules = {{
+    // pattern                replacement              matcher        kind
+    {"sqrt(1-cos(x)^2)",      "abs(sin(x))",           Literal,       Any},
+    {"1-cos(x)^2",            "sin(x)^2",              Literal,       Any},
+    {"cos(x)^2+sin(x)^2",     "1",                     Literal,       Any},
+    {"sqrt(1-sin(x)^2)",      "abs(cos(x))",           Literal,       Any},
+    {"1-sin(x)^2",            "cos(x)^2",              Literal,       Any},
+    {"sqrt(1+sinh(x)^2)",     "cosh(x)",               Literal,       Any},
+    {"1+sinh(x)^2",           "cosh(x)^2",             Literal,       Any},
+    {"sqrt(1-cos(?)^2)",      "abs(sin(?))",           OneWildcard,   Any},
+    {"1-cos(?)^2",            "sin(?)^2",              OneWildcard,   Any},
+    {"sqrt(1-sin(?)^2)",      "abs(cos(?))",           OneWildcard,   Any},
+    {"1-sin(?)^2",            "cos(?)^2",              OneWildcard,   Any},
+    {"sqrt(1+sinh(?)^2)",     "cosh(?)",               OneWildcard,   Any},
+    {"1+sinh(?)^2",           "cosh(?)^2",             OneWildcard,   Any},
+    {"sin(x)/cos(x)",         "tan(x)",                Literal,       Any},
+    {"sqrt(x^2)",             "abs(x)",                Literal,       Any},
+    {"sqrt(x)^2",             "x",                     Literal,       Any},
+    {"(sqrt(x))^2",           "x",                     Literal,       Any},
+    {"sqrt(x)*x^?",           "x^(1/2+?)",             OneWildcard,   Any},
+    {"sqrt(x)/x^?",           "x^(1/2-?)",             OneWildcard,   Number},
+    {"exp(x)^?",              "exp(?*x)",              OneWildcard,   Number},
+    {"x^?*sqrt(x)",           "x^(1/2+?)",             OneWildcard,   Number},
+    {"ln(sqrt(x))",           "1/2*ln(x)",             Literal,       Any},
+    {"x*sqrt(x)",             "x^(3/2)",               Literal,       Any},
+    {"sqrt(x)*x",             "x^(3/2)",               Literal,       Any},
+    {"x/sqrt(x)",             "x^(1/2)",               Literal,       Any},
+    {"sqrt(x)/x",             "x^(-1/2)",              Literal,       Any},
+    {"x^?/sqrt(x)",           "x^(?-1/2)",             OneWildcard,   Number},
+    {"sqrt(x)/x",             "x^(-1/2)",              Literal,       Any},
+    {"x*x^?",                 "x^(?+1)",               OneWildcard,   Number},
+    {"x*x",                   "x^2",                   Literal,       Any},
+    {"(x+?)^2",               "((x^2+?^2)+2*x*?)",     OneWildcard,   Number},
+    {"(x-?)^2",               "((x^2+?^2)-2*x*?)",     OneWildcard,   Number},
+    {"(?+x)^2",               "((x^2+?^2)+2*x*?)",     OneWildcard,   Number},
+    {"/(x^?)",                "*x^(-?)",               OneWildcard,   Number},
+    {"(?-x)^2",               "((x^2+?^2)-2*x*?)",     OneWildcard,   Number},
+    {"cos(?)^2+sin(?)^2",     "1",                     TwoWildcards,  Any},
+    {"cos(?)^2-sin(?)^2",     "cos(2*?)",              TwoWildcards,  Any},
+    {"x^(-?)*x^(-&)",         "x^(-(?+&))",            TwoWildcards,  BothNumbers},
+    {"x^(-?)*x^&",            "x^(&-?)",               TwoWildcards,  BothNumbers},
+    {"x^?*x^(-&)",            "x^(?-&)",               TwoWildcards,  BothNumbers},
+    {"x^(-?)*x^&",            "x^(&-?)",               TwoWildcards,  BothNumbers},
+    {"(x^(-?))^(-&)",         "x^(?*&)",               TwoWildcards,  WholeExponent},
+    {"(x^(-?))^&",            "x^(-?*&)",              TwoWildcards,  WholeExponent},
+    {"(x^?)^(-&)",            "x^(-?*&)",              TwoWildcards,  WholeExponent},
+    {"(x^?)^&",               "x^(?*&)",               TwoWildcards,  WholeExponent},
+    {"x^?*x^&",               "x^(?+&)",               TwoWildcards,  BothNumbers},
+    {"x^?*x",                 "x^(?+1)",               OneWildcard,   Number},
+    {"x^?/x",                 "x^(?-1)",               OneWildcard,   Number},
+    {"x^(-?)/x",              "x^(-?-1)",              OneWildcard,   Number},
+    {"1/(?-1)",               "?/(?-1)-1",             OneWildcard,   Any},
+    {"x^(-?)/x",              "x^(-(?+1))",            OneWildcard,   Any},
+    {"x^?/x^&",               "x^(?-&)",               TwoWildcards,  BothNumbers},
+    {"ln(x^?)",               "?*ln(abs(x))",          OneWildcard,   Number},
+    {"ln(sqrt(?))",           "1/2*ln(?)",             OneWildcard,   Any},
+    {"ln((?)/(&))",           "ln(?)-ln(&)",           TwoWildcards,  BothPositive},
+    {"ln((?)/&)",             "ln(?)-ln(&)",           TwoWildcards,  BothPositive},
+    {"ln(?/(&))",             "ln(?)-ln(&)",           TwoWildcards,  BothPositive},
+    {"ln(?/&)",               "ln(?)-ln(&)",           TwoWildcards,  BothPositive},
+    {"ln((?)*(&))",           "ln(?)+ln(&)",           TwoWildcards,  BothPositive},
+    {"ln((?)*&)",             "ln(?)+ln(&)",           TwoWildcards,  BothPositive},
+    {"ln(?*(&))",             "ln(?)+ln(&)",           TwoWildcards,  BothPositive},
+    {"ln((?)^(&))",           "(&)*ln(?)",             TwoWildcards,  PositiveBase},
+    {"ln((?)^&)",             "&*ln(?)",               TwoWildcards,  PositiveBase},
+    {"ln(?^&)",               "&*ln(abs(?))",          TwoWildcards,  BothAtomic},
+    {"exp(?*x)*exp(x)",       "exp((?+1)*x)",          OneWildcard,   Any},
+    {"exp(x)*exp(?*x)",       "exp((?+1)*x)",          OneWildcard,   Number},
+    {"exp(?*x)*exp(&*x)",     "exp((?+&)*x)",          TwoWildcards,  FirstNumber},
+    {"(?*x+&*x)",             "(?+&)*x",               TwoWildcards,  BothNumbers},
+    {"(?+&)^2",               "(?)^2+(&)^2+2*?*&",     TwoWildcards,  BothAtomic},
+    {"(?-&)^2",               "(?)^2+(&)^2-2*?*&",     TwoWildcards,  BothAtomic},
+    {"(?*x-&*x)",             "(?-&)*x",               TwoWildcards,  BothNumbers},
+    {"(?^x)^&",               "?^(&*x)",               TwoWildcards,  WholeExponent},
+}};
