@@ -168,9 +168,9 @@ bool ParsePolynomial(ExpressionText& text, int& degree, TPolyCoefficients& coeff
 }
 
 ExpressionText PolynomialToText(int degree, const TPolyCoefficients& c) {
-    ErrorFlag = degree > MaxTextDegree;
-    if (ErrorFlag) {
-        ShowError("Fejl ved fors\xF8g p\xE5 at finde koefficienter til \"polynomium\"");
+    ErrorFlag = false;
+    if (degree > MaxTextDegree) {
+        ReportError("Fejl ved fors\xF8g p\xE5 at finde koefficienter til \"polynomium\"");
         return {};
     }
     if (degree < 0) return {};

@@ -471,10 +471,7 @@ struct FractionReader : Cursor {
     bool converted = false;
     bool* divisionSeen = nullptr;  // the flag of the innermost term being read
 
-    void Fail(const char* message) {
-        ErrorFlag = true;
-        ShowError(message + text);
-    }
+    void Fail(const char* message) { ReportError(message + text); }
 
     ExpressionText ReadFractionSum(bool& single) {
         single = true;

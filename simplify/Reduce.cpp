@@ -368,7 +368,7 @@ bool EvaluateExactly(const ExpressionText& text, ExpressionText& result) {
 }
 
 void ReportConstantError(const ExpressionText& a, const ExpressionText& b) {
-    if (ErrorFlag) ShowError("Fejl ved udregning af talkonstant " + a + " eller " + b);
+    if (ErrorFlag) ReportError("Fejl ved udregning af talkonstant " + a + " eller " + b);
 }
 
 }  // namespace
