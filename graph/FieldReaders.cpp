@@ -3,11 +3,14 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "Evaluate.h"
 #include "ExpressionText.h"
 #include "Fractions.h"
 #include "Host.h"
+#include "Polynomial.h"
+#include "TextOps.h"
 #include "TextUtils.h"
 
 namespace {
@@ -20,12 +23,40 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
+// A polynomial typed with implicit coefficients (3x^2-x+5), which only the
+// polynomial reader reads: drawn from its coefficients, silently.
+std::optional<RealFunction> PolynomialFunction(const ExpressionText& text) {
+    ErrorFlagGuard keep;
+    Host* shown = SetHost(nullptr);
+    ExpressionText normalised = text;
+    int degree = 0;
+    TPolyCoefficients c;
+    bool read = false;
+    try {
+        ErrorFlag = false;
+        read = ParsePolynomial(normalised, degree, c) && !ErrorFlag;
+    } catch (const ArithmeticFault&) {
+        read = false;
+    }
+    SetHost(shown);
+    if (!read) return std::nullopt;
+    std::vector<double> k(static_cast<std::size_t>(degree) + 1);
+    for (int i = 0; i <= degree; ++i)
+        if (!c[i].Empty() && !TryEvaluate(StripPlus(c[i]), 0, k[i])) return std::nullopt;
+    return RealFunction([k](double x) {
+        double y = 0;
+        for (auto it = k.rbegin(); it != k.rend(); ++it) y = y * x + *it;
+        return std::isfinite(y) ? y : NaN;
+    });
+}
+
 }  // namespace
 
 std::optional<RealFunction> FieldFunction(std::string_view text) {
     if (text.size() > ExpressionText::MaxLength) return std::nullopt;
     const ExpressionText expr = RemoveBlanks(ExpressionText(text));
-    if (expr.Empty() || !ReadsAsExpression(expr)) return std::nullopt;
+    if (expr.Empty()) return std::nullopt;
+    if (!ReadsAsExpression(expr)) return PolynomialFunction(expr);
     return RealFunction([expr](double x) {
         ErrorFlag = false;
         int stop = 0;
