@@ -52,11 +52,11 @@ std::optional<RealFunction> PolynomialFunction(const ExpressionText& text) {
 
 }  // namespace
 
-std::optional<RealFunction> FieldFunction(std::string_view text) {
+std::optional<RealFunction> FieldFunction(std::string_view text, bool polynomial) {
     if (text.size() > ExpressionText::MaxLength) return std::nullopt;
     const ExpressionText expr = RemoveBlanks(ExpressionText(text));
     if (expr.Empty()) return std::nullopt;
-    if (!ReadsAsExpression(expr)) return PolynomialFunction(expr);
+    if (!ReadsAsExpression(expr)) return polynomial ? PolynomialFunction(expr) : std::nullopt;
     return RealFunction([expr](double x) {
         ErrorFlag = false;
         int stop = 0;

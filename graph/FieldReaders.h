@@ -11,7 +11,9 @@
 // f(x) of a field text (blanks removed), or nullopt when the evaluator cannot
 // read the whole text. The function gives NaN where the evaluator reports an
 // error; it shows nothing (call it under a quiet host, e.g. from the sampler).
-std::optional<RealFunction> FieldFunction(std::string_view text);
+// With polynomial, a polynomial field's text that only the polynomial reader
+// reads (3x^2-x+5) is drawn from its coefficients.
+std::optional<RealFunction> FieldFunction(std::string_view text, bool polynomial = false);
 
 // A number ("9.0000", "1,5") or a constant expression ("pi/2"); nullopt when
 // empty or unreadable.

@@ -29,12 +29,12 @@ std::string Trimmed(const std::string& text) {
 
 // The curve the graph is about. An empty field means the tab has not computed
 // yet; a text the evaluator cannot read gives the message instead of a graph.
-bool AddMainCurve(Graph& graph, const std::string& name, const std::string& text) {
+bool AddMainCurve(Graph& graph, const std::string& name, const std::string& text, bool polynomial = false) {
     if (Trimmed(text).empty()) {
         graph.message = NotComputed;
         return false;
     }
-    auto f = FieldFunction(text);
+    auto f = FieldFunction(text, polynomial);
     if (!f) {
         graph.message = name + " = " + text + " kan ikke tegnes: udtrykket kan ikke l\xE6" "ses.";
         return false;
@@ -112,7 +112,7 @@ Graph PolynomierGraph(const Form& form) {
         return graph;
     }
     if (roots) {
-        if (!AddMainCurve(graph, Caption(tab.px_Label), tab.px_Edit.text)) return graph;
+        if (!AddMainCurve(graph, Caption(tab.px_Label), tab.px_Edit.text, true)) return graph;
         if (const auto list = FieldList(tab.RoedderEdit.text); list && !list->empty()) {
             GraphMarks marks{RootsName, {}};
             for (double r : *list) marks.points.push_back({r, 0});
@@ -120,8 +120,8 @@ Graph PolynomierGraph(const Form& form) {
         }
     }
     if (division) {
-        if (!AddMainCurve(graph, Caption(tab.DividendLabel), tab.DividendEdit.text)) return graph;
-        auto d = FieldFunction(tab.DivisorEdit.text), q = FieldFunction(tab.KvotientEdit.text);
+        if (!AddMainCurve(graph, Caption(tab.DividendLabel), tab.DividendEdit.text, true)) return graph;
+        auto d = FieldFunction(tab.DivisorEdit.text, true), q = FieldFunction(tab.KvotientEdit.text);
         const std::string rest = Trimmed(tab.RestEdit.text);
         auto r = FieldFunction(rest.empty() ? "0" : rest);
         if (d && q && r)
