@@ -14,6 +14,10 @@ cases=(
   'value|x^2|3 => f(x0) = 9.0000'
   'diff|sin(2*x)|0 => f'"'"'(x) = 2*cos(2*x)'
   'reduce|x^3/x => Reduceret f(x) = x^2'
+  'integrate|x*exp(x)|0|1 => F(x) = x*exp(x)-exp(x)'
+  'roots|x^3-6x^2+11x-6 => Rødder = {1 , 2 , 3}'
+  'divide|x^3+1|x^2 => q(x) = x'
+  'fraction|(x^2-1)/(x-1) => Reduceret p(x)/q(x) = x+1'
   'minimise|(x-1)^2+(y+2)^2|(0,0) => Løsning (x,y) = (1.0000,-2.0000)'
   'solve|x^2+y^2=4|x-y|--point|(1,1) => Løsning = (1.4142,1.4142)'
   'regression|(0,1); (1,3); (2,5) => Regressionsliniens Ligning = 2.0000*x+1.0000'
@@ -71,7 +75,7 @@ for c in "${cases[@]}"; do
 done
 # Every subcommand the program offers has a case above.
 for sub in $("$root/usr/bin/kvadrix-cli" --help 2>&1 | awk '/^  [a-z]+ / {print $1}'); do
-  printf '%s\n' "${cases[@]}" | grep -q "^$sub|" || fail "ingen pakketest af kvadrix-cli $sub"
+  grep -q "^$sub|" <<<"$(printf '%s\n' "${cases[@]}")" || fail "ingen pakketest af kvadrix-cli $sub"
 done
 [ "$failed" -eq 0 ] && echo "Pakken $(basename "$deb") er i orden."
 exit "$failed"
