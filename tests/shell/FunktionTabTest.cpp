@@ -30,3 +30,15 @@ TEST_F(FunktionTabTest, UsesTheFunctionAnotherTabStored) {
     EXPECT_EQ(form.Funktion.f_x0_Edit.text, "8.0000");
     EXPECT_TRUE(form.LogMemo.empty());  // this tab writes nothing to the log
 }
+
+using FaktorReduktionTabTest = FormTest;
+
+TEST_F(FaktorReduktionTabTest, ShowsTheReducedFormWithItsLogLines) {
+    for (const CaseRow& c : CaseTable("shell/data/tabs.tsv", "Reduce")) {
+        host.log.clear();
+        Leave("Factor_fxEdit", c[0]);
+        EXPECT_EQ(form.FaktorReduktion.ReduceretFxEdit.text, c[1]) << c.where;
+        EXPECT_EQ(host.log, Lines(c.begin() + 2, c.end())) << c.where;
+    }
+    EXPECT_TRUE(host.boxes.empty());
+}
