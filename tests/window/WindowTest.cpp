@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "CaseFile.h"
 #include "Cp1252.h"
 #include "Handlers.h"
 #include "Host.h"
@@ -196,131 +197,53 @@ private slots:
         QCOMPARE(Log(), QString("\na\n"));
     }
 
-    // Enter moves the focus on, and leaving a field runs its exit handler,
-    // also when its text did not change since it was last left.
-    void enterAndLeavingRunTheHandlers() {
-        QVERIFY(Start());
-        Menu("FunktionMenuItem");
-        Type("f_x_Edit", "x^2", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("x0Edit"));
-        QTest::keyClicks(W("x0Edit"), "3");
-        QTest::keyClick(W("x0Edit"), Qt::Key_Return);
-        QCOMPARE(Focus(), QString("f_x0_Edit"));
-        QCOMPARE(Text("f_x0_Edit"), QString("9.0000"));
-
-        W<QLineEdit>("f_x_Edit")->clear();
-        Type("f_x_Edit", "x^3", Qt::Key_Tab);
-        W("x0Edit")->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(W("x0Edit"), Qt::Key_Tab);
-        QCOMPARE(Text("f_x0_Edit"), QString("27.0000"));
-        QVERIFY(boxes->seen.isEmpty());
+    // The scenarios of data/scripts.tsv: keys, clicks and menu items on the
+    // window, and the focus, texts and log they must lead to.
+    void scripts_data() {
+        QTest::addColumn<QString>("scenario");
+        QStringList names;
+        for (const CaseRow& row : ReadCaseTable("window/data/scripts.tsv", "Step"))
+            if (!names.contains(QString::fromStdString(row[0]))) names << QString::fromStdString(row[0]);
+        QVERIFY(names.size() >= 6);
+        for (const QString& name : names) QTest::newRow(qPrintable(name)) << name;
     }
-
-    // The count spin edit rewrites labels and start point as it changes,
-    // leaving it enables the function; the minimum is shown once found.
-    void extremumTabFollowsTheCountAndMinimises() {
+    void scripts() {
+        QFETCH(QString, scenario);
         QVERIFY(Start());
-        Menu("ExtremumMenuItem");
-        auto* count = W<QSpinBox>("AntalVariableSpinEdit");
-        count->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(count, Qt::Key_Up);
-        QCOMPARE(W<QLabel>("fxyzLabel")->text(), QString("f(x,y,z)= "));
-        QCOMPARE(W<QLabel>("xyz0Label")->text(), QString("(x0,y0,z0)= "));
-        QCOMPARE(Text("xyz0Edit"), QString("(0,0,0)"));
-        QTest::keyClick(count, Qt::Key_Tab);  // leaving it focuses the function
-        QCOMPARE(Focus(), QString("fxyzEdit"));
-        Type("fxyzEdit", "(x-1)^2+(y-2)^2+(z+1)^2", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("xyz0Edit"));
-        QTest::keyClick(W("xyz0Edit"), Qt::Key_Return);
-        QCOMPARE(Text("xyzMinEdit"), QString("(1.0000,2.0000,-1.0000)"));
-        QCOMPARE(Text("fminEdit"), QString("0.0000"));
-        QVERIFY(Log().contains("Kontrol: "));
-        QVERIFY(boxes->seen.isEmpty());
-    }
-
-    // Enter in the count enables the first equation; the count disables the
-    // fields beyond it; a right-hand side is moved over.
-    void ligningerTabSolvesFromTheTypedEquations() {
-        QVERIFY(Start());
-        Menu("n_ubekendteligningerMenuItem");
-        auto* count = W<QSpinBox>("AntalLigningerSpinEdit");
-        count->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(count, Qt::Key_Return);
-        QCOMPARE(Focus(), QString("Ligning1Edit"));
-        QVERIFY(W("Ligning2Edit")->isEnabled());
-        QVERIFY(!W("Ligning3Edit")->isEnabled());
-        Type("Ligning1Edit", "x^2+y^2=4", Qt::Key_Return);
-        QCOMPARE(Text("Ligning1Edit"), QString("x^2+y^2-(4)"));
-        QCOMPARE(Focus(), QString("Ligning2Edit"));
-        Type("Ligning2Edit", "x-y", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("xy0Edit"));
-        W<QLineEdit>("xy0Edit")->clear();
-        Type("xy0Edit", "(1,1)", Qt::Key_Return);
-        QCOMPARE(Text("LoesningEdit"), QString("(1.4142,1.4142)"));
-        count->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(count, Qt::Key_Down);
-        QVERIFY(!W("Ligning2Edit")->isEnabled());
-        QCOMPARE(Text("Ligning2Edit"), QString("x-y"));
-        QVERIFY(boxes->seen.isEmpty());
-    }
-
-    // Clicking the polynomial method enables the degree; the count presets
-    // the points, and the fitted polynomial is shown.
-    void regressionTabFitsAPolynomial() {
-        QVERIFY(Start());
-        Menu("ReggressionMenuItem");
-        QVERIFY(!W("PolGradSpinEdit")->isEnabled());
-        W<QRadioButton>("PolynomiaerRegressionRadioButton")->click();
-        QVERIFY(W("PolGradSpinEdit")->isEnabled());
-        W("PolGradSpinEdit")->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(W("PolGradSpinEdit"), Qt::Key_Return);
-        QCOMPARE(Focus(), QString("AntalRegressionsPunkterSpinEdit"));
-        QTest::keyClick(W("AntalRegressionsPunkterSpinEdit"), Qt::Key_Return);
-        QCOMPARE(Focus(), QString("RegressionsPunkterEdit"));
-        QCOMPARE(Text("RegressionsPunkterEdit"), QString("(0,0); (0,0); (0,0); (0,0); (0,0)"));
-        W<QLineEdit>("RegressionsPunkterEdit")->clear();
-        Type("RegressionsPunkterEdit", "(-1,1); (0,1); (1,3); (2,7); (3,13)", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("RegressionsPolynomietsligningEdit"));
-        QCOMPARE(Text("RegressionsPolynomietsligningEdit"), QString("1.0000*x^2+1.0000*x+1.0000"));
-        QVERIFY(Log().contains("Kontrol: Forklaringsgrad R^2 = 1.0000"));
-        QVERIFY(boxes->seen.isEmpty());
-    }
-
-    // The Integration page: Enter walks through f(x) and the two bounds and
-    // the fields show F(x) and the definite integral.
-    void integrationPageComputes() {
-        QVERIFY(Start());
-        QCOMPARE(CurrentPage(), QString("IntegrationTabSheet"));
-        Type("fxEdit", "x*exp(x)", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("StamfunktionEdit"));
-        QCOMPARE(Text("StamfunktionEdit"), QString("x*exp(x)-exp(x)"));
-        Type("NedreGraenseEdit", "0", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("OevreGraenseEdit"));
-        Type("OevreGraenseEdit", "1", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("BestemtIntegralEdit"));
-        QCOMPARE(Text("BestemtIntegralEdit"), QString("1.0000"));
-        QVERIFY(Log().contains("Kontrol: F'(x) = f(x) i 6 punkter"));
-        QVERIFY(boxes->seen.isEmpty());
-    }
-
-    // The Polynomier tab: each of its three computations runs from its field.
-    void polynomierTabComputes() {
-        QVERIFY(Start());
-        Menu("PolynomiersRoedderMenuItem");
-        Type("px_Edit", "x^3-6x^2+11x-6", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("RoedderEdit"));
-        QCOMPARE(Text("RoedderEdit"), QString("{1 , 2 , 3}"));
-        QCOMPARE(Text("pxfak_Edit"), QString("(x-1)*(x-2)*(x-3)"));
-        Menu("PolynomiersDivisionMenuItem");
-        Type("DividendEdit", "x^3+1", Qt::Key_Tab);
-        QCOMPARE(Focus(), QString("DivisorEdit"));
-        Type("DivisorEdit", "x^2", Qt::Key_Return);
-        QCOMPARE(Text("KvotientEdit"), QString("x"));
-        QCOMPARE(Text("RestEdit"), QString("1"));
-        Menu("ReduktionAfPolynomiumsBroekerMenuItem");
-        Type("PolBroekEdit", "(x^2-1)/(x-1)", Qt::Key_Return);
-        QCOMPARE(Text("ReduceretPolBroekEdit"), QString("x+1"));
-        QVERIFY(Log().contains("Kontrol: q(x)*d(x)+r(x) giver p(x)"));
+        const QMap<QString, Qt::Key> keys{
+            {"Return", Qt::Key_Return}, {"Tab", Qt::Key_Tab}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}};
+        for (const CaseRow& row : ReadCaseTable("window/data/scripts.tsv", "Step")) {
+            if (QString::fromStdString(row[0]) != scenario) continue;
+            const std::string& op = row[1];
+            const char* name = row[2].c_str();
+            const QString value = row.size() > 3 ? ToQ(row[3]) : QString();
+            const QByteArray where = QByteArray::fromStdString(row.where);
+            QVERIFY2(op == "menu" || op == "log" || W(name), where.constData());
+            if (op == "menu") {
+                Menu(name);
+            } else if (op == "type") {
+                Type(name, value, keys.value(ToQ(row[4])));
+            } else if (op == "key") {
+                W(name)->setFocus(Qt::MouseFocusReason);
+                QTest::keyClick(W(name), keys.value(value));
+            } else if (op == "click") {
+                W<QAbstractButton>(name)->click();
+            } else if (op == "clear") {
+                W<QLineEdit>(name)->clear();
+            } else if (op == "focus") {
+                QVERIFY2(Focus() == name, (where + ": " + Focus().toUtf8()).constData());
+            } else if (op == "text") {
+                QVERIFY2(Text(name) == value, (where + ": " + Text(name).toUtf8()).constData());
+            } else if (op == "label") {
+                QVERIFY2(W<QLabel>(name)->text() == value, (where + ": " + W<QLabel>(name)->text().toUtf8()).constData());
+            } else if (op == "enabled") {
+                QVERIFY2(W(name)->isEnabled() == (value == "1"), where.constData());
+            } else if (op == "log") {
+                QVERIFY2(Log().contains(ToQ(row[2])), where.constData());
+            } else {
+                QFAIL((where + ": unknown step").constData());
+            }
+        }
         QVERIFY(boxes->seen.isEmpty());
     }
 
