@@ -156,18 +156,8 @@ private slots:
     void menuItemActions_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("FunktionMenuItem") << "FunktionTabSheet" << "f_x_Edit";
-        QTest::newRow("StamfunktionMenuItem") << "IntegrationTabSheet" << "fxEdit";
-        QTest::newRow("BestemtIntegralMenuItem") << "IntegrationTabSheet" << "fxEdit";
-        QTest::newRow("DifferentiationMenuItem") << "DifferentiationTabSheet" << "fx_Edit";
-        QTest::newRow("ExtremumMenuItem") << "ExtremumTabSheet" << "";
-        QTest::newRow("n_ubekendteligningerMenuItem") << "TrancendenteLigningerTabSheet" << "";
-        QTest::newRow("PolynomiersRoedderMenuItem") << "PolynomierTabSheet" << "px_Edit";
-        QTest::newRow("PolynomiersDivisionMenuItem") << "PolynomierTabSheet" << "DividendEdit";
-        QTest::newRow("ReduktionAfPolynomiumsBroekerMenuItem") << "PolynomierTabSheet" << "PolBroekEdit";
-        QTest::newRow("FaktorReduktionMenuItem") << "FaktorReduktionTabSheet" << "Factor_fxEdit";
-        QTest::newRow("ReggressionMenuItem") << "RegressionTabSheet" << "";
-        QTest::newRow("AfslutMenuItem") << "" << "";
+        for (const CaseRow& row : ReadCaseTable("window/data/scripts.tsv", "Menu"))
+            QTest::newRow(row[0].c_str()) << ToQ(row[1]) << ToQ(row[2]);
     }
     void menuItemActions() {
         QFETCH(QString, page);
