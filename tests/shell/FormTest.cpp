@@ -43,15 +43,6 @@ TEST_F(MenuTest, IntegrationItemsEmptyTheTabAndTheSharedTexts) {
     }
 }
 
-TEST_F(MenuTest, FunctionItemKeepsTheSharedFunction) {
-    form.State.FunctionText = "x^2";
-    FunktionMenuItemClick(form);
-    EXPECT_EQ(form.ActivePage, FunktionTabSheet);
-    EXPECT_EQ(form.FocusRequest, "f_x_Edit");
-    Leave("x0Edit", "3");
-    EXPECT_EQ(form.Funktion.f_x0_Edit.text, "9.0000");
-}
-
 using RunHandlerTest = FormTest;
 
 TEST_F(RunHandlerTest, ArithmeticFaultAbandonsTheHandlerAndIsReported) {

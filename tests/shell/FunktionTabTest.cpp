@@ -3,15 +3,6 @@
 
 using FunktionTabTest = FormTest;
 
-TEST_F(FunktionTabTest, LeavingFxStoresTheTextAndMovesOn) {
-    Leave("f_x_Edit", "x^2 + 1");
-    EXPECT_EQ(form.State.FunctionText, "x^2+1");
-    EXPECT_EQ(form.FocusRequest, "x0Edit");
-    form.FocusRequest.clear();
-    Leave("f_x_Edit", "");
-    EXPECT_EQ(form.FocusRequest, "");
-}
-
 TEST_F(FunktionTabTest, ShowsFOfX0OrNothingAfterAnError) {
     for (const CaseRow& c : CaseTable("shell/data/tabs.tsv", "FOfX0")) {
         SCOPED_TRACE(c.where + " " + c[0]);
@@ -22,13 +13,6 @@ TEST_F(FunktionTabTest, ShowsFOfX0OrNothingAfterAnError) {
         EXPECT_EQ(form.Funktion.f_x0_Edit.text, c[4]);
         EXPECT_EQ(host.boxes, Lines(c.begin() + 5, c.end()));
     }
-}
-
-TEST_F(FunktionTabTest, UsesTheFunctionAnotherTabStored) {
-    form.State.FunctionText = "x^3";
-    Leave("x0Edit", "2");
-    EXPECT_EQ(form.Funktion.f_x0_Edit.text, "8.0000");
-    EXPECT_TRUE(form.LogMemo.empty());  // this tab writes nothing to the log
 }
 
 using FaktorReduktionTabTest = FormTest;

@@ -55,6 +55,7 @@ protected:
                 if (c.page == FindControl(a)->page && c.kind == ControlKind::RadioButton) c.get(form).checked = false;
             return At(a).checked = true;
         }
+        if (op == "store") return form.State.FunctionText = a, true;
         if (op == "change") return RunHandler(form, Events(a).change), true;
         if (op == "enter") return Events(a).enter(form), true;
         if (op == "menu") {
@@ -71,6 +72,7 @@ protected:
             if (a == "log") host.log.clear();
             if (a == "boxes") host.boxes.clear();
             if (a == "flag") ErrorFlag = false;
+            if (a == "focus") form.FocusRequest.clear();
             return true;
         }
         if (op == "is") return At(a).text == b;
@@ -90,6 +92,8 @@ protected:
         if (op == "boxcount") return host.boxes.size() == number(a);
         if (op == "loglines") return host.log.size() == number(a);
         if (op == "flag") return ErrorFlag == (a == "1");
+        if (op == "stored") return form.State.FunctionText.Str() == a;
+        if (op == "logpage") return form.LogMemo.size() == number(a);
         if (op == "panels") return form.State.SimpsonPanels == std::stoi(a);
         throw std::runtime_error("unknown step " + op);
     }
