@@ -246,11 +246,9 @@ private slots:
         QTest::addColumn<bool>("withIgnore");
         QTest::addColumn<bool>("shown");
         QTest::addColumn<int>("leaveBy");
-        const int enter = Qt::Key_Return, tab = Qt::Key_Tab, ok = QMessageBox::Ok, ignore = QMessageBox::Ignore;
-        QTest::newRow("OK leaves f(x0) empty") << "1/(x-1)" << "1" << ok << true << false << enter;
-        QTest::newRow("Ignore shows a number") << "1/(x-1)" << "1" << ignore << true << true << enter;
-        QTest::newRow("box while the focus moves") << "1/(x-1)" << "1" << ignore << true << true << tab;
-        QTest::newRow("overflow gives the fault box") << "exp(x)" << "1000" << ok << false << false << enter;
+        for (const CaseRow& r : ReadCaseTable("window/data/scripts.tsv", "ErrorBox"))
+            QTest::newRow(r[0].c_str()) << ToQ(r[1]) << ToQ(r[2]) << int(r[3] == "Ignore" ? QMessageBox::Ignore : QMessageBox::Ok)
+                                        << (r[4] == "1") << (r[5] == "1") << int(r[6] == "Tab" ? Qt::Key_Tab : Qt::Key_Return);
     }
     void errorBoxes() {
         QFETCH(QString, f);
