@@ -20,16 +20,13 @@ std::vector<std::string> Scenarios() {
 
 class TabScriptTest : public FormTest, public ::testing::WithParamInterface<std::string> {
 protected:
-    Control& At(const std::string& name) {
-        Control* c = form.Find(name);
-        if (!c) throw std::runtime_error("no control " + name);
-        return *c;
+    template <class T>
+    static T& Must(T* found, const std::string& name) {
+        if (!found) throw std::runtime_error("no control or events " + name);
+        return *found;
     }
-    const EventInfo& Events(const std::string& name) {
-        const EventInfo* e = FindEvents(name);
-        if (!e) throw std::runtime_error("no events of " + name);
-        return *e;
-    }
+    Control& At(const std::string& name) { return Must(form.Find(name), name); }
+    const EventInfo& Events(const std::string& name) { return Must(FindEvents(name), name); }
     const std::string& Line(const std::string& index) {
         const long i = std::stol(index), n = static_cast<long>(host.log.size());
         if (i >= n || i < -n) throw std::runtime_error("no log line " + index);
@@ -92,6 +89,9 @@ protected:
         if (op == "boxcount") return host.boxes.size() == number(a);
         if (op == "loglines") return host.log.size() == number(a);
         if (op == "flag") return ErrorFlag == (a == "1");
+        if (op == "box^") return host.boxes.size() > number(a) && host.boxes[number(a)].starts_with(b);
+        if (op == "okonly") return host.okOnly.size() > number(a) && host.okOnly[number(a)] == (b == "1");
+        if (op == "faults") return form.FaultCount == std::stoi(a) && !form.Busy;
         if (op == "stored") return form.State.FunctionText.Str() == a;
         if (op == "logpage") return form.LogMemo.size() == number(a);
         if (op == "panels") return form.State.SimpsonPanels == std::stoi(a);
