@@ -11,22 +11,6 @@ TEST(ControlTableTest, EveryControlIsNamedOnceAndLabelsExist) {
     }
 }
 
-using ActivationTest = FormTest;
-
-TEST_F(ActivationTest, EmptiesLogClearsFlagAndShowsIntegration) {
-    form.LogMemo = {"x"};
-    form.ActivePage = LogTabSheet;
-    form.State.AntiderivativeText = "x^2";
-    ErrorFlag = true;
-    FormActivate(form);
-    EXPECT_TRUE(form.LogMemo.empty());
-    EXPECT_FALSE(ErrorFlag);
-    EXPECT_EQ(form.ActivePage, IntegrationTabSheet);
-    EXPECT_TRUE(form.State.AntiderivativeText.Empty());
-    ASSERT_EQ(form.State.EquationFields.size(), 5u);
-    EXPECT_EQ(form.State.EquationFields[4], &form.TrancendenteLigninger.Ligning5Edit);
-}
-
 using MenuTest = FormTest;
 
 TEST_F(MenuTest, IntegrationItemsEmptyTheTabAndTheSharedTexts) {

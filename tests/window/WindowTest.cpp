@@ -173,12 +173,19 @@ private slots:
         QVERIFY(boxes->seen.isEmpty());
     }
 
+    // Activation empties the log and the shared texts, clears the flag and
+    // shows the Integration page.
     void activationAtStartUp() {
+        Form& model = window->Model();
         W<QTabWidget>("KvadrixPageControl")->setCurrentIndex(LogTabSheet);
+        model.LogMemo = {"x"};
+        model.State.AntiderivativeText = "x^2";
         ErrorFlag = true;
         QVERIFY(Start());
         QCOMPARE(Log(), QString());
-        QVERIFY(window->Model().LogMemo.empty());
+        QVERIFY(model.LogMemo.empty() && model.State.AntiderivativeText.Empty());
+        QCOMPARE(model.State.EquationFields.size(), 5u);
+        QCOMPARE(model.State.EquationFields[4], &model.TrancendenteLigninger.Ligning5Edit);
         QVERIFY(!ErrorFlag);
         QCOMPARE(CurrentPage(), QString("IntegrationTabSheet"));
         QCOMPARE(Focus(), QString("fxEdit"));
