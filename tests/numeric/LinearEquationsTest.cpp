@@ -48,8 +48,8 @@ TEST_F(SolveLinearEquationTest, SingularSystemIsLoggedAndGivesZeros) {
 using RegressionTest = EngineTest;
 
 // Exact fits are checked against the corpus and through the tab; these are
-// the edge cases of the polynomial fit.
-TEST_F(RegressionTest, PolynomialFitEdgeCases) {
+// the edge cases of the fits.
+TEST_F(RegressionTest, FitEdgeCases) {
     RegressionCoefficients p;
     // The point at x = 0 counts in the constant term.
     Vector u{0, -1, 0, 1}, v{0, 1, 0, 1};
@@ -62,14 +62,11 @@ TEST_F(RegressionTest, PolynomialFitEdgeCases) {
     EXPECT_NEAR(p[2], 1, 1e-15);
     EXPECT_EQ(p[3], 0);
     EXPECT_TRUE(host.log.empty());
-}
-
-TEST_F(RegressionTest, PointsSharingOneXHaveNoFit) {
+    // Points sharing one x have no fit.
     Vector x{0, 0.1, 0.1, 0.1}, y{0, 1, 2, 3};
     double a = 5, b = 5;
     EXPECT_FALSE(LinearRegression(3, x, y, a, b));
     EXPECT_EQ(a, 0);
-    RegressionCoefficients p;
     EXPECT_FALSE(PolynomialRegression(3, 2, x, y, p));
     EXPECT_EQ(host.log, Lines{"Singul\xE6r Matrix i SolveLinearEquation"});
     // Two distinct x are too few for a parabola.
