@@ -14,6 +14,17 @@ struct FuzzHost : Host {
     bool ignore = false;
 };
 
+// Runs step as a handler would: an ArithmeticFault ends it (RunHandler
+// catches those in the program); ErrorFlag is cleared afterwards.
+template <class Step>
+void Guarded(Step step) {
+    try {
+        step();
+    } catch (const ArithmeticFault&) {
+    }
+    ErrorFlag = false;
+}
+
 // The bytes after the first skip as a text of at most 255 characters.
 inline std::string_view FuzzText(const std::uint8_t* data, std::size_t size, std::size_t skip = 0) {
     const std::size_t length = size > skip ? size - skip : 0;

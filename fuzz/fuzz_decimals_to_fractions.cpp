@@ -1,9 +1,6 @@
 // DecimalsToFractions and TidyExpression on any text up to 255 bytes, with
 // the error boxes answered OK and Ignore: no crash, no hang, and a text that
 // reads as a whole expression is converted without an error.
-#include <algorithm>
-#include <cstdint>
-
 #include "Fractions.h"
 #include "FuzzHost.h"
 
@@ -16,12 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (Host* host : {static_cast<Host*>(nullptr), static_cast<Host*>(&ignoring)}) {
         SetHost(host);  // nullptr: a silent host answering OK, so ErrorFlag stays set after an error
         ErrorFlag = false;
-        try {
+        Guarded([&] {
             ExpressionText result;
             DecimalsToFractions(text, result);
             if (whole && !host && ErrorFlag) __builtin_trap();
-        } catch (const ArithmeticFault&) {
-        }
+        });
     }
     ErrorFlag = false;
     SetHost(nullptr);

@@ -1,15 +1,12 @@
 // GatherCoefficient and the other coefficient helpers on any text up to 255
 // bytes: no crash, no hang, and no error is raised.
-#include <algorithm>
-#include <cstdint>
-
 #include "Coefficients.h"
 #include "FuzzHost.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const ExpressionText term(FuzzText(data, size));
     ErrorFlag = false;
-    try {
+    Guarded([&] {
         int position = 0;
         LeadingNumber(term, false);
         LeadingNumber(term, true);
@@ -17,8 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         GatherCoefficient(term);
         PullOutBracketNumbers(term);
         if (ErrorFlag) __builtin_trap();
-    } catch (const ArithmeticFault&) {
-    }
-    ErrorFlag = false;
+    });
     return 0;
 }

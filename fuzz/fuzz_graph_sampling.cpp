@@ -1,7 +1,6 @@
 // The graph's field readers and sampler on any text: never a crash, a hang or
 // a curve that goes backwards or holds a non-finite point.
 #include <cmath>
-#include <cstdint>
 #include <cstdlib>
 #include <string_view>
 

@@ -1,13 +1,11 @@
 // FindInnerFunction on any text up to 255 bytes: no crash, no hang, and
 // every candidate of a readable text is a piece of the text that holds x.
-#include <algorithm>
-#include <cstdint>
-
+#include "FuzzHost.h"
 #include "Host.h"
 #include "InnerFunction.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const ExpressionText text(std::string_view(reinterpret_cast<const char*>(data), std::min<std::size_t>(size, 255)));
+    const ExpressionText text(FuzzText(data, size));
     SetHost(nullptr);
     for (int k = 0; k < 256; ++k) {
         ErrorFlag = false;

@@ -3,8 +3,6 @@
 // (3 to 21) and the answer to the boxes. Read values are finite; a failed
 // data read leaves ErrorFlag clear.
 #include <cmath>
-#include <cstddef>
-#include <cstdint>
 
 #include "FuzzHost.h"
 #include "PointText.h"

@@ -2,7 +2,6 @@
 // and Ignore, and MatchingBracket and the sign helpers on the same text: no
 // crash, no hang, and a form read without an error has as many "(" as ")".
 #include <algorithm>
-#include <cstdint>
 
 #include "FuzzHost.h"
 #include "PrefixForm.h"

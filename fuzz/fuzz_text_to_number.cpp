@@ -3,8 +3,6 @@
 // that from_chars reads whole to a finite value gives that same value.
 #include <charconv>
 #include <cmath>
-#include <cstddef>
-#include <cstdint>
 #include <string_view>
 
 #include "FuzzHost.h"

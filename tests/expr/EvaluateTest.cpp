@@ -7,7 +7,6 @@
 #include "Evaluate.h"
 #include "RecordingHost.h"
 
-constexpr double Pi = 3.141592653589793;
 const std::string Data = "expr/data/evaluate.tsv";
 using EvaluateFunctionTest = EngineTest;
 using EvaluateFunctionNTest = EngineTest;
@@ -71,11 +70,11 @@ TEST_F(EvaluateFunctionTest, OverflowIsAnArithmeticFaultAndLimits) {
 
 TEST_F(EvaluateFunctionNTest, NamedVariablesAndMessages) {
     const VariableNames names{0, 'x', 'y', 'z', 'u', 'v'};
-    struct Row { int n; const char* expr; VariableValues values; double value; } rows[] = {
-        {2, "x^2+y^2", {0, 3, 4}, 25}, {2, "x*y-y", {0, 2, 5}, 5}, {2, "-x^2+y", {0, 3, 1}, -8},
-        {1, "pi*x", {0, 1}, Pi}, {5, "x+y*z-u/v", {0, 1, 2, 3, 8, 4}, 5},
-    };
-    for (const Row& r : rows) EXPECT_DOUBLE_EQ(EvaluateFunctionN(r.n, r.expr, names, r.values), r.value) << r.expr;
+    for (const CaseRow& r : CaseTable(Data, "EvaluateN")) {
+        VariableValues values{};
+        for (std::size_t i = 3; i < r.size(); ++i) values[i - 2] = r.Number(i);
+        EXPECT_DOUBLE_EQ(EvaluateFunctionN(r.Int(0), r[1], names, values), r.Number(2)) << r.where;
+    }
     EXPECT_EQ(host.boxes, Lines{});
     CheckMessages(host, "EvaluateNMessage",
                   [&names](const std::string& e) { EvaluateFunctionN(2, e, names, VariableValues{0, 1, 2}); });

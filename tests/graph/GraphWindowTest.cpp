@@ -14,8 +14,6 @@
 #include "Host.h"
 #include "KvadrixForm.h"
 
-Q_DECLARE_METATYPE(Page)
-
 namespace {
 
 QString ToQ(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
@@ -100,21 +98,13 @@ private slots:
     void init() { ErrorFlag = false; }
 
     void eachTabsGraph_data() {
-        QTest::addColumn<Page>("page");
-        QTest::addColumn<QStringList>("fields");
-        QTest::addColumn<QStringList>("legend");
-        QTest::addColumn<int>("areas");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("index");
         QVERIFY(TabCases().size() >= 9);
-        for (const TabCase& c : TabCases())
-            QTest::newRow(qPrintable(c.name)) << c.page << c.fields << c.legend << c.areas << c.message;
+        for (int i = 0; i < TabCases().size(); ++i) QTest::newRow(qPrintable(TabCases()[i].name)) << i;
     }
     void eachTabsGraph() {
-        QFETCH(Page, page);
-        QFETCH(QStringList, fields);
-        QFETCH(QStringList, legend);
-        QFETCH(int, areas);
-        QFETCH(QString, message);
+        QFETCH(int, index);
+        const auto& [name, page, fields, legend, areas, message] = TabCases()[index];
         Form form;
         Fill(form, fields);
         TGraphForm graph;

@@ -14,82 +14,58 @@
 
 namespace {
 
-struct SamplerCase {
-    std::string name, text;
-    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
-    int pieces = -1;  // -1: any number
-    std::vector<double> poles;
-    bool bounded = false;
-    double from = 0, to = 0;
-    bool accuracy = false;
-};
+// Each row: name, f, the window "xMin xMax yMin yMax", the number of pieces
+// ("*" any), the poles ("-" none), the ends of f's domain in view ("-" none),
+// "y" when the line between samples must follow f.
+TEST(SamplerTest, BreaksWhereUndefinedAndFollowsTheCurve) {
+    const std::vector<CaseRow> rows = ReadCaseTable("graph/sampler-functions.txt", "Sampler");
+    EXPECT_EQ(rows.size(), 17u);
+    for (const CaseRow& c : rows) {
+        SCOPED_TRACE(c.where + " " + c[0]);
+        double xMin, xMax, yMin, yMax, from = 0, to = 0;
+        std::istringstream(c[2]) >> xMin >> xMax >> yMin >> yMax;
+        std::vector<double> poles;
+        std::istringstream polesText(c[4] == "-" ? "" : c[4]);
+        for (double p; polesText >> p;) poles.push_back(p);
+        const bool bounded = c[5] != "-", accuracy = c[6] == "y";
+        if (bounded) std::istringstream(c[5]) >> from >> to;
+        const auto f = FieldFunction(c[1]);
+        ASSERT_TRUE(f);
+        const SampleLimits limits;
+        const Sampling s = SampleFunction(*f, xMin, xMax, yMin, yMax, limits);
+        const double width = xMax - xMin, height = yMax - yMin;
 
-std::vector<SamplerCase> LoadCases() {
-    std::vector<SamplerCase> cases;
-    for (const CaseRow& row : ReadCaseTable("graph/sampler-functions.txt", "Sampler")) {
-        SamplerCase c{row[0], row[1]};
-        std::istringstream(row[2]) >> c.xMin >> c.xMax >> c.yMin >> c.yMax;
-        c.pieces = row[3] == "*" ? -1 : std::stoi(row[3]);
-        std::istringstream poles(row[4] == "-" ? "" : row[4]);
-        for (double p; poles >> p;) c.poles.push_back(p);
-        c.bounded = row[5] != "-";
-        if (c.bounded) std::istringstream(row[5]) >> c.from >> c.to;
-        c.accuracy = row[6] == "y";
-        cases.push_back(c);
-    }
-    return cases;
-}
+        if (c[3] != "*") {
+            EXPECT_EQ(s.pieces.size(), static_cast<std::size_t>(c.Int(3)));
+        }
+        EXPECT_LE(s.evaluations, limits.maxEvaluations + 200);
+        ASSERT_EQ(s.poles.size(), poles.size());
+        for (std::size_t i = 0; i < poles.size(); ++i) EXPECT_NEAR(s.poles[i], poles[i], 1e-5);
 
-class SamplerTest : public ::testing::TestWithParam<SamplerCase> {};
-
-TEST(SamplerCasesTest, AllAreRead) { EXPECT_EQ(LoadCases().size(), 17u); }
-
-TEST_P(SamplerTest, BreaksWhereUndefinedAndFollowsTheCurve) {
-    const SamplerCase& c = GetParam();
-    const auto f = FieldFunction(c.text);
-    ASSERT_TRUE(f) << c.text;
-    const SampleLimits limits;
-    const Sampling s = SampleFunction(*f, c.xMin, c.xMax, c.yMin, c.yMax, limits);
-    const double width = c.xMax - c.xMin, height = c.yMax - c.yMin;
-
-    if (c.pieces >= 0) {
-        EXPECT_EQ(s.pieces.size(), static_cast<std::size_t>(c.pieces));
-    }
-    EXPECT_LE(s.evaluations, limits.maxEvaluations + 200);
-    ASSERT_EQ(s.poles.size(), c.poles.size());
-    for (std::size_t i = 0; i < c.poles.size(); ++i) EXPECT_NEAR(s.poles[i], c.poles[i], 1e-5);
-
-    for (const Polyline& piece : s.pieces) {
-        ASSERT_GE(piece.size(), 2u);
-        for (std::size_t i = 1; i < piece.size(); ++i) {
-            const SamplePoint a = piece[i - 1], b = piece[i];
-            ASSERT_LT(a.x, b.x);
-            for (double pole : c.poles) EXPECT_FALSE(a.x < pole && pole < b.x) << "drawn across the pole " << pole;
-            const bool visible = std::fabs(a.y - b.y) < height && a.y > c.yMin && a.y < c.yMax;
-            if (!c.accuracy || !visible) continue;
-            // Between two samples the straight line stays close to f.
-            for (double t : {0.25, 0.5, 0.75}) {
-                const double x = a.x + t * (b.x - a.x);
-                const double y = QuietValue(*f, x);
-                if (std::isnan(y)) continue;
-                ASSERT_NEAR(y, a.y + t * (b.y - a.y), 4 * limits.tolerance * height) << "at x = " << x;
+        for (const Polyline& piece : s.pieces) {
+            ASSERT_GE(piece.size(), 2u);
+            for (std::size_t i = 1; i < piece.size(); ++i) {
+                const SamplePoint a = piece[i - 1], b = piece[i];
+                ASSERT_LT(a.x, b.x);
+                for (double pole : poles) EXPECT_FALSE(a.x < pole && pole < b.x) << "drawn across the pole " << pole;
+                const bool visible = std::fabs(a.y - b.y) < height && a.y > yMin && a.y < yMax;
+                if (!accuracy || !visible) continue;
+                // Between two samples the straight line stays close to f.
+                for (double t : {0.25, 0.5, 0.75}) {
+                    const double x = a.x + t * (b.x - a.x);
+                    const double y = QuietValue(*f, x);
+                    if (std::isnan(y)) continue;
+                    ASSERT_NEAR(y, a.y + t * (b.y - a.y), 4 * limits.tolerance * height) << "at x = " << x;
+                }
             }
         }
-    }
-    if (c.bounded && !s.pieces.empty()) {
-        // The curve reaches the edges of its domain in view.
-        EXPECT_NEAR(s.pieces.front().front().x, c.from, 1e-4 * width);
-        EXPECT_NEAR(s.pieces.back().back().x, c.to, 1e-4 * width);
+        if (bounded && !s.pieces.empty()) {
+            // The curve reaches the edges of its domain in view.
+            EXPECT_NEAR(s.pieces.front().front().x, from, 1e-4 * width);
+            EXPECT_NEAR(s.pieces.back().back().x, to, 1e-4 * width);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Functions, SamplerTest, ::testing::ValuesIn(LoadCases()),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
-                             return name;
-                         });
 
 using SamplerQuietTest = EngineTest;
 

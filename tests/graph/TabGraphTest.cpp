@@ -16,37 +16,31 @@ bool InView(const View& v, double x, double y) { return x > v.xMin && x < v.xMax
 
 class TabGraphTest : public EngineTest {
 protected:
+    // Sets the fields as the tabs leave them: "Control=text", ... .
+    void Set(std::initializer_list<std::string> fields) {
+        for (const std::string& f : fields) form.Find(f.substr(0, f.find('=')))->text = f.substr(f.find('=') + 1);
+    }
     Form form;
 };
 
 TEST_F(TabGraphTest, TangentThroughThePointWithTheDerivativesSlope) {
-    auto& d = form.Differentiation;
-    d.fx_Edit.text = "x^3";
-    d.df_dx_Edit.text = "3*x^2";
-    d.x_Edit.text = "1";
-    d.f_value_Edit.text = "1.0000";
+    Set({"fx_Edit=x^3", "df_dx_Edit=3*x^2", "x_Edit=1", "f_value_Edit=1.0000"});
     const Graph g = BuildGraph(form, DifferentiationTabSheet);
     ASSERT_EQ(g.curves.size(), 3u);
     EXPECT_DOUBLE_EQ(QuietValue(g.curves[2].f, 3), 7);  // 1 + 3*(3-1)
-    d.x_Edit.text.clear();
+    Set({"x_Edit="});
     EXPECT_EQ(BuildGraph(form, DifferentiationTabSheet).curves.size(), 2u);
 
     // The view is framed by f and f', not by the tangent running off.
-    d.fx_Edit.text = "sin(x)";
-    d.df_dx_Edit.text = "cos(x)";
-    d.x_Edit.text = "1";
-    d.f_value_Edit.text = "0.8415";
+    Set({"fx_Edit=sin(x)", "df_dx_Edit=cos(x)", "x_Edit=1", "f_value_Edit=0.8415"});
     const View v = DefaultView(BuildGraph(form, DifferentiationTabSheet));
     EXPECT_LT(v.yMax - v.yMin, 3);
 }
 
 TEST_F(TabGraphTest, IntegrationAreaBetweenTheBoundsAndNoCurveForTheFailureText) {
-    auto& t = form.Integration;
-    t.fxEdit.text = "x";
-    t.StamfunktionEdit.text = "Kan ikke udregne Integralet. Se log";
-    t.NedreGraenseEdit.text = "2";  // bounds in either order
-    t.OevreGraenseEdit.text = "sqrt(0)";
-    t.BestemtIntegralEdit.text = "-2.0000";
+    // Bounds in either order.
+    Set({"fxEdit=x", "StamfunktionEdit=Kan ikke udregne Integralet. Se log", "NedreGraenseEdit=2",
+         "OevreGraenseEdit=sqrt(0)", "BestemtIntegralEdit=-2.0000"});
     const Graph g = BuildGraph(form, IntegrationTabSheet);
     EXPECT_EQ(g.curves.size(), 1u);
     ASSERT_TRUE(g.area);
@@ -54,32 +48,24 @@ TEST_F(TabGraphTest, IntegrationAreaBetweenTheBoundsAndNoCurveForTheFailureText)
     ASSERT_FALSE(p.area.empty());
     EXPECT_NEAR(p.area.front().front().x, 0, 1e-9);
     EXPECT_NEAR(p.area.back().back().x, 2, 1e-9);
-    t.BestemtIntegralEdit.text.clear();  // not computed: no area
+    Set({"BestemtIntegralEdit="});  // not computed: no area
     EXPECT_FALSE(BuildGraph(form, IntegrationTabSheet).area);
 }
 
 TEST_F(TabGraphTest, PolynomialRootsDivisionAndAsymptotes) {
-    auto& p = form.Polynomier;
-    p.px_Edit.text = "x^2-1";
-    p.RoedderEdit.text = "{-1 , 1}";
+    Set({"px_Edit=x^2-1", "RoedderEdit={-1 , 1}"});
     Graph g = BuildGraph(form, PolynomierTabSheet);
     ASSERT_EQ(g.marks.size(), 1u);
     ASSERT_EQ(g.marks[0].points.size(), 2u);
     EXPECT_EQ(g.marks[0].points[0].x, -1);
     EXPECT_EQ(g.marks[0].points[1].y, 0);
 
-    p.px_Edit.text.clear();
-    p.DividendEdit.text = "x^3+2*x";
-    p.DivisorEdit.text = "x-1";
-    p.KvotientEdit.text = "x^2+x+3";
-    p.RestEdit.text = "3";
+    Set({"px_Edit=", "DividendEdit=x^3+2*x", "DivisorEdit=x-1", "KvotientEdit=x^2+x+3", "RestEdit=3"});
     g = BuildGraph(form, PolynomierTabSheet);
     ASSERT_EQ(g.curves.size(), 2u);
     for (double x : {-2.0, 0.5, 3.0}) EXPECT_NEAR(QuietValue(g.curves[1].f, x), QuietValue(g.curves[0].f, x), 1e-9);
 
-    p.DividendEdit.text.clear();
-    p.PolBroekEdit.text = "(x^2-1)/(x^2-4)";
-    p.ReduceretPolBroekEdit.text = "(x^2-1)/(x^2-4)";
+    Set({"DividendEdit=", "PolBroekEdit=(x^2-1)/(x^2-4)", "ReduceretPolBroekEdit=(x^2-1)/(x^2-4)"});
     const Plot plot = PlotGraph(BuildGraph(form, PolynomierTabSheet), View{-5, 5, -5, 5});
     ASSERT_EQ(plot.asymptotes.size(), 2u);
     EXPECT_NEAR(plot.asymptotes[0], -2, 1e-6);
@@ -88,22 +74,17 @@ TEST_F(TabGraphTest, PolynomialRootsDivisionAndAsymptotes) {
 
 TEST_F(TabGraphTest, MarksOnlyWhatTheTabFound) {
     form.Extremum.AntalVariableSpinEdit.value = 1;
-    form.Extremum.fxyzEdit.text = "(x-1)^2+2";
-    form.Extremum.xyzMinEdit.text = "Se LogMemo";  // no minimum found
-    form.Extremum.fminEdit.text = "2.0000";
+    Set({"fxyzEdit=(x-1)^2+2", "xyzMinEdit=Se LogMemo", "fminEdit=2.0000"});  // no minimum found
     EXPECT_TRUE(BuildGraph(form, ExtremumTabSheet).marks.empty());
 
     form.TrancendenteLigninger.AntalLigningerSpinEdit.value = 1;
-    form.TrancendenteLigninger.Ligning1Edit.text = "x^2-2";
-    form.TrancendenteLigninger.LoesningEdit.text = "(1.4142)";
+    Set({"Ligning1Edit=x^2-2", "LoesningEdit=(1.4142)"});
     const Graph g = BuildGraph(form, TrancendenteLigningerTabSheet);
     ASSERT_EQ(g.marks.size(), 1u);
     EXPECT_NEAR(g.marks[0].points[0].y, 0, 1e-3);  // on the curve
 
-    auto& r = form.Regression;
-    r.AntalRegressionsPunkterSpinEdit.value = 2;  // more points typed than counted
-    r.RegressionsPunkterEdit.text = "(0,1); (1,3); (2,5)";
-    r.RegressionsLiniensLigningEdit.text = "    2.0000*x+    1.0000";
+    form.Regression.AntalRegressionsPunkterSpinEdit.value = 2;  // more points typed than counted
+    Set({"RegressionsPunkterEdit=(0,1); (1,3); (2,5)", "RegressionsLiniensLigningEdit=    2.0000*x+    1.0000"});
     const Graph fit = BuildGraph(form, RegressionTabSheet);
     ASSERT_EQ(fit.marks.size(), 1u);
     EXPECT_EQ(fit.marks[0].points.size(), 2u);
@@ -118,9 +99,9 @@ TEST_F(TabGraphTest, MessagesInsteadOfAGraph) {
     EXPECT_EQ(message(PolynomierTabSheet), "Fanen har endnu ikke udregnet noget, der kan tegnes.");
     EXPECT_EQ(message(LogTabSheet), "Denne fane har ingen graf.");
     EXPECT_EQ(message(ExtremumTabSheet), "Grafen tegnes kun for en funktion af 1 variabel.");
-    form.Funktion.f_x_Edit.text = "6x^2";
+    Set({"f_x_Edit=6x^2"});
     EXPECT_EQ(message(FunktionTabSheet), "f(x) = 6x^2 kan ikke tegnes: udtrykket kan ikke l\xE6" "ses.");
-    form.Funktion.f_x_Edit.text = "sqrt(-1-x^2)";
+    Set({"f_x_Edit=sqrt(-1-x^2)"});
     const Graph g = BuildGraph(form, FunktionTabSheet);
     EXPECT_TRUE(g.message.empty());
     EXPECT_EQ(PlotGraph(g, DefaultView(g)).message, "f(x) kan ikke udregnes nogen steder i det viste omr\xE5" "de.");

@@ -3,6 +3,7 @@
 // value of the whole antiderivative.
 #include <string>
 
+#include "CaseTable.h"
 #include "Differentiate.h"
 #include "IntegralTable.h"
 #include "RecordingHost.h"
@@ -96,73 +97,19 @@ TEST_F(IntegralTableTest, EveryInverseGivesBackX) {
         }
 }
 
-TEST_F(IntegralTableTest, InvertsLinearInnerFunctionsOnly) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"2*x+3", "1/2*y-3/2"}, {"x+1", "y-1"}, {"x-2.5", "y+5/2"}, {"1/2*x+1/3", "2*y-2/3"},
-        {"x^2+1", ""}, {"0*x+1", ""},  // no inverse where k is 0
-    };
-    for (auto [t, x] : cases) EXPECT_EQ(InvertInnerFunction(t).Str(), x) << t;
-}
-
-struct LookupCase {
-    const char* f;
-    const char* F;  // "" = not found by the table
-};
-
-class TableLookupTest : public EngineTest, public ::testing::WithParamInterface<LookupCase> {};
-
-TEST_P(TableLookupTest, GivesTheRowsAntiderivative) {
-    const LookupCase& c = GetParam();
-    ExpressionText F = IntegrateByTable(c.f);
-    EXPECT_EQ(F.Str(), c.F);
-    if (!F.Empty()) {
-        EXPECT_EQ(AntiderivativeFault(c.f, F), "");
+// Inverses of inner functions and single look-ups, from data/cases.tsv;
+// every antiderivative found is checked by differentiation.
+TEST_F(IntegralTableTest, InversesAndLookUpsGiveTheirCases) {
+    for (const CaseRow& r : CaseTable("integrate/data/cases.tsv", "invert"))
+        EXPECT_EQ(InvertInnerFunction(r[0]).Str(), r[1]) << r.where;
+    for (const CaseRow& r : CaseTable("integrate/data/cases.tsv", "lookup")) {
+        const ExpressionText F = IntegrateByTable(r[0]);
+        EXPECT_EQ(F.Str(), r[1]) << r.where;
+        if (!F.Empty()) {
+            EXPECT_EQ(AntiderivativeFault(r[0], F), "") << r.where;
+        }
     }
     EXPECT_TRUE(host.boxes.empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TableLookupTest,
-    ::testing::Values(
-        LookupCase{"x^(-1)", "ln(x)"},  // its own row before x^k
-        LookupCase{"7*x", "1/2*7*x^2"}, LookupCase{"2.5*x", "1/2*2.5*x^2"},
-        LookupCase{"3*sin(2*x)", "(-3/2*cos(2*x))"},
-        LookupCase{"x^2+sin(x)", "1/(2+1)*x^(2+1)+(-cos(x))"},
-        LookupCase{"x^2-sin(x)", "1/(2+1)*x^(2+1)-(-cos(x))"},
-        LookupCase{"-x^2", "-1/(2+1)*x^(2+1)"},
-        LookupCase{"sin(x)^2", "1/2*(x-1/2*sin(2*x))"},
-        LookupCase{"x^2.5", "1/(2.5+1)*x^(2.5+1)"},
-        LookupCase{"sin(x)^4", ""},   // a pattern never matches a beginning
-        LookupCase{"pi*x", ""},       // a parameter never matches a name
-        LookupCase{"x)+1", ""},       // text the notation does not read
-        // A number too long for an integer slot may still fit a number slot;
-        // one too long for both does not match.
-        LookupCase{"x^123456", "1/(123456+1)*x^(123456+1)"}, LookupCase{"x^1234567890123", ""}, LookupCase{"1234567890123*x", ""}));
-
-// Faults of the stored rows that the look-up must not repeat.
-INSTANTIATE_TEST_SUITE_P(
-    Faults, TableLookupTest,
-    ::testing::Values(
-        // Negating a template of several terms negates all of them.
-        LookupCase{"-x*exp(x)", "-(x*exp(x)-exp(x))"},
-        LookupCase{"1-x*exp(x)", "x-(x*exp(x)-exp(x))"},
-        LookupCase{"-x^2*sin(x)", "-(-x^2*cos(x)+(2*(x*sin(x)+cos(x))))"},
-        LookupCase{"1-x^2*sin(x)", "x-(-x^2*cos(x)+(2*(x*sin(x)+cos(x))))"},
-        // -cos(x)^2 is (-cos(x))^2: no sign is taken off.
-        LookupCase{"-cos(x)^2", ""}, LookupCase{"-sin(x)^2", ""},
-        // (-x)^2 is not -x^2.
-        LookupCase{"exp((-x)^2)", ""}, LookupCase{"1/((-x)^2)", ""},
-        LookupCase{"1/(-x^2)", "1/(2-1)/x^(2-1)"},
-        // Negated powers of numbers in templates read as meant.
-        LookupCase{"-2^x", ""}, LookupCase{"-(2^x)", "-(2^x/ln(2))"},
-        LookupCase{"2^(-x)", "-1/ln(2)*2^(-x)"},
-        // Conditions on the parameters.
-        LookupCase{"x^(-1)*ln(x)", ""}, LookupCase{"1/x^1", ""}, LookupCase{"x^(-1.0)", ""},
-        LookupCase{"1^x", ""}, LookupCase{"1/(-4+x^2)", ""}, LookupCase{"cos(0*x)", ""},
-        LookupCase{"x^(-2/2)", ""}, LookupCase{"x^(2/-2)", ""},
-        // Negative bindings are bracketed: no "--".
-        LookupCase{"(-1.5)*sin(x)", "(-(-1.5)*cos(x))"},
-        // Reduction rows only for a positive exponent.
-        LookupCase{"x^(-2)*exp(x)", ""}, LookupCase{"x^0*exp(x)", ""}));
 
 }  // namespace

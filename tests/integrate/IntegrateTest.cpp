@@ -1,13 +1,14 @@
-// The integration driver: its fixed cases, the constant factor, the sum
-// rule, and the corpus of school integrands with its found/checked counts.
+// The integration driver and its helpers against the cases of
+// data/cases.tsv, and the corpus of school integrands with its found/checked
+// counts.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <fstream>
 #include <iostream>
 #include <string>
-#include <tuple>
 
+#include "CaseTable.h"
 #include "Differentiate.h"
 #include "Evaluate.h"
 #include "Fractions.h"
@@ -19,88 +20,64 @@
 
 namespace {
 
-struct DriverCase {
-    const char* f;
-    const char* F;
-};
+const char* const Cases = "integrate/data/cases.tsv";
 
-class IntegrateExpressionTest : public EngineTest, public ::testing::WithParamInterface<DriverCase> {};
+using IntegrateCasesTest = EngineTest;
 
-TEST_P(IntegrateExpressionTest, Gives) {
-    EXPECT_EQ(IntegrateExpression(GetParam().f).Str(), GetParam().F);
-    EXPECT_FALSE(ErrorFlag);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, IntegrateExpressionTest,
-    ::testing::Values(DriverCase{"", ""}, DriverCase{"0", "1"}, DriverCase{"5", "5*x"},
-                      DriverCase{"2.5", "5/2*x"}, DriverCase{"2-3", "-1*x"},
-                      DriverCase{"3*x*exp(x)", "3*(x*exp(x)-exp(x))"},  // factor over the whole F
-                      DriverCase{"-sin(x)", "cos(x)"},
-                      DriverCase{"2^3*cos(x)", "8*sin(x)"}, DriverCase{"2^-3*cos(x)", "1/8*sin(x)"},
-                      DriverCase{"x^2+(-1.5)*sin(x)", "1/3*x^3+3/2*cos(x)"},
-                      DriverCase{"X^2", "1/3*x^3"},
-                      // The sum rule for a sum the table cannot take whole.
-                      DriverCase{"3*x*exp(x)-2*x*sin(x)", "3*(x*exp(x)-exp(x))-2*(-x*cos(x)+sin(x))"},
-                      // Beyond the reduction depth: no result rather than a cut one.
-                      DriverCase{"x^12*exp(x)", ""}));
-
-struct FactorCase {
-    const char* F;
-    const char* factor;
-    const char* divisor;
-    const char* result;
-};
-
-class ApplyConstantFactorTest : public EngineTest, public ::testing::WithParamInterface<FactorCase> {};
-
-TEST_P(ApplyConstantFactorTest, Gives) {
-    const FactorCase& c = GetParam();
-    EXPECT_EQ(ApplyConstantFactor(c.F, c.factor, c.divisor).Str(), c.result);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ApplyConstantFactorTest,
-    ::testing::Values(FactorCase{"-cos(x)", "3", "", "-3*cos(x)"}, FactorCase{"-cos(x)", "-3", "", "3*cos(x)"},
-                      FactorCase{"/x", "3", "", "3/x"}, FactorCase{"sin(x)", "1", "", "sin(x)"},
-                      FactorCase{"x*exp(x)-exp(x)", "3", "", "3*(x*exp(x)-exp(x))"},
-                      FactorCase{"1/2*x^2", "3", "", "3/2*x^2"}, FactorCase{"sin(x)", "3", "2", "3/2*sin(x)"},
-                      FactorCase{"sin(x)", "", "", "sin(x)"},
-                      // -2^x is (-2)^x: its minus is no sign of the term.
-                      FactorCase{"-2^x", "3", "", "3*(-2^x)"}, FactorCase{"-x^2", "3", "", "-3*x^2"},
-                      // -3^22 would be (-3)^22: a power too large to fold keeps its own brackets.
-                      FactorCase{"-cos(x)", "3^22", "", "-(3^22)*cos(x)"},
-                      FactorCase{"1/2*x^2", "3^22", "", "3^22*(1/2)*x^2"}));
-
-struct SplitCase {
-    const char* term;
-    const char* factor;
-    const char* rest;
-};
-
-class SplitConstantFactorTest : public EngineTest, public ::testing::WithParamInterface<SplitCase> {};
-
-TEST_P(SplitConstantFactorTest, Gives) {
-    ExpressionText term = GetParam().term;
-    EXPECT_EQ(SplitConstantFactor(term).Str(), GetParam().factor);
-    EXPECT_EQ(term.Str(), GetParam().rest);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, SplitConstantFactorTest,
-                         ::testing::Values(SplitCase{"3*x", "3", "x"}, SplitCase{"3/x", "3", "1/x"},
-                                           SplitCase{"3/4*x", "3/4", "x"}, SplitCase{"2^3*x", "8", "x"},
-                                           SplitCase{"2^x", "", "2^x"}, SplitCase{"sin(x)", "", "sin(x)"},
-                                           // 3*-x^2 is 3*(-x)^2: the rest keeps that reading.
-                                           SplitCase{"3*-x^2", "3", "(-x)^2"}));
-
-TEST(FindWildcardPatternTest, FindsTheBinding) {
+TEST_F(IntegrateCasesTest, HelpersGiveTheirResults) {
+    for (const CaseRow& r : CaseTable(Cases, "integrate")) {
+        ErrorFlag = false;
+        EXPECT_EQ(IntegrateExpression(r[0]).Str(), r[1]) << r.where;
+        EXPECT_FALSE(ErrorFlag) << r.where;
+    }
+    for (const CaseRow& r : CaseTable(Cases, "factor"))
+        EXPECT_EQ(ApplyConstantFactor(r[0], r[1], r[2]).Str(), r[3]) << r.where;
+    for (const CaseRow& r : CaseTable(Cases, "back"))
+        EXPECT_EQ(BackSubstitute(r[0], r[1], r[2], r[3], r[4]).Str(), r[5]) << r.where;
+    for (const CaseRow& r : CaseTable(Cases, "inverse"))
+        EXPECT_EQ(InverseFunction(r[0], r[1]).Str(), r[2]) << r.where;
+    for (const CaseRow& r : CaseTable(Cases, "split")) {
+        ExpressionText term = r[0];
+        EXPECT_EQ(SplitConstantFactor(term).Str(), r[1]) << r.where;
+        EXPECT_EQ(term.Str(), r[2]) << r.where;
+    }
+    for (const CaseRow& r : CaseTable(Cases, "functionfactors")) {
+        ExpressionText term = r[0];
+        EXPECT_EQ(SplitConstantFunctionFactors(term).Str(), r[1]) << r.where;
+        EXPECT_EQ(term.Str(), r[2]) << r.where;
+    }
     ExpressionText binding;
-    EXPECT_EQ(FindWildcardPattern("1/sqrt(1-x^2)", "1-?^2", binding).Str(), "1-x^2");
-    EXPECT_EQ(binding.Str(), "x");
-    EXPECT_EQ(FindWildcardPattern("1/(1+(2*x)^2)", "1+?^2", binding).Str(), "1+(2*x)^2");
-    EXPECT_EQ(binding.Str(), "(2*x)");
-    EXPECT_EQ(FindWildcardPattern("sin(x)", "1-?^2", binding).Str(), "");
-    EXPECT_EQ(FindWildcardPattern("x+1", "x+1", binding).Str(), "x+1");
+    for (const CaseRow& r : CaseTable(Cases, "wildcard")) {
+        EXPECT_EQ(FindWildcardPattern(r[0], r[1], binding).Str(), r[2]) << r.where;
+        if (!r[3].empty()) {
+            EXPECT_EQ(binding.Str(), r[3]) << r.where;
+        }
+    }
+    EXPECT_TRUE(host.boxes.empty());
+}
+
+// Substitutions and rational functions: the antiderivative, its check, and
+// the steps in the log in their order.
+TEST_F(IntegrateCasesTest, StrategiesFindCheckAndLog) {
+    for (const CaseRow& r : CaseTable(Cases, "strategy")) {
+        host.log.clear();
+        ErrorFlag = false;
+        ExpressionText F = IntegrateExpression(r[0]);
+        EXPECT_EQ(F.Str(), r[1]) << r.where;
+        EXPECT_FALSE(ErrorFlag) << r.where;
+        ExpressionText dF;
+        {
+            ErrorFlagGuard guard;
+            dF = DifferentiateExpression(F);
+        }
+        EXPECT_TRUE(CheckAntiderivative(r[0], F, dF).passed) << r.where;
+        auto at = host.log.begin();
+        for (std::size_t i = 2; i < r.size(); ++i) {
+            at = std::find(at, host.log.end(), r[i]);
+            EXPECT_NE(at, host.log.end()) << r.where << ": " << r[i];
+        }
+    }
+    EXPECT_TRUE(host.boxes.empty());
 }
 
 // --- The corpus ---------------------------------------------------------
@@ -178,133 +155,5 @@ TEST_F(IntegrationCorpusTest, ShownAntiderivativesAreRight) {
     EXPECT_GE(total, 100);
     EXPECT_TRUE(host.boxes.empty());
 }
-
-}  // namespace
-
-namespace {
-
-struct BackCase {
-    const char* F;
-    const char* c;
-    const char* k;
-    const char* t;
-    const char* d;
-    const char* result;
-};
-
-class BackSubstituteTest : public EngineTest, public ::testing::WithParamInterface<BackCase> {};
-
-TEST_P(BackSubstituteTest, Gives) {
-    const BackCase& b = GetParam();
-    EXPECT_EQ(BackSubstitute(b.F, b.c, b.k, b.t, b.d).Str(), b.result);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BackSubstituteTest,
-    ::testing::Values(BackCase{"sin(x)", "", "2", "x^2", "", "1/2*sin(x^2)"},
-                      BackCase{"sin(x)", "", "-2", "x^2", "", "-1/2*sin(x^2)"},
-                      BackCase{"sin(x)", "", "3/4", "x^2", "", "4/3*sin(x^2)"},
-                      BackCase{"exp(x)", "3", "", "x^2", "", "3*exp(x^2)"},
-                      // t replaces the variable as a whole, never the x of exp.
-                      BackCase{"x^2", "", "", "2*x+1", "", "(2*x+1)^2"},
-                      BackCase{"x^2", "", "", "-x", "", "(-x)^2"},
-                      // A constant function factor of t' divides the result.
-                      BackCase{"x", "", "", "2^x", "ln(2)", "1/ln(2)*2^x"},
-                      BackCase{"x", "", "", "2^x", "1/ln(2)", "1/(1/ln(2))*2^x"},
-                      BackCase{"exp(x)", "", "", "", "", "exp(x)"}));
-
-TEST(InverseFunctionTest, PairsEachFunctionWithItsInverse) {
-    EXPECT_EQ(InverseFunction("sinh(x)", "2*x").Str(), "asinh(2*x)");
-    EXPECT_EQ(InverseFunction("sin(x)", "x").Str(), "asin(x)");
-    EXPECT_EQ(InverseFunction("tan(x)", "x/2").Str(), "atan(x/2)");
-    EXPECT_EQ(InverseFunction("asin(x)", "x").Str(), "sin(x)");
-    EXPECT_EQ(InverseFunction("erf(x)", "x").Str(), "");
-}
-
-TEST(SplitConstantFunctionFactorsTest, TakesConstantFactorsOnly) {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"2^x*ln(2)", "ln(2)", "2^x"},
-        {"ln(2)*2^x", "ln(2)", "2^x"},
-        {"2^x/ln(2)", "1/ln(2)", "2^x"},
-        {"ln(2)/x", "ln(2)", "1/x"},
-        {"sin(2)*cos(x)*exp(1)", "sin(2)*exp(1)", "cos(x)"},
-        {"asin(1)*x", "asin(1)", "x"},
-        {"ln(x)*2", "", "ln(x)*2"},
-        {"ln(2)+x", "", "ln(2)+x"},  // not a factor of the whole
-    };
-    for (auto [term, factors, rest] : cases) {
-        ExpressionText t = term;
-        EXPECT_EQ(SplitConstantFunctionFactors(t).Str(), factors) << term;
-        EXPECT_EQ(t.Str(), rest) << term;
-    }
-}
-
-}  // namespace
-
-namespace {
-
-struct StrategyCase {
-    const char* f;
-    const char* F;
-    Lines logged;  // lines that must appear in the log, in this order
-};
-
-class StrategyTest : public EngineTest, public ::testing::WithParamInterface<StrategyCase> {};
-
-TEST_P(StrategyTest, FindsAndLogs) {
-    const StrategyCase& c = GetParam();
-    ExpressionText F = IntegrateExpression(c.f);
-    EXPECT_EQ(F.Str(), c.F);
-    EXPECT_FALSE(ErrorFlag);
-    ExpressionText dF;
-    {
-        ErrorFlagGuard guard;
-        dF = DifferentiateExpression(F);
-    }
-    EXPECT_TRUE(CheckAntiderivative(c.f, F, dF).passed) << F.Str();
-    auto at = host.log.begin();
-    for (const auto& line : c.logged) {
-        at = std::find(at, host.log.end(), line);
-        EXPECT_NE(at, host.log.end()) << line;
-    }
-    EXPECT_TRUE(host.boxes.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Substitution, StrategyTest,
-    ::testing::Values(
-        StrategyCase{"cos(x^2)*x", "1/2*sin(x^2)", {"F(x) = I(cos(t))dt ; t=x^2 ; dt=2*(x)dx"}},
-        // A linear inner function inside another: substituted twice.
-        StrategyCase{"sin(2*x+1)",
-                     "-1/2*cos(2*x+1)",
-                     {"F(x) = I(sin(t))dt ; t=x+1 ; dt=1*dx", "F(x) = I(sin(t+1))dt ; t=2*x ; dt=2*dx"}},
-        StrategyCase{"exp(x^2)*x", "1/2*exp(x^2)", {}},
-        StrategyCase{"x*exp(-x^2)", "-1/2*exp(-x^2)", {}},
-        StrategyCase{"x/(x^2+1)", "1/2*ln(x^2+1)", {"F(x) = I(1/(t+1))dt ; t=x^2 ; dt=2*(x)dx"}},
-        // The x beside a linear inner function is written in the new variable.
-        StrategyCase{"x*(x^2+1)^3", "1/8*(x^2+1)^4", {}},
-        // t = sqrt(x): x = t^2, dx = 2*t*dt.
-        StrategyCase{"exp(sqrt(x))", "2*(sqrt(x)*exp(sqrt(x))-exp(sqrt(x)))",
-                     {"F(x) = I(2*t*(exp(t)))dt ; t=sqrt(x) ; dt=1/(2*sqrt(x))dx"}},
-        StrategyCase{"x*sqrt(x+1)", "2/5*(x+1)^(5/2)-2/3*(x+1)*sqrt(x+1)",
-                     {"F(x) = I((t-1)*sqrt(t))dt ; t=x+1 ; dt=1*dx"}},
-        StrategyCase{"sqrt(1-x^2)", "1/2*(asin(x)+1/2*sin(2*asin(x)))",
-                     {"Fors\xF8ger at udregne: I(cos(x)^2)dx"}}));
-
-INSTANTIATE_TEST_SUITE_P(
-    RationalFunctions, StrategyTest,
-    ::testing::Values(
-        StrategyCase{"(x^2+1)/x", "1/2*x^2+ln(x)", {"Fors\xF8ger at udregne: I(x)dx", "Fors\xF8ger at udregne: I((1)/(x))dx"}},
-        StrategyCase{"1/(x^2-1)",
-                     "(1/2)*(ln(x-1))-(1/2)*(ln(x+1))",
-                     {"Fors\xF8ger at udregne: I(1/(x-1))dx", "Fors\xF8ger at udregne: I(1/(x+1))dx"}},
-        StrategyCase{"1/(x^2+2*x+1)", "-1/(x+1)", {"Fors\xF8ger at udregne: I(1/(x+1)^2)dx"}},
-        StrategyCase{"3/(2*x^2+2)", "3/sqrt(2*2)*atan(sqrt(2/2)*x)", {}},
-        StrategyCase{"1/(x^2+2*x+5)",
-                     "1/(1*sqrt((4*1*5-2*2)/(4*1*1)))*atan((x+2/(2*1))/sqrt((4*1*5-2*2)/(4*1*1)))", {}},
-        // Roots that are no fractions: the exact logarithm form.
-        StrategyCase{"1/(x^2-2)", "1/sqrt(8)*ln(abs((2*x-sqrt(8))/(2*x+sqrt(8))))", {}},
-        // The constant over a quadratic left by a division.
-        StrategyCase{"(x^3+x+1)/(x^2+1)", "1/2*x^2+1/sqrt(1*1)*atan(sqrt(1/1)*x)", {}}));
 
 }  // namespace

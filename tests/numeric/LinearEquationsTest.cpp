@@ -1,14 +1,23 @@
 #include <cmath>
+#include <sstream>
 
 #include "CaseTable.h"
 #include "LinearEquations.h"
 #include "RecordingHost.h"
 
 namespace {
-Matrix System(std::vector<std::vector<double>> rows) {
+// "a b c | d e f": the rows of an augmented matrix.
+Matrix System(const std::string& text) {
     Matrix a{};
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t c = 0; c < rows[r].size(); ++c) a[r + 1][c + 1] = rows[r][c];
+    std::istringstream in(text);
+    for (int r = 1, c = 1; in >> std::ws && !in.eof();) {
+        if (in.peek() == '|') {
+            in.get();
+            ++r, c = 1;
+        } else {
+            in >> a[r][c++];
+        }
+    }
     return a;
 }
 }  // namespace
@@ -16,22 +25,13 @@ Matrix System(std::vector<std::vector<double>> rows) {
 using SolveLinearEquationTest = EngineTest;
 
 TEST_F(SolveLinearEquationTest, SolvesByEliminationWithRowExchange) {
-    struct Case {
-        const char* name;
-        std::vector<std::vector<double>> rows;
-        std::vector<double> solution;
-    };
-    const std::vector<Case> cases = {
-        {"identity", {{1, 0, 2}, {0, 1, 3}}, {2, 3}},
-        {"first coefficient 0", {{0, 1, 1}, {1, 1, 3}}, {2, 1}},
-        {"three unknowns", {{2, 1, -1, 8}, {-3, -1, 2, -11}, {-2, 1, 2, -3}}, {2, 3, -1}},
-        {"one unknown", {{4, 2}}, {0.5}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const CaseRow& c : CaseTable("numeric/data/methods.tsv", "Linear")) {
+        std::istringstream solution(c[1]);
+        std::vector<double> expected;
+        for (double v; solution >> v;) expected.push_back(v);
         Vector x;
-        ASSERT_TRUE(SolveLinearEquation(static_cast<int>(c.solution.size()), System(c.rows), x));
-        for (std::size_t i = 0; i < c.solution.size(); ++i) EXPECT_NEAR(x[i + 1], c.solution[i], 1e-14);
+        ASSERT_TRUE(SolveLinearEquation(static_cast<int>(expected.size()), System(c[0]), x)) << c.where;
+        for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_NEAR(x[i + 1], expected[i], 1e-14) << c.where;
     }
     EXPECT_TRUE(host.log.empty());
 }
@@ -39,7 +39,7 @@ TEST_F(SolveLinearEquationTest, SolvesByEliminationWithRowExchange) {
 TEST_F(SolveLinearEquationTest, SingularSystemIsLoggedAndGivesZeros) {
     Vector x;
     x.fill(7);
-    EXPECT_FALSE(SolveLinearEquation(2, System({{1, 2, 3}, {2, 4, 6}}), x));
+    EXPECT_FALSE(SolveLinearEquation(2, System("1 2 3 | 2 4 6"), x));
     EXPECT_EQ(host.log, Lines{"Singul\xE6r Matrix i SolveLinearEquation"});
     for (double v : x) EXPECT_EQ(v, 0);
     EXPECT_TRUE(host.boxes.empty());
@@ -48,8 +48,8 @@ TEST_F(SolveLinearEquationTest, SingularSystemIsLoggedAndGivesZeros) {
 using RegressionTest = EngineTest;
 
 // Exact fits are checked against the corpus and through the tab; these are
-// the edge cases of the polynomial fit.
-TEST_F(RegressionTest, PolynomialFitEdgeCases) {
+// the edge cases of the fits.
+TEST_F(RegressionTest, FitEdgeCases) {
     RegressionCoefficients p;
     // The point at x = 0 counts in the constant term.
     Vector u{0, -1, 0, 1}, v{0, 1, 0, 1};
@@ -62,14 +62,11 @@ TEST_F(RegressionTest, PolynomialFitEdgeCases) {
     EXPECT_NEAR(p[2], 1, 1e-15);
     EXPECT_EQ(p[3], 0);
     EXPECT_TRUE(host.log.empty());
-}
-
-TEST_F(RegressionTest, PointsSharingOneXHaveNoFit) {
+    // Points sharing one x have no fit.
     Vector x{0, 0.1, 0.1, 0.1}, y{0, 1, 2, 3};
     double a = 5, b = 5;
     EXPECT_FALSE(LinearRegression(3, x, y, a, b));
     EXPECT_EQ(a, 0);
-    RegressionCoefficients p;
     EXPECT_FALSE(PolynomialRegression(3, 2, x, y, p));
     EXPECT_EQ(host.log, Lines{"Singul\xE6r Matrix i SolveLinearEquation"});
     // Two distinct x are too few for a parabola.

@@ -9,12 +9,6 @@
 
 namespace {
 const VariableNames Names = DefaultVariableNames();
-VariableValues Point(std::initializer_list<double> coordinates) {
-    VariableValues p{};
-    int i = 1;
-    for (double c : coordinates) p[i++] = c;
-    return p;
-}
 // Coordinates separated by blanks; n: how many.
 VariableValues Point(const std::string& text, int* n = nullptr) {
     VariableValues p{};
@@ -31,15 +25,15 @@ using MinimiseFunctionTest = EngineTest;
 // The first parabola step of a quadratic is checked through the tab; here a
 // zero gradient at the start ends the search there.
 TEST_F(MinimiseFunctionTest, ZeroGradientAtTheStartEndsTheSearch) {
-    VariableValues p = Point({0, 0});
+    VariableValues p = Point("0 0");
     int iterations = 0;
     EXPECT_TRUE(MinimiseFunction(2, "x^2+y^2", Names, 0.00001, p, &iterations));
     EXPECT_EQ(iterations, 1);
-    EXPECT_EQ(p, Point({0, 0}));
+    EXPECT_EQ(p, Point("0 0"));
 }
 
 TEST_F(MinimiseFunctionTest, LogsEveryFifthIterate) {
-    VariableValues p = Point({3, 3});
+    VariableValues p = Point("3 3");
     int iterations = 0;
     ASSERT_TRUE(MinimiseFunction(2, "(x-1)^2+4*(y+1)^2+x*y", Names, 0.00001, p, &iterations));
     ASSERT_GE(iterations, 5);
@@ -50,11 +44,11 @@ TEST_F(MinimiseFunctionTest, LogsEveryFifthIterate) {
 }
 
 TEST_F(MinimiseFunctionTest, EvaluationErrorIsReportedAndKeepsTheStart) {
-    VariableValues p = Point({-1, 0});
+    VariableValues p = Point("-1 0");
     EXPECT_FALSE(MinimiseFunction(2, "ln(x)+y^2", Names, 0.00001, p));
     ASSERT_EQ(host.boxes.size(), 2u);
     EXPECT_EQ(host.boxes[1], "Kan ikke udregne udtryk: ln(x)+y^2 for x[1] = -1.0000");
-    EXPECT_EQ(p, Point({-1, 0}));
+    EXPECT_EQ(p, Point("-1 0"));
     EXPECT_TRUE(ErrorFlag);
 }
 
@@ -78,15 +72,15 @@ using ConfirmTest = EngineTest;
 TEST_F(ConfirmTest, MaximaAndSaddlesAreNoMinimum) {
     for (const char* f : {"-x^2-y^2", "x*y", "x^2-y^2"}) {
         SCOPED_TRACE(f);
-        const Confirmation check = ConfirmMinimum(2, f, Names, Point({0, 0}), 0.00001);
+        const Confirmation check = ConfirmMinimum(2, f, Names, Point("0 0"), 0.00001);
         EXPECT_FALSE(check.confirmed);
         EXPECT_EQ(check.report.substr(0, 40), "Kontrol: gradientens l\xE6ngde i punktet er");
     }
-    const Confirmation far = ConfirmMinimum(1, "(x-1)^2", Names, Point({1.01}), 0.00001);
+    const Confirmation far = ConfirmMinimum(1, "(x-1)^2", Names, Point("1.01"), 0.00001);
     EXPECT_FALSE(far.confirmed);
     // Quiet: nothing shown, nothing logged, the flag as it was.
     ErrorFlag = true;
-    EXPECT_FALSE(ConfirmMinimum(1, "sqrt(x)", Names, Point({0}), 0.00001).confirmed);
+    EXPECT_FALSE(ConfirmMinimum(1, "sqrt(x)", Names, Point("0"), 0.00001).confirmed);
     EXPECT_TRUE(ErrorFlag);
     EXPECT_TRUE(host.boxes.empty());
     EXPECT_TRUE(host.log.empty());
@@ -96,21 +90,21 @@ using SolveEquationsTest = EngineTest;
 
 TEST_F(SolveEquationsTest, NewtonSolvesLinearEquationsInOneStep) {
     const ExpressionText equations[] = {"", "x+y-3", "x-y-1"};
-    VariableValues p = Point({0, 0});
+    VariableValues p = Point("0 0");
     ASSERT_TRUE(SolveEquationsNewton(2, equations, Names, 0.00001, p));
     EXPECT_NEAR(p[1], 2, 1e-9);
     EXPECT_NEAR(p[2], 1, 1e-9);
     // Two iterations, each logging its point: the second step is 0.
     EXPECT_EQ(host.log, (Lines{"x[1]=2.0000   ", "x[2]=1.0000   ", "", "x[1]=2.0000   ", "x[2]=1.0000   ", ""}));
     const ExpressionText diagonal[] = {"", "x-2", "y-3"};
-    p = Point({0, 0});
+    p = Point("0 0");
     EXPECT_TRUE(SolveEquationsNewton(2, diagonal, Names, 0.00001, p));
     EXPECT_TRUE(host.boxes.empty());
 }
 
 TEST_F(SolveEquationsTest, SingularJacobianIsReported) {
     const ExpressionText equations[] = {"", "x+y-1", "2*x+2*y-2"};
-    VariableValues p = Point({0, 0});
+    VariableValues p = Point("0 0");
     host.ignoreAll = true;  // Ignore does not clear this error
     EXPECT_FALSE(SolveEquationsNewton(2, equations, Names, 0.00001, p));
     EXPECT_EQ(host.log, Lines{"Singul\xE6r Matrix i SolveLinearEquation"});
@@ -131,7 +125,7 @@ TEST_F(SolveEquationsTest, LeastSquaresMinimisesTheSumOfTheSquares) {
 TEST_F(SolveEquationsTest, SumTooLongForATextIsRefusedNotCut) {
     const std::string long_(130, '1');
     const ExpressionText equations[] = {"", long_ + "*x", long_ + "*y"};
-    VariableValues p = Point({0, 0});
+    VariableValues p = Point("0 0");
     EXPECT_FALSE(SolveEquationsLeastSquares(2, equations, Names, 0.00001, p));
     ASSERT_EQ(host.boxes.size(), 1u);
     EXPECT_EQ(host.boxes[0].substr(0, 40), "Kvadratsummen af ligningerne er for lang");

@@ -11,22 +11,6 @@ TEST(ControlTableTest, EveryControlIsNamedOnceAndLabelsExist) {
     }
 }
 
-using ActivationTest = FormTest;
-
-TEST_F(ActivationTest, EmptiesLogClearsFlagAndShowsIntegration) {
-    form.LogMemo = {"x"};
-    form.ActivePage = LogTabSheet;
-    form.State.AntiderivativeText = "x^2";
-    ErrorFlag = true;
-    FormActivate(form);
-    EXPECT_TRUE(form.LogMemo.empty());
-    EXPECT_FALSE(ErrorFlag);
-    EXPECT_EQ(form.ActivePage, IntegrationTabSheet);
-    EXPECT_TRUE(form.State.AntiderivativeText.Empty());
-    ASSERT_EQ(form.State.EquationFields.size(), 5u);
-    EXPECT_EQ(form.State.EquationFields[4], &form.TrancendenteLigninger.Ligning5Edit);
-}
-
 using MenuTest = FormTest;
 
 TEST_F(MenuTest, IntegrationItemsEmptyTheTabAndTheSharedTexts) {
@@ -43,30 +27,7 @@ TEST_F(MenuTest, IntegrationItemsEmptyTheTabAndTheSharedTexts) {
     }
 }
 
-TEST_F(MenuTest, FunctionItemKeepsTheSharedFunction) {
-    form.State.FunctionText = "x^2";
-    FunktionMenuItemClick(form);
-    EXPECT_EQ(form.ActivePage, FunktionTabSheet);
-    EXPECT_EQ(form.FocusRequest, "f_x_Edit");
-    Leave("x0Edit", "3");
-    EXPECT_EQ(form.Funktion.f_x0_Edit.text, "9.0000");
-}
-
 using RunHandlerTest = FormTest;
-
-TEST_F(RunHandlerTest, ArithmeticFaultAbandonsTheHandlerAndIsReported) {
-    Leave("f_x_Edit", "exp(x)");
-    form.Funktion.f_x0_Edit.text = "old";
-    Leave("x0Edit", "1000");
-    EXPECT_EQ(form.FaultCount, 1);
-    ASSERT_EQ(host.boxes.size(), 1u);
-    EXPECT_EQ(host.boxes[0].rfind("Regnefejl", 0), 0u);
-    EXPECT_TRUE(host.okOnly[0]);
-    EXPECT_EQ(form.Funktion.f_x0_Edit.text, "");
-    EXPECT_FALSE(form.Busy);
-    Leave("x0Edit", "1");  // the program goes on
-    EXPECT_EQ(form.Funktion.f_x0_Edit.text, "2.7183");
-}
 
 TEST_F(RunHandlerTest, IgnoresReentry) {
     form.Busy = true;

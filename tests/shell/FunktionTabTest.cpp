@@ -3,15 +3,6 @@
 
 using FunktionTabTest = FormTest;
 
-TEST_F(FunktionTabTest, LeavingFxStoresTheTextAndMovesOn) {
-    Leave("f_x_Edit", "x^2 + 1");
-    EXPECT_EQ(form.State.FunctionText, "x^2+1");
-    EXPECT_EQ(form.FocusRequest, "x0Edit");
-    form.FocusRequest.clear();
-    Leave("f_x_Edit", "");
-    EXPECT_EQ(form.FocusRequest, "");
-}
-
 TEST_F(FunktionTabTest, ShowsFOfX0OrNothingAfterAnError) {
     for (const CaseRow& c : CaseTable("shell/data/tabs.tsv", "FOfX0")) {
         SCOPED_TRACE(c.where + " " + c[0]);
@@ -24,9 +15,14 @@ TEST_F(FunktionTabTest, ShowsFOfX0OrNothingAfterAnError) {
     }
 }
 
-TEST_F(FunktionTabTest, UsesTheFunctionAnotherTabStored) {
-    form.State.FunctionText = "x^3";
-    Leave("x0Edit", "2");
-    EXPECT_EQ(form.Funktion.f_x0_Edit.text, "8.0000");
-    EXPECT_TRUE(form.LogMemo.empty());  // this tab writes nothing to the log
+using FaktorReduktionTabTest = FormTest;
+
+TEST_F(FaktorReduktionTabTest, ShowsTheReducedFormWithItsLogLines) {
+    for (const CaseRow& c : CaseTable("shell/data/tabs.tsv", "Reduce")) {
+        host.log.clear();
+        Leave("Factor_fxEdit", c[0]);
+        EXPECT_EQ(form.FaktorReduktion.ReduceretFxEdit.text, c[1]) << c.where;
+        EXPECT_EQ(host.log, Lines(c.begin() + 2, c.end())) << c.where;
+    }
+    EXPECT_TRUE(host.boxes.empty());
 }

@@ -1,24 +1,11 @@
 // One input rule for every expression field, and the mends of the working tabs.
-#include <fstream>
-
 #include <algorithm>
+#include <fstream>
 
 #include "CaseTable.h"
 #include "FormFixture.h"
 
 namespace {
-struct Tab {
-    const char* name;
-    std::vector<std::pair<const char*, const char*>> fields;  // typed in this order
-    const char* output;
-};
-
-const std::vector<Tab> Tabs = {
-    {"y=f(x)", {{"f_x_Edit", nullptr}, {"x0Edit", "1.25"}}, "f_x0_Edit"},
-    {"Differentiation", {{"fx_Edit", nullptr}}, "df_dx_Edit"},
-    {"FaktorReduktion", {{"Factor_fxEdit", nullptr}}, "ReduceretFxEdit"},
-};
-
 bool IsReadingMessage(const std::string& box) {
     for (const char* prefix : {"Fejl i funktionsudtryk", "Mangler ", "Fejl i tal "})
         if (box.rfind(prefix, 0) == 0) return true;
@@ -29,6 +16,7 @@ bool IsReadingMessage(const std::string& box) {
 using InputRuleTest = FormTest;
 
 TEST_F(InputRuleTest, EveryTabAcceptsAndRefusesTheSameTexts) {
+    const std::vector<CaseRow> tabs = CaseTable("shell/data/tabs.tsv", "InputTab");
     std::ifstream in(KVADRIX_READING_CORPUS);
     ASSERT_TRUE(in) << KVADRIX_READING_CORPUS;
     int rows = 0;
@@ -37,20 +25,21 @@ TEST_F(InputRuleTest, EveryTabAcceptsAndRefusesTheSameTexts) {
         const bool accepted = line[0] == 'A';
         const std::string text = line.substr(2);
         ++rows;
-        for (const Tab& tab : Tabs) {
-            SCOPED_TRACE(std::string(tab.name) + ": " + text);
+        for (const CaseRow& tab : tabs) {
+            SCOPED_TRACE(tab[0] + ": " + text);
             Form fresh;
             FormHost h(fresh);
             SetHost(&h);
             FormActivate(fresh);
-            for (auto [field, value] : tab.fields) {
-                fresh.Find(field)->text = value ? value : text;
-                RunHandler(fresh, FindEvents(field)->exit);
+            for (std::size_t i = 2; i < tab.size(); ++i) {
+                const std::size_t equals = tab[i].find('=');
+                fresh.Find(tab[i].substr(0, equals))->text = equals == std::string::npos ? text : tab[i].substr(equals + 1);
+                RunHandler(fresh, FindEvents(tab[i].substr(0, equals))->exit);
             }
             bool refused = !h.boxes.empty() && IsReadingMessage(h.boxes.front());
             EXPECT_EQ(refused, !accepted) << (h.boxes.empty() ? "" : h.boxes.front());
             if (refused) {
-                EXPECT_EQ(fresh.Find(tab.output)->text, "");
+                EXPECT_EQ(fresh.Find(tab[1])->text, "");
                 EXPECT_TRUE(fresh.State.FunctionText.Empty());  // nothing computes from it later
             }
             SetHost(&host);

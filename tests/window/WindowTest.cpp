@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "CaseFile.h"
 #include "Cp1252.h"
 #include "Handlers.h"
 #include "Host.h"
@@ -155,18 +156,8 @@ private slots:
     void menuItemActions_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("FunktionMenuItem") << "FunktionTabSheet" << "f_x_Edit";
-        QTest::newRow("StamfunktionMenuItem") << "IntegrationTabSheet" << "fxEdit";
-        QTest::newRow("BestemtIntegralMenuItem") << "IntegrationTabSheet" << "fxEdit";
-        QTest::newRow("DifferentiationMenuItem") << "DifferentiationTabSheet" << "fx_Edit";
-        QTest::newRow("ExtremumMenuItem") << "ExtremumTabSheet" << "";
-        QTest::newRow("n_ubekendteligningerMenuItem") << "TrancendenteLigningerTabSheet" << "";
-        QTest::newRow("PolynomiersRoedderMenuItem") << "PolynomierTabSheet" << "px_Edit";
-        QTest::newRow("PolynomiersDivisionMenuItem") << "PolynomierTabSheet" << "DividendEdit";
-        QTest::newRow("ReduktionAfPolynomiumsBroekerMenuItem") << "PolynomierTabSheet" << "PolBroekEdit";
-        QTest::newRow("FaktorReduktionMenuItem") << "FaktorReduktionTabSheet" << "Factor_fxEdit";
-        QTest::newRow("ReggressionMenuItem") << "RegressionTabSheet" << "";
-        QTest::newRow("AfslutMenuItem") << "" << "";
+        for (const CaseRow& row : ReadCaseTable("window/data/scripts.tsv", "Menu"))
+            QTest::newRow(row[0].c_str()) << ToQ(row[1]) << ToQ(row[2]);
     }
     void menuItemActions() {
         QFETCH(QString, page);
@@ -182,12 +173,19 @@ private slots:
         QVERIFY(boxes->seen.isEmpty());
     }
 
+    // Activation empties the log and the shared texts, clears the flag and
+    // shows the Integration page.
     void activationAtStartUp() {
+        Form& model = window->Model();
         W<QTabWidget>("KvadrixPageControl")->setCurrentIndex(LogTabSheet);
+        model.LogMemo = {"x"};
+        model.State.AntiderivativeText = "x^2";
         ErrorFlag = true;
         QVERIFY(Start());
         QCOMPARE(Log(), QString());
-        QVERIFY(window->Model().LogMemo.empty());
+        QVERIFY(model.LogMemo.empty() && model.State.AntiderivativeText.Empty());
+        QCOMPARE(model.State.EquationFields.size(), 5u);
+        QCOMPARE(model.State.EquationFields[4], &model.TrancendenteLigninger.Ligning5Edit);
         QVERIFY(!ErrorFlag);
         QCOMPARE(CurrentPage(), QString("IntegrationTabSheet"));
         QCOMPARE(Focus(), QString("fxEdit"));
@@ -196,175 +194,72 @@ private slots:
         QCOMPARE(Log(), QString("\na\n"));
     }
 
-    // Enter moves the focus on, and leaving a field runs its exit handler,
-    // also when its text did not change since it was last left.
-    void enterAndLeavingRunTheHandlers() {
-        QVERIFY(Start());
-        Menu("FunktionMenuItem");
-        Type("f_x_Edit", "x^2", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("x0Edit"));
-        QTest::keyClicks(W("x0Edit"), "3");
-        QTest::keyClick(W("x0Edit"), Qt::Key_Return);
-        QCOMPARE(Focus(), QString("f_x0_Edit"));
-        QCOMPARE(Text("f_x0_Edit"), QString("9.0000"));
-
-        W<QLineEdit>("f_x_Edit")->clear();
-        Type("f_x_Edit", "x^3", Qt::Key_Tab);
-        W("x0Edit")->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(W("x0Edit"), Qt::Key_Tab);
-        QCOMPARE(Text("f_x0_Edit"), QString("27.0000"));
-        QVERIFY(boxes->seen.isEmpty());
+    // The scenarios of data/scripts.tsv: keys, clicks and menu items on the
+    // window, and the focus, texts and log they must lead to.
+    void scripts_data() {
+        QTest::addColumn<QString>("scenario");
+        QStringList names;
+        for (const CaseRow& row : ReadCaseTable("window/data/scripts.tsv", "Step"))
+            if (!names.contains(QString::fromStdString(row[0]))) names << QString::fromStdString(row[0]);
+        QVERIFY(names.size() >= 6);
+        for (const QString& name : names) QTest::newRow(qPrintable(name)) << name;
     }
-
-    // The count spin edit rewrites labels and start point as it changes,
-    // leaving it enables the function; the minimum is shown once found.
-    void extremumTabFollowsTheCountAndMinimises() {
+    void scripts() {
+        QFETCH(QString, scenario);
         QVERIFY(Start());
-        Menu("ExtremumMenuItem");
-        auto* count = W<QSpinBox>("AntalVariableSpinEdit");
-        count->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(count, Qt::Key_Up);
-        QCOMPARE(W<QLabel>("fxyzLabel")->text(), QString("f(x,y,z)= "));
-        QCOMPARE(W<QLabel>("xyz0Label")->text(), QString("(x0,y0,z0)= "));
-        QCOMPARE(Text("xyz0Edit"), QString("(0,0,0)"));
-        QTest::keyClick(count, Qt::Key_Tab);  // leaving it focuses the function
-        QCOMPARE(Focus(), QString("fxyzEdit"));
-        Type("fxyzEdit", "(x-1)^2+(y-2)^2+(z+1)^2", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("xyz0Edit"));
-        QTest::keyClick(W("xyz0Edit"), Qt::Key_Return);
-        QCOMPARE(Text("xyzMinEdit"), QString("(1.0000,2.0000,-1.0000)"));
-        QCOMPARE(Text("fminEdit"), QString("0.0000"));
-        QVERIFY(Log().contains("Kontrol: "));
-        QVERIFY(boxes->seen.isEmpty());
-    }
-
-    // Enter in the count enables the first equation; the count disables the
-    // fields beyond it; a right-hand side is moved over.
-    void ligningerTabSolvesFromTheTypedEquations() {
-        QVERIFY(Start());
-        Menu("n_ubekendteligningerMenuItem");
-        auto* count = W<QSpinBox>("AntalLigningerSpinEdit");
-        count->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(count, Qt::Key_Return);
-        QCOMPARE(Focus(), QString("Ligning1Edit"));
-        QVERIFY(W("Ligning2Edit")->isEnabled());
-        QVERIFY(!W("Ligning3Edit")->isEnabled());
-        Type("Ligning1Edit", "x^2+y^2=4", Qt::Key_Return);
-        QCOMPARE(Text("Ligning1Edit"), QString("x^2+y^2-(4)"));
-        QCOMPARE(Focus(), QString("Ligning2Edit"));
-        Type("Ligning2Edit", "x-y", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("xy0Edit"));
-        W<QLineEdit>("xy0Edit")->clear();
-        Type("xy0Edit", "(1,1)", Qt::Key_Return);
-        QCOMPARE(Text("LoesningEdit"), QString("(1.4142,1.4142)"));
-        count->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(count, Qt::Key_Down);
-        QVERIFY(!W("Ligning2Edit")->isEnabled());
-        QCOMPARE(Text("Ligning2Edit"), QString("x-y"));
-        QVERIFY(boxes->seen.isEmpty());
-    }
-
-    // Clicking the polynomial method enables the degree; the count presets
-    // the points, and the fitted polynomial is shown.
-    void regressionTabFitsAPolynomial() {
-        QVERIFY(Start());
-        Menu("ReggressionMenuItem");
-        QVERIFY(!W("PolGradSpinEdit")->isEnabled());
-        W<QRadioButton>("PolynomiaerRegressionRadioButton")->click();
-        QVERIFY(W("PolGradSpinEdit")->isEnabled());
-        W("PolGradSpinEdit")->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(W("PolGradSpinEdit"), Qt::Key_Return);
-        QCOMPARE(Focus(), QString("AntalRegressionsPunkterSpinEdit"));
-        QTest::keyClick(W("AntalRegressionsPunkterSpinEdit"), Qt::Key_Return);
-        QCOMPARE(Focus(), QString("RegressionsPunkterEdit"));
-        QCOMPARE(Text("RegressionsPunkterEdit"), QString("(0,0); (0,0); (0,0); (0,0); (0,0)"));
-        W<QLineEdit>("RegressionsPunkterEdit")->clear();
-        Type("RegressionsPunkterEdit", "(-1,1); (0,1); (1,3); (2,7); (3,13)", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("RegressionsPolynomietsligningEdit"));
-        QCOMPARE(Text("RegressionsPolynomietsligningEdit"), QString("1.0000*x^2+1.0000*x+1.0000"));
-        QVERIFY(Log().contains("Kontrol: Forklaringsgrad R^2 = 1.0000"));
-        QVERIFY(boxes->seen.isEmpty());
-    }
-
-    // The Integration page: Enter walks through f(x) and the two bounds and
-    // the fields show F(x) and the definite integral.
-    void integrationPageComputes() {
-        QVERIFY(Start());
-        QCOMPARE(CurrentPage(), QString("IntegrationTabSheet"));
-        Type("fxEdit", "x*exp(x)", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("StamfunktionEdit"));
-        QCOMPARE(Text("StamfunktionEdit"), QString("x*exp(x)-exp(x)"));
-        Type("NedreGraenseEdit", "0", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("OevreGraenseEdit"));
-        Type("OevreGraenseEdit", "1", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("BestemtIntegralEdit"));
-        QCOMPARE(Text("BestemtIntegralEdit"), QString("1.0000"));
-        QVERIFY(Log().contains("Kontrol: F'(x) = f(x) i 6 punkter"));
-        QVERIFY(boxes->seen.isEmpty());
-    }
-
-    // The Polynomier tab: each of its three computations runs from its field.
-    void polynomierTabComputes() {
-        QVERIFY(Start());
-        Menu("PolynomiersRoedderMenuItem");
-        Type("px_Edit", "x^3-6x^2+11x-6", Qt::Key_Return);
-        QCOMPARE(Focus(), QString("RoedderEdit"));
-        QCOMPARE(Text("RoedderEdit"), QString("{1 , 2 , 3}"));
-        QCOMPARE(Text("pxfak_Edit"), QString("(x-1)*(x-2)*(x-3)"));
-        Menu("PolynomiersDivisionMenuItem");
-        Type("DividendEdit", "x^3+1", Qt::Key_Tab);
-        QCOMPARE(Focus(), QString("DivisorEdit"));
-        Type("DivisorEdit", "x^2", Qt::Key_Return);
-        QCOMPARE(Text("KvotientEdit"), QString("x"));
-        QCOMPARE(Text("RestEdit"), QString("1"));
-        Menu("ReduktionAfPolynomiumsBroekerMenuItem");
-        Type("PolBroekEdit", "(x^2-1)/(x-1)", Qt::Key_Return);
-        QCOMPARE(Text("ReduceretPolBroekEdit"), QString("x+1"));
-        QVERIFY(Log().contains("Kontrol: q(x)*d(x)+r(x) giver p(x)"));
-        QVERIFY(boxes->seen.isEmpty());
-    }
-
-    // Closing one of the program's boxes leaves log, page, fields and
-    // ErrorFlag as the handler left them: no activation steps.
-    void errorBoxes_data() {
-        QTest::addColumn<QString>("f");
-        QTest::addColumn<QString>("x0");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<bool>("withIgnore");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<int>("leaveBy");
-        const int enter = Qt::Key_Return, tab = Qt::Key_Tab, ok = QMessageBox::Ok, ignore = QMessageBox::Ignore;
-        QTest::newRow("OK leaves f(x0) empty") << "1/(x-1)" << "1" << ok << true << false << enter;
-        QTest::newRow("Ignore shows a number") << "1/(x-1)" << "1" << ignore << true << true << enter;
-        QTest::newRow("box while the focus moves") << "1/(x-1)" << "1" << ignore << true << true << tab;
-        QTest::newRow("overflow gives the fault box") << "exp(x)" << "1000" << ok << false << false << enter;
-    }
-    void errorBoxes() {
-        QFETCH(QString, f);
-        QFETCH(QString, x0);
-        QFETCH(int, answer);
-        QFETCH(bool, withIgnore);
-        QFETCH(bool, shown);
-        QFETCH(int, leaveBy);
-        QVERIFY(Start());
-        Menu("FunktionMenuItem");
-        AddLogLine("Linje f\xF8r fejlen");
-        boxes->answers = {QMessageBox::StandardButton(answer)};
-        Type("f_x_Edit", f, Qt::Key_Return);
-        Type("x0Edit", x0, Qt::Key(leaveBy));
-        ActivatedAgain();
-
-        QVERIFY(!boxes->seen.isEmpty());
-        QCOMPARE(boxes->seen.first().icon, QMessageBox::Critical);
-        QCOMPARE(boxes->seen.first().withIgnore, withIgnore);
-        QCOMPARE(!Text("f_x0_Edit").isEmpty(), shown);
-        if (shown) QVERIFY(Text("f_x0_Edit").contains('.'));
-        QCOMPARE(CurrentPage(), QString("FunktionTabSheet"));
-        QVERIFY(Log().startsWith(QString::fromUtf8("Linje før fejlen")));
-        QCOMPARE(Text("f_x_Edit"), f);
-        QCOMPARE(Text("x0Edit"), x0);
-        QCOMPARE(ErrorFlag, answer == QMessageBox::Ok && withIgnore);
-        QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == window.get(), 1000);
+        const QMap<QString, Qt::Key> keys{
+            {"Return", Qt::Key_Return}, {"Tab", Qt::Key_Tab}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}};
+        const QStringList onWidget{"type", "key", "click", "clear", "text", "text~", "label", "enabled"};
+        const QStringList checks{"focus", "text", "text~", "label", "enabled", "page", "flag", "log", "log^", "log="};
+        qsizetype boxesChecked = 0;
+        for (const CaseRow& row : ReadCaseTable("window/data/scripts.tsv", "Step")) {
+            if (QString::fromStdString(row[0]) != scenario) continue;
+            const QString op = QString::fromStdString(row[1]);
+            const char* name = row.size() > 2 ? row[2].c_str() : "";
+            const QString arg = row.size() > 2 ? ToQ(row[2]) : QString(), value = row.size() > 3 ? ToQ(row[3]) : QString();
+            const QByteArray where = QByteArray::fromStdString(row.where);
+            QVERIFY2(!onWidget.contains(op) || W(name), where.constData());
+            QString got;  // what a failed check saw
+            bool ok = true;
+            if (op == "menu") {
+                Menu(name);
+            } else if (op == "type") {
+                Type(name, value, keys.value(ToQ(row[4])));
+            } else if (op == "key") {
+                W(name)->setFocus(Qt::MouseFocusReason);
+                QTest::keyClick(W(name), keys.value(value));
+            } else if (op == "click") {
+                W<QAbstractButton>(name)->click();
+            } else if (op == "clear") {
+                W<QLineEdit>(name)->clear();
+            } else if (op == "addlog") {
+                AddLogLine(row[2]);
+            } else if (op == "answer") {
+                boxes->answers.append(arg == "Ignore" ? QMessageBox::Ignore : QMessageBox::Ok);
+            } else if (op == "activate") {
+                ActivatedAgain();
+            } else if (op == "active") {
+                QTRY_VERIFY_WITH_TIMEOUT(QApplication::activeWindow() == window.get(), 1000);
+            } else if (op == "box") {
+                QVERIFY2(boxesChecked < boxes->seen.size(), (where + ": no box").constData());
+                const BoxAnswerer::Box& box = boxes->seen[boxesChecked++];
+                got = box.text;
+                ok = box.icon == QMessageBox::Critical && box.withIgnore == (arg == "1") && (value.isEmpty() || got == value);
+            } else {
+                QVERIFY2(checks.contains(op), (where + ": unknown step").constData());
+                got = op == "focus"     ? Focus()
+                      : op == "label"   ? W<QLabel>(name)->text()
+                      : op == "enabled" ? QString::number(W(name)->isEnabled())
+                      : op == "page"    ? CurrentPage()
+                      : op == "flag"    ? QString::number(ErrorFlag)
+                      : op.startsWith("text") ? Text(name)
+                                              : Log();
+                const QString& want = onWidget.contains(op) ? value : arg;
+                ok = op == "log" || op == "text~" ? got.contains(want) : op == "log^" ? got.startsWith(want) : got == want;
+            }
+            QVERIFY2(ok, (where + ": " + got.toUtf8()).constData());
+        }
+        QCOMPARE(boxes->seen.size(), boxesChecked);
     }
 
     // Any text, longer than a field holds and outside Windows-1252, typed
@@ -388,12 +283,8 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<bool>("refused");
-        const QString ae = QString::fromUtf8("æ");
-        QTest::newRow("paste of 258") << "" << QString("x+").repeated(127) + "x^2+x" << true;
-        QTest::newRow("paste onto 200") << QString("x").repeated(200) << QString("+x").repeated(28) << true;
-        QTest::newRow("typing the 256th") << QString("x").repeated(255) << "+" << true;
-        QTest::newRow("255 æ fit") << "" << ae.repeated(255) << false;
-        QTest::newRow("256 æ do not") << "" << ae.repeated(256) << true;
+        for (const CaseRow& r : ReadCaseTable("window/data/scripts.tsv", "TooLong"))
+            QTest::newRow(ToQ(r[0]).toUtf8().constData()) << ToQ(r[1]) << ToQ(r[2]) << (r[3] == "1");
     }
     void tooLongTextIsRefusedAndSaid() {
         QFETCH(QString, before);
@@ -458,20 +349,6 @@ private slots:
         QVERIFY2(continuations >= 6, "the two long lines are continued, not cut");
         QVERIFY2(printed.count('\f') >= 2, "150 lines take several pages");
         QCOMPARE(window->Model().LogMemo.size(), std::size_t(150));
-    }
-
-    void printWithoutPrinterSaysSo() {
-        QVERIFY(Start());
-        Menu("FunktionMenuItem");
-        AddLogLine("a");
-        Menu("UdskrivLogMenuItem");
-        ActivatedAgain();
-        QCOMPARE(boxes->seen.size(), 1);
-        QCOMPARE(boxes->seen[0].text, QString("Loggen kan ikke udskrives: der er ingen printer"));
-        QCOMPARE(boxes->seen[0].icon, QMessageBox::Critical);
-        QVERIFY(!boxes->seen[0].withIgnore);
-        QCOMPARE(Log(), QString("a"));
-        QCOMPARE(CurrentPage(), QString("FunktionTabSheet"));
     }
 
     // The real window on a screen (run under Xvfb too); KVADRIX_SCREENSHOT_DIR
