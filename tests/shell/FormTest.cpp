@@ -47,8 +47,9 @@ TEST(ControlNamesTest, EventsAndFocusTargetsNameControlsOfTheTable) {
             form.Regression.LineaerRegressionRadioButton.checked = linear;
             e.enter(form);
             // No focus request is fine; a request must name a control.
-            if (!form.FocusRequest.empty())
+            if (!form.FocusRequest.empty()) {
                 EXPECT_NE(FindControl(form.FocusRequest), nullptr) << e.control << " -> " << form.FocusRequest;
+            }
         }
     }
 }

@@ -61,6 +61,8 @@ TEST_F(InputRuleTest, ResultsAreCheckedBeforeTheyAreShown) {
         } else {
             EXPECT_EQ(host.boxes, Lines{});
         }
-        if (m[4] != "*") EXPECT_NE(std::find(host.log.begin(), host.log.end(), m[4]), host.log.end());
+        if (m[4] != "*") {
+            EXPECT_NE(std::find(host.log.begin(), host.log.end(), m[4]), host.log.end());
+        }
     }
 }
