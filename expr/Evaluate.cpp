@@ -394,28 +394,19 @@ bool CheckExpressionSyntax(const ExpressionText& expr) {
 }
 
 bool ReadsWhole(const ExpressionText& expr) {
-    ErrorFlagGuard keep;
-    Host* shown = SetHost(nullptr);  // silent: nothing is shown or logged
+    SilentScope silent;
     FunctionReader<SyntaxCheck> reader(expr, SyntaxCheck{});
-    ErrorFlag = false;
     reader.Run();
-    bool whole = !ErrorFlag && reader.CharactersRead() == expr.Length();
-    SetHost(shown);
-    return whole;
+    return !ErrorFlag && reader.CharactersRead() == expr.Length();
 }
 
 bool TryEvaluate(const ExpressionText& expr, double x, double& value) {
-    ErrorFlagGuard keep;
-    Host* shown = SetHost(nullptr);
-    ErrorFlag = false;
-    bool ok = false;
+    SilentScope silent;
     try {
         FunctionReader<OneVariable> reader(expr, OneVariable{x});
         value = reader.Run();
-        ok = !ErrorFlag && reader.CharactersRead() == expr.Length() && std::isfinite(value);
+        return !ErrorFlag && reader.CharactersRead() == expr.Length() && std::isfinite(value);
     } catch (const ArithmeticFault&) {
-        ok = false;
+        return false;
     }
-    SetHost(shown);
-    return ok;
 }

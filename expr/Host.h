@@ -32,6 +32,24 @@ void ShowError(const ExpressionText& message);
 void ShowErrorOK(const ExpressionText& message);
 void AddLogLine(std::string_view line);
 
+// While it lives no box and no log line reach the user (a silent host is
+// installed), and ErrorFlag, cleared on entry, is put back as it was on
+// leaving: for steps that only probe (checks, sampling, syntax tests).
+class SilentScope {
+public:
+    SilentScope() : host_(SetHost(nullptr)), flag_(ErrorFlag) { ErrorFlag = false; }
+    ~SilentScope() {
+        SetHost(host_);
+        ErrorFlag = flag_;
+    }
+    SilentScope(const SilentScope&) = delete;
+    SilentScope& operator=(const SilentScope&) = delete;
+
+private:
+    Host* host_;
+    bool flag_;
+};
+
 // A log line about how a text was read or kept ("Bemærk: ..."): each
 // distinct note once per computation; ClearNotes starts a computation.
 void AddNote(const ExpressionText& line);

@@ -26,19 +26,18 @@ std::string_view Trim(std::string_view s) {
 // A polynomial typed with implicit coefficients (3x^2-x+5), which only the
 // polynomial reader reads: drawn from its coefficients, silently.
 std::optional<RealFunction> PolynomialFunction(const ExpressionText& text) {
-    ErrorFlagGuard keep;
-    Host* shown = SetHost(nullptr);
     ExpressionText normalised = text;
     int degree = 0;
     TPolyCoefficients c;
     bool read = false;
-    try {
-        ErrorFlag = false;
-        read = ParsePolynomial(normalised, degree, c) && !ErrorFlag;
-    } catch (const ArithmeticFault&) {
-        read = false;
+    {
+        SilentScope silent;
+        try {
+            read = ParsePolynomial(normalised, degree, c) && !ErrorFlag;
+        } catch (const ArithmeticFault&) {
+            read = false;
+        }
     }
-    SetHost(shown);
     if (!read) return std::nullopt;
     std::vector<double> k(static_cast<std::size_t>(degree) + 1);
     for (int i = 0; i <= degree; ++i)
@@ -114,14 +113,11 @@ std::optional<std::vector<SamplePoint>> FieldPoints(std::string_view text, int m
 }
 
 double QuietValue(const RealFunction& f, double x) {
-    Host* host = SetHost(nullptr);
-    const bool flag = ErrorFlag;
+    SilentScope silent;
     double y = NaN;
     try {
         y = f(x);
     } catch (const ArithmeticFault&) {
     }
-    SetHost(host);
-    ErrorFlag = flag;
     return std::isfinite(y) ? y : NaN;
 }

@@ -15,23 +15,6 @@ constexpr int ProbeSteps = 40;
 // |f| this many view heights away from the view means f runs off to infinity.
 constexpr double PoleFactor = 1e4;
 
-// The evaluator's boxes and log lines go nowhere while sampling; the global
-// error flag is put back as it was.
-class QuietScope {
-public:
-    QuietScope() : host_(SetHost(nullptr)), flag_(ErrorFlag) {}
-    ~QuietScope() {
-        SetHost(host_);
-        ErrorFlag = flag_;
-    }
-    QuietScope(const QuietScope&) = delete;
-    QuietScope& operator=(const QuietScope&) = delete;
-
-private:
-    Host* host_;
-    bool flag_;
-};
-
 double Value(const RealFunction& f, double x) {
     try {
         const double y = f(x);
@@ -209,14 +192,14 @@ private:
 Sampling SampleFunction(const RealFunction& f, double xMin, double xMax, double yMin, double yMax,
                         const SampleLimits& limits) {
     if (!(xMax > xMin) || !std::isfinite(xMin) || !std::isfinite(xMax)) return {};
-    QuietScope quiet;
+    SilentScope quiet;
     return Sampler(f, yMin, yMax, limits).Run(xMin, xMax);
 }
 
 std::vector<SamplePoint> SampleGrid(const RealFunction& f, double xMin, double xMax, int count) {
     std::vector<SamplePoint> grid;
     if (count < 2 || !(xMax > xMin)) return grid;
-    QuietScope quiet;
+    SilentScope quiet;
     grid.reserve(count);
     for (int i = 0; i < count; ++i) {
         const double x = xMin + (xMax - xMin) * i / (count - 1);

@@ -17,12 +17,6 @@
 
 namespace {
 
-ExpressionText ToFractions(const ExpressionText& s) {
-    if (s.Empty()) return s;
-    ExpressionText r;
-    DecimalsToFractions(s, r);
-    return r;
-}
 
 // What is left of a term after its leading number and the "*" after it were
 // taken away: -x^... there was (-x)^..., which must stay so at the front.

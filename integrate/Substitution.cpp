@@ -134,12 +134,6 @@ ExpressionText SplitConstantFunctionFactors(ExpressionText& term) {
 
 namespace {
 
-ExpressionText ToFractions(const ExpressionText& s) {
-    if (s.Empty()) return s;
-    ExpressionText r;
-    DecimalsToFractions(s, r);
-    return r;
-}
 
 // The derivative of t, tidied; empty when it cannot be formed.
 ExpressionText Derivative(const ExpressionText& t) {

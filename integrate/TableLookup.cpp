@@ -31,11 +31,6 @@ int reductionDepth = 0;
 // of which would start the rest of the chain again.
 bool reductionExhausted = false;
 
-ExpressionText ToFractions(const ExpressionText& s) {
-    ExpressionText r;
-    DecimalsToFractions(s, r);
-    return r;
-}
 
 bool IsNumberLike(const ExpressionText& form) {
     if (form.Empty()) return false;
@@ -76,13 +71,9 @@ namespace {
 // message; empty for anything else.
 ExpressionText SilentPrefixForm(const ExpressionText& f) {
     if (!ReadsWhole(f)) return {};
-    ErrorFlagGuard guard;
-    Host* previous = SetHost(nullptr);
-    ErrorFlag = false;
+    SilentScope silent;
     ExpressionText p = ToPrefixForm(MarkNegatedPowers(f));
-    bool failed = ErrorFlag;
-    SetHost(previous);
-    return failed ? ExpressionText() : CanonicalForm(p);
+    return ErrorFlag ? ExpressionText() : CanonicalForm(p);
 }
 
 // Value of one side of a condition clause; false when it names an unbound letter.

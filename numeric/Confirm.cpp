@@ -9,21 +9,6 @@
 
 namespace {
 
-// Evaluation without boxes or log lines; ErrorFlag is restored afterwards.
-class QuietEvaluation {
-public:
-    QuietEvaluation() : host_(SetHost(nullptr)), flag_(ErrorFlag) { ErrorFlag = false; }
-    ~QuietEvaluation() {
-        SetHost(host_);
-        ErrorFlag = flag_;
-    }
-    QuietEvaluation(const QuietEvaluation&) = delete;
-    QuietEvaluation& operator=(const QuietEvaluation&) = delete;
-
-private:
-    Host* host_;
-    bool flag_;
-};
 
 // Difference steps scaled to the coordinates.
 constexpr double HessianStep = 1e-3, JacobianStep = 1e-5;
@@ -66,7 +51,7 @@ bool CholeskySolve(int n, Matrix h, const VariableValues& g, VariableValues& s) 
 }  // namespace
 
 bool ReadsToTheEnd(int n, const ExpressionText& function, const VariableNames& names, const VariableValues& point) {
-    QuietEvaluation quiet;
+    SilentScope quiet;
     int stop = 0;
     try {
         EvaluateFunctionN(n, function, names, point, stop);
@@ -78,7 +63,7 @@ bool ReadsToTheEnd(int n, const ExpressionText& function, const VariableNames& n
 
 Confirmation ConfirmMinimum(int n, const ExpressionText& function, const VariableNames& names,
                             const VariableValues& point, double eps) {
-    QuietEvaluation quiet;
+    SilentScope quiet;
     auto f = [&](const VariableValues& p) { return EvaluateFunctionN(n, function, names, p); };
     const std::string cannot = "Kontrol: f kan ikke udregnes omkring punktet; det er ikke bekr\xE6" "ftet som minimum";
     try {
@@ -121,7 +106,7 @@ Confirmation ConfirmMinimum(int n, const ExpressionText& function, const Variabl
 
 Confirmation ConfirmSolution(int n, const ExpressionText equations[], const VariableNames& names,
                              const VariableValues& point, double eps) {
-    QuietEvaluation quiet;
+    SilentScope quiet;
     const std::string cannot = "Kontrol: ligningerne kan ikke udregnes omkring punktet; det er ikke bekr\xE6" "ftet som l\xF8sning";
     try {
         Matrix jacobian{};
@@ -158,7 +143,7 @@ Confirmation ConfirmSolution(int n, const ExpressionText equations[], const Vari
 
 Confirmation ConfirmFitText(const ExpressionText& text, int degree, const RegressionCoefficients& p, int n,
                             const Vector& x, const Vector& y) {
-    QuietEvaluation quiet;
+    SilentScope quiet;
     try {
         double mean = 0;
         for (int i = 1; i <= n; ++i) mean += y[i];

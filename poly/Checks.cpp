@@ -20,10 +20,11 @@ bool Read(const ExpressionText& text, std::vector<Fraction>& values) {
     ExpressionText t = text;
     int degree = 0;
     TPolyCoefficients k;
-    ErrorFlagGuard keep;
-    Host* shown = SetHost(nullptr);
-    bool ok = ParsePolynomial(t, degree, k);
-    SetHost(shown);
+    bool ok = false;
+    {
+        SilentScope silent;
+        ok = ParsePolynomial(t, degree, k);
+    }
     if (ok) values = CoefficientValues(degree, k);
     return ok;
 }

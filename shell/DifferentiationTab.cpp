@@ -9,11 +9,6 @@
 #include "Verify.h"
 
 namespace {
-ExpressionText ToFractions(const ExpressionText& text) {
-    ExpressionText result;
-    DecimalsToFractions(text, result);
-    return result;
-}
 
 // The derivative is shown only when it agrees with difference quotients of
 // the typed function; the log's "Kontrol: " line says how it went.

@@ -16,21 +16,14 @@ namespace {
 constexpr const char* FailureText = "Kan ikke udregne Integralet. Se log";
 constexpr int SimpsonPanels = 21;
 
-ExpressionText ToFractions(const ExpressionText& text) {
-    ExpressionText result;
-    DecimalsToFractions(text, result);
-    return result;
-}
 
 // F is shown only when its derivative is f at the sample points; the log's
 // "Kontrol: " line says how it went, and why F is not shown otherwise.
 bool AntiderivativeVerified(const ExpressionText& f, const ExpressionText& F) {
     ExpressionText dF;
     {
-        ErrorFlagGuard guard;
-        Host* previous = SetHost(nullptr);
+        SilentScope silent;
         dF = DifferentiateExpression(F);
-        SetHost(previous);
     }
     AntiderivativeCheck check = CheckAntiderivative(f, F, dF);
     if (!check.defined) {

@@ -117,10 +117,8 @@ void DivisorEditExit(Form& form) {
         int degree = 0;
         TPolyCoefficients k;
         {
-            ErrorFlagGuard keep;
-            Host* silent = SetHost(nullptr);
+            SilentScope silent;
             polynomial[i++] = ParsePolynomial(copy, degree, k);
-            SetHost(silent);
         }
         AddLogLine(name + (polynomial[i - 1] ? Explicit(text).Str() : text.Str() + " er ikke et polynomium"));
         if (ErrorFlag) return;

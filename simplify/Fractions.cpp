@@ -662,3 +662,9 @@ void DecimalsToFractions(const ExpressionText& expr, ExpressionText& result) {
 bool ReadsAsExpression(const ExpressionText& expr) {
     return ReadsWhole(Prepared(LowerCaseText(RemoveBlanks(expr))));
 }
+
+ExpressionText ToFractions(const ExpressionText& text) {
+    ExpressionText result;
+    DecimalsToFractions(text, result);
+    return result;
+}

@@ -6,6 +6,8 @@
 // folded exactly, redundant brackets dropped, coefficients gathered.
 // Logs "Kovertering af decimalkommatal til brøker: fx = " when a decimal was converted.
 void DecimalsToFractions(const ExpressionText& expr, ExpressionText& result);
+// The same as a value: DecimalsToFractions of text.
+ExpressionText ToFractions(const ExpressionText& text);
 ExpressionText TidyExpression(const ExpressionText& s);
 bool IsFractionText(const ExpressionText& text);
 

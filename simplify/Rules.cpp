@@ -303,11 +303,6 @@ bool Checked(const ExpressionText& before, const ExpressionText& after) {
     return false;
 }
 
-ExpressionText ToFractions(const ExpressionText& text) {
-    ExpressionText result;
-    DecimalsToFractions(text, result);
-    return result;
-}
 
 }  // namespace
 
