@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "DodekaederSplashForm.h"
+#include "FirstPaint.h"
 #include "KvadrixForm.h"
 
 namespace {
@@ -67,33 +68,7 @@ void BM_TickOnWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_TickOnWindow)->Unit(benchmark::kMillisecond);
 
-long long MonotonicNs() {
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
-}
 
-// Writes the time of the first complete paint: the queued call runs after
-// the paint event and the flush it belongs to.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(int fd) : fd_(fd) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            QTimer::singleShot(0, [this] {
-                const std::string ns = std::to_string(MonotonicNs()) + "\n";
-                if (write(fd_, ns.data(), ns.size()) < 0) std::perror("write");
-                QCoreApplication::exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    int fd_;
-    bool seen_ = false;
-};
 
 const char* const Modes[] = {"bare", "text", "splash", "main"};
 constexpr int ModeCount = 4;

@@ -24,17 +24,13 @@
 #include <unistd.h>
 #include <vector>
 
+#include "FirstPaint.h"
 #include "KvadrixForm.h"
 
 namespace {
 
 constexpr int MaxRuns = 1000;
 
-long long MonotonicNs() {
-    timespec t{};
-    clock_gettime(CLOCK_MONOTONIC, &t);
-    return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
-}
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -42,27 +38,6 @@ double Median(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-// Reports the time of the first complete frame: the queued call runs after
-// the paint event and the flush of the whole window that it belongs to.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(int fd) : fd_(fd) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            QTimer::singleShot(0, [this] {
-                const std::string ns = std::to_string(MonotonicNs()) + "\n";
-                if (write(fd_, ns.data(), ns.size()) < 0) std::perror("write");
-                QCoreApplication::exit(0);
-            });
-        }
-        return false;
-    }
-
-private:
-    int fd_;
-    bool seen_ = false;
-};
 
 int Child(int argc, char** argv, int fd) {
     QApplication application(argc, argv);

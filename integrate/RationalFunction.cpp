@@ -1,5 +1,6 @@
 #include "RationalFunction.h"
 
+#include "Fractions.h"
 #include "Host.h"
 #include "Polynomial.h"
 #include "Reduce.h"
@@ -13,17 +14,6 @@ namespace {
 ExpressionText Coefficient(const TPolyCoefficients& c, int power) {
     ExpressionText t = StripPlus(c[power]);
     return t.Empty() ? ExpressionText("0") : t;
-}
-
-ExpressionText Fold(const ExpressionText& a, const ExpressionText& b, char op) {
-    ExpressionText r;
-    bool wasSet = ErrorFlag;
-    if (op == '+' || op == '-')
-        AddConstants(a, b, op, r);
-    else
-        MultiplyConstants(a, b, op, r);
-    if (wasSet) ErrorFlag = true;
-    return r;
 }
 
 ExpressionText Sub(IntegrationState& s, const ExpressionText& g, bool count = true) {
@@ -61,15 +51,15 @@ ExpressionText Quadratic(const ExpressionText& a, const TPolyCoefficients& qc, E
         // which holds on both sides of the roots.
         if (!HasNoDecimalPoint(r1) || !HasNoDecimalPoint(r2)) {
             auto B = [](const ExpressionText& t) { return BracketIfNegative(t); };
-            ExpressionText D = Fold(Fold(c1, c1, '*'), Fold("4", Fold(c2, c0, '*'), '*'), '-');
+            ExpressionText D = FoldConstants(FoldConstants(c1, c1, '*'), FoldConstants("4", FoldConstants(c2, c0, '*'), '*'), '-');
             D = D.Empty() ? "(" + B(c1) + "^2-4*" + B(c2) + "*" + B(c0) + ")" : "(" + D + ")";
-            ExpressionText twoC2 = Fold("2", c2, '*');
+            ExpressionText twoC2 = FoldConstants("2", c2, '*');
             if (twoC2.Empty()) twoC2 = "2*" + B(c2);
             ExpressionText u = (twoC2 == "1" ? ExpressionText() : B(twoC2) + "*") + "x" +
                                (c1 == "0" ? ExpressionText() : SignedTerm(c1));
             return B(a) + "/sqrt" + D + "*ln(abs((" + u + "-sqrt" + D + ")/(" + u + "+sqrt" + D + ")))";
         }
-        ExpressionText A = Fold(Fold(a, BracketIfNegative(c2), '/'), Fold(r1, r2, '-'), '/');
+        ExpressionText A = FoldConstants(FoldConstants(a, BracketIfNegative(c2), '/'), FoldConstants(r1, r2, '-'), '/');
         if (A.Empty()) return {};
         ExpressionText P1 = "1/(x" + NegateTerm(r1) + ")", P2 = "1/(x" + NegateTerm(r2) + ")";
         ExpressionText I1 = Sub(s, P1);
@@ -79,7 +69,7 @@ ExpressionText Quadratic(const ExpressionText& a, const TPolyCoefficients& qc, E
         return JoinTerms(Times(StripPlus(A), I1), '-', Times(StripPlus(A), I2));
     }
     if (count == 1) {
-        ExpressionText F = Fold(a, "(" + c2 + ")", '/');
+        ExpressionText F = FoldConstants(a, "(" + c2 + ")", '/');
         if (F.Empty()) return {};
         ExpressionText w = BracketIfNegative(F) + "/(x" + NegateTerm(roots[1]) + ")^2";
         return Sub(s, w);

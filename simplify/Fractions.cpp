@@ -374,10 +374,11 @@ bool DividesByZero(const ExpressionText& t, bool divisor) {
     return false;
 }
 
-// Folding with the constant folders, which clear ErrorFlag on entry: an
-// error reported before must stay reported. Empty when nothing was written.
-// A division by 0 is left as it stands, for the evaluator to report.
-ExpressionText Fold(const ExpressionText& a, const ExpressionText& b, char op) {
+}  // namespace
+
+// The constant folders clear ErrorFlag on entry: an error reported before
+// must stay reported.
+ExpressionText FoldConstants(const ExpressionText& a, const ExpressionText& b, char op) {
     if (DividesByZero(a, false) || DividesByZero(b, op == '/')) return {};
     bool wasSet = ErrorFlag;
     ExpressionText r;
@@ -388,6 +389,8 @@ ExpressionText Fold(const ExpressionText& a, const ExpressionText& b, char op) {
     if (wasSet) ErrorFlag = true;
     return r;
 }
+
+namespace {
 
 // A number text the exact folders take as it is: n or n/d, with a leading
 // minus, or in one bracket ("(-n/d)" only for a product). Other number texts
@@ -415,7 +418,7 @@ ExpressionText Gather(const ExpressionText& term) { return ErrorFlag ? term : Ga
 // A sum A op B of two terms read as whole expressions.
 ExpressionText AddTerms(const ExpressionText& a, const ExpressionText& b, char op) {
     if (!ErrorFlag && CanFold(a, false) && CanFold(b, false)) {
-        ExpressionText r = Fold(a, b, op);
+        ExpressionText r = FoldConstants(a, b, op);
         if (!r.Empty()) return r;
     }
     if (b.At(1) != '-') return a + op + b;
@@ -440,7 +443,7 @@ ExpressionText MultiplyTerms(const ExpressionText& a, const ExpressionText& f, c
         return a + "/(" + f + ")";
     }
     if (CanFold(f, true)) {
-        ExpressionText r = Fold(a, f, op);
+        ExpressionText r = FoldConstants(a, f, op);
         if (!r.Empty()) return r;
         return a + op + (op == '/' && !IsAtomic(f) ? "(" + f + ")" : f);
     }
@@ -459,7 +462,7 @@ ExpressionText MultiplyTerms(const ExpressionText& a, const ExpressionText& f, c
     // a/(n*y) is no (a/n)*y: after "/" the number must be all of the factor.
     bool whole = rest.Empty() || (op == '*' && (rest.At(1) == '*' || rest.At(1) == '/'));
     if (!v.Empty() && whole) {
-        ExpressionText r = Fold(a, v, op);
+        ExpressionText r = FoldConstants(a, v, op);
         if (!r.Empty()) return r + rest;
     }
     if (op == '/' && !IsAtomic(g)) return a + "/(" + g + ")";

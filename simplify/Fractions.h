@@ -6,6 +6,10 @@
 // folded exactly, redundant brackets dropped, coefficients gathered.
 // Logs "Kovertering af decimalkommatal til brøker: fx = " when a decimal was converted.
 void DecimalsToFractions(const ExpressionText& expr, ExpressionText& result);
+// a op b folded exactly by AddConstants/MultiplyConstants, keeping an error
+// reported before; empty when nothing was folded (a division by 0 is left
+// for the evaluator to report).
+ExpressionText FoldConstants(const ExpressionText& a, const ExpressionText& b, char op);
 // The same as a value: DecimalsToFractions of text.
 ExpressionText ToFractions(const ExpressionText& text);
 ExpressionText TidyExpression(const ExpressionText& s);
