@@ -3,22 +3,35 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPolygon>
+
+#include "TextOutlines.h"
 
 namespace {
 
 constexpr QPoint ImagePosition(151, 168);
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, QPoint at) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
-    label->adjustSize();
-    label->move(at);
-    return label;
+QPainterPath OutlinePath(const splashtext::Text& text) {
+    using splashtext::Element;
+    QPainterPath path;
+    path.setFillRule(text.windingFill ? Qt::WindingFill : Qt::OddEvenFill);
+    for (int i = 0; i < text.count; ++i) {
+        const Element& e = text.elements[i];
+        if (e.kind == Element::MoveTo) {
+            path.moveTo(e.x, e.y);
+        } else if (e.kind == Element::LineTo) {
+            path.lineTo(e.x, e.y);
+        } else if (e.kind == Element::CurveTo && i + 2 < text.count) {
+            const Element& c2 = text.elements[i + 1];
+            const Element& end = text.elements[i + 2];
+            path.cubicTo(e.x, e.y, c2.x, c2.y, end.x, end.y);
+            i += 2;
+        }
+    }
+    return path;
 }
 
 }  // namespace
@@ -30,28 +43,20 @@ TDodekaederSplashForm::TDodekaederSplashForm(QWidget* parent)
       background_(palette().color(QPalette::Button)) {
     setObjectName(QStringLiteral("DodekaederSplashForm"));
     setWindowTitle(QStringLiteral("Kvadrix"));
-    setFixedSize(808, 627);
+    setFixedSize(splashtext::WindowWidth, splashtext::WindowHeight);
     move(1, 2);
     setFocusPolicy(Qt::StrongFocus);
-    QFont base = font();
-    base.setPointSize(10);
-    setFont(base);
 
-    // Arial Black where installed; otherwise the heaviest sans-serif at hand.
-    QFont heavy(QStringLiteral("Arial Black"));
-    heavy.setStyleHint(QFont::SansSerif);
-    heavy.setWeight(QFont::Black);
-    heavy.setPixelSize(64);
-    KvadrixLabel = MakeLabel(this, "KvadrixLabel", QStringLiteral("Kvadrix"), heavy, QPoint(45, 54));
-
-    QFont small(QStringLiteral("Times New Roman"));
-    small.setStyleHint(QFont::Serif);
-    small.setPointSize(10);
-    auto* owner = MakeLabel(this, "EjerLabel", QStringLiteral("Kvadrix \u2013 matematik til skolebrug"), small, {});
-    auto* maker = MakeLabel(this, "UdviklerLabel", QStringLiteral("Udviklet af Kvadrix-holdet \u00B7 Tryk p\u00E5 en tast for at begynde"),
-                            small, {});
-    owner->move(12, height() - owner->height() - maker->height() - 8);
-    maker->move(12, height() - maker->height() - 6);
+    // The texts are painted from outlines made at build time (no labels, no
+    // fonts), so the first paint does not wait for the font system.
+    QStringList lines;
+    for (const splashtext::Text& text : splashtext::Texts) {
+        textPaths_.push_back(OutlinePath(text));
+        textBounds_ |= textPaths_.back().controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+        if (&text != &splashtext::Texts[0]) lines << QString::fromUtf8(text.utf8);
+    }
+    setAccessibleName(QString::fromUtf8(splashtext::Texts[0].utf8));
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
 
     hiddenImage_.fill(background_);
     Timer.setInterval(TickInterval);
@@ -86,9 +91,15 @@ void TDodekaederSplashForm::TimerTimer() {
     if (ticks_ >= TickLimit) StopTimer();
 }
 
-void TDodekaederSplashForm::paintEvent(QPaintEvent*) {
+void TDodekaederSplashForm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(destination_.topLeft(), hiddenImage_);
+    // A tick repaints only the picture; the texts lie outside it.
+    if (!event->rect().intersects(textBounds_)) return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(palette().color(QPalette::WindowText));
+    for (const QPainterPath& path : textPaths_) painter.drawPath(path);
 }
 
 void TDodekaederSplashForm::keyPressEvent(QKeyEvent*) { StopTimer(); }

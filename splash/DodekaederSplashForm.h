@@ -1,17 +1,18 @@
 #pragma once
-// TDodekaederSplashForm: the start-up window with the program's name and a
-// turning solid dodecahedron. Each 50 ms tick draws a whole frame into an
-// off-screen image and copies it onto the window in one operation. The timer
-// stops after 1024 ticks, on any key, on a mouse click or when the window is
-// closed; start-up waits while it runs.
+// TDodekaederSplashForm: the start-up window with the program's name, two
+// lines of text and a turning solid dodecahedron. Each 50 ms tick draws a
+// whole frame into an off-screen image and copies it onto the window in one
+// operation. The timer stops after 1024 ticks, on any key, on a mouse click
+// or when the window is closed; start-up waits while it runs.
 #include <QImage>
+#include <QPainterPath>
 #include <QRect>
 #include <QTimer>
 #include <QWidget>
 
-#include "Geometry3D.h"
+#include <vector>
 
-class QLabel;
+#include "Geometry3D.h"
 
 class TDodekaederSplashForm : public QWidget {
     Q_OBJECT
@@ -27,6 +28,8 @@ public:
     int Ticks() const { return ticks_; }
     const QImage& HiddenImage() const { return hiddenImage_; }
     QRect Destination() const { return destination_; }
+    // The painted texts: the name first, then the two lines at the bottom.
+    const std::vector<QPainterPath>& Texts() const { return textPaths_; }
 
     // One timer tick: count, draw the next frame, copy it onto the window.
     void TimerTimer();
@@ -46,7 +49,9 @@ protected:
 private:
     void StopTimer();
 
-    QLabel* KvadrixLabel = nullptr;
+    // The name and the two lines at the bottom, in window coordinates.
+    std::vector<QPainterPath> textPaths_;
+    QRect textBounds_;
     QTimer Timer;
     QImage hiddenImage_;
     QRect destination_;
