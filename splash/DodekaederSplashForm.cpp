@@ -52,7 +52,7 @@ TDodekaederSplashForm::TDodekaederSplashForm(QWidget* parent)
     QStringList lines;
     for (const splashtext::Text& text : splashtext::Texts) {
         textPaths_.push_back(OutlinePath(text));
-        textBounds_ |= textPaths_.back().controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+        textRects_.push_back(textPaths_.back().controlPointRect().toAlignedRect().adjusted(-1, -1, 1, 1));
         if (&text != &splashtext::Texts[0]) lines << QString::fromUtf8(text.utf8);
     }
     setAccessibleName(QString::fromUtf8(splashtext::Texts[0].utf8));
@@ -94,12 +94,12 @@ void TDodekaederSplashForm::TimerTimer() {
 void TDodekaederSplashForm::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.drawImage(destination_.topLeft(), hiddenImage_);
-    // A tick repaints only the picture; the texts lie outside it.
-    if (!event->rect().intersects(textBounds_)) return;
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(palette().color(QPalette::WindowText));
-    for (const QPainterPath& path : textPaths_) painter.drawPath(path);
+    // A tick repaints only the picture, which no text overlaps.
+    for (size_t i = 0; i < textPaths_.size(); ++i)
+        if (event->rect().intersects(textRects_[i])) painter.drawPath(textPaths_[i]);
 }
 
 void TDodekaederSplashForm::keyPressEvent(QKeyEvent*) { StopTimer(); }

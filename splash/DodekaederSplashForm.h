@@ -51,7 +51,7 @@ private:
 
     // The name and the two lines at the bottom, in window coordinates.
     std::vector<QPainterPath> textPaths_;
-    QRect textBounds_;
+    std::vector<QRect> textRects_;  // their bounds
     QTimer Timer;
     QImage hiddenImage_;
     QRect destination_;

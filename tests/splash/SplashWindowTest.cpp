@@ -1,4 +1,4 @@
-// The splash window: its layout, tick counting, the ways it ends, a frame
+// The splash window: a first paint without fonts, its layout, tick counting, the ways it ends, a frame
 // against a stored reference picture, and the splash phase of start-up.
 #include <QtTest>
 #include <QtWidgets>
@@ -25,23 +25,63 @@ private slots:
     void init() { splash = std::make_unique<TDodekaederSplashForm>(); }
     void cleanup() { splash.reset(); }
 
+    // First, while nothing in this process has asked for a font yet: showing
+    // and painting the splash must not start the font system, and the
+    // painted window carries each text in the text colour.
+    void firstPaintStartsNoFonts() {
+        static int fontMessages = 0;
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.text.font*=true\nqt.qpa.fonts*=true"));
+        const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext& context, const QString&) {
+            const QByteArray category(context.category ? context.category : "");
+            if (category.startsWith("qt.text.font") || category.startsWith("qt.qpa.fonts")) ++fontMessages;
+        });
+        QVERIFY(Shown());
+        const QImage window = splash->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+        QCOMPARE(fontMessages, 0);
+        QVERIFY(splash->findChildren<QWidget*>().isEmpty());
+
+        // Inked: nearer the text colour than the background.
+        const int ink = qGray(splash->palette().color(QPalette::WindowText).rgb());
+        const int paper = qGray(splash->palette().color(QPalette::Window).rgb());
+        for (const QPainterPath& path : splash->Texts()) {
+            const QRect box = path.boundingRect().toAlignedRect() & window.rect();
+            int inked = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    inked += std::abs(qGray(window.pixel(x, y)) - ink) < std::abs(qGray(window.pixel(x, y)) - paper);
+            QVERIFY2(inked * 20 > box.width() * box.height(), qPrintable(QString::number(inked)));
+        }
+    }
+
     void layout() {
         QCOMPARE(splash->windowTitle(), QString("Kvadrix"));
+        QCOMPARE(splash->accessibleName(), QString("Kvadrix"));
+        QCOMPARE(splash->accessibleDescription(),
+                 QString("Kvadrix \u2013 matematik til skolebrug\n"
+                         "Udviklet af Kvadrix-holdet \u00B7 Tryk p\u00E5 en tast for at begynde"));
         QCOMPARE(splash->size(), QSize(808, 627));
-        auto* name = splash->findChild<QLabel*>("KvadrixLabel");
-        QVERIFY(name);
-        QCOMPARE(name->text(), QString("Kvadrix"));
-        QCOMPARE(name->pos(), QPoint(45, 54));
-        QCOMPARE(name->font().pixelSize(), 64);
-        QVERIFY(QFontInfo(name->font()).weight() >= QFont::Bold);
         QCOMPARE(splash->Destination(), QRect(151, 168, 480, 360));
-        // The two small lines sit inside the window, below the picture.
-        const QList<QLabel*> labels = splash->findChildren<QLabel*>();
-        QCOMPARE(labels.size(), 3);
-        for (QLabel* label : labels) {
-            QVERIFY(splash->rect().contains(label->geometry()));
-            if (label != name) QVERIFY(label->y() > splash->Destination().bottom());
+        // The name's capitals are about 46 px high in a 64 px heavy font,
+        // above the picture; the two small lines follow each other inside
+        // the window, below the picture.
+        const std::vector<QPainterPath>& texts = splash->Texts();
+        QCOMPARE(texts.size(), size_t(3));
+        const QRectF name = texts[0].boundingRect();
+        QVERIFY2(name.left() >= 45 && name.left() < 60 && name.top() >= 54 && name.bottom() < splash->Destination().top(),
+                 qPrintable(QString("%1 %2").arg(name.left()).arg(name.top())));
+        QVERIFY2(name.height() > 38 && name.height() < 64, qPrintable(QString::number(name.height())));
+        QVERIFY(name.width() > 3 * name.height());
+        const QRectF owner = texts[1].boundingRect(), maker = texts[2].boundingRect();
+        for (const QRectF& line : {owner, maker}) {
+            QVERIFY(QRectF(splash->rect()).contains(line));
+            QVERIFY(line.top() > splash->Destination().bottom());
+            QVERIFY(line.height() > 7 && line.height() < 20);
+            QVERIFY(line.left() >= 12 && line.left() < 16);
         }
+        QVERIFY(owner.bottom() < maker.bottom() && owner.top() < maker.top());
+        QVERIFY(maker.width() > owner.width());
     }
 
     // The timer runs from creation and stops exactly at the 1024th tick.
