@@ -20,7 +20,6 @@
 namespace {
 
 struct Placed {
-    const char* name;
     QString text;
     QFont font;
     QRect box;  // the label's geometry
@@ -76,9 +75,9 @@ int main(int argc, char** argv) {
     small.setPointSize(10);
 
     std::vector<Placed> texts = {
-        {"KvadrixLabel", QStringLiteral("Kvadrix"), heavy, {}},
-        {"EjerLabel", QStringLiteral("Kvadrix \u2013 matematik til skolebrug"), small, {}},
-        {"UdviklerLabel", QStringLiteral("Udviklet af Kvadrix-holdet \u00B7 Tryk p\u00E5 en tast for at begynde"), small, {}},
+        {QStringLiteral("Kvadrix"), heavy, {}},
+        {QStringLiteral("Kvadrix \u2013 matematik til skolebrug"), small, {}},
+        {QStringLiteral("Udviklet af Kvadrix-holdet \u00B7 Tryk p\u00E5 en tast for at begynde"), small, {}},
     };
     for (Placed& t : texts) t.box.setSize(LabelSize(t.text, t.font));
     const int h = splashtext::WindowHeight;
@@ -98,7 +97,7 @@ int main(int argc, char** argv) {
         QPainterPath path;
         path.addText(QPointF(t.box.left(), baseline), t.font, t.text);
         if (path.isEmpty()) {
-            std::fprintf(stderr, "Ingen skrift til %s\n", t.name);
+            std::fprintf(stderr, "Ingen skrift til tekst %zu\n", i + 1);
             return 1;
         }
         counts.push_back(path.elementCount());
@@ -115,9 +114,8 @@ int main(int argc, char** argv) {
     out << "}  // namespace\n\nconst Text Texts[TextCount] = {\n";
     for (size_t i = 0; i < texts.size(); ++i) {
         const Placed& t = texts[i];
-        out << "    {\"" << t.name << "\", " << CString(t.text.toUtf8()) << ", " << (winding[i] ? "true" : "false")
-            << ", " << Float(t.box.left()) << ", " << Float(t.box.top()) << ", " << Float(t.box.width()) << ", "
-            << Float(t.box.height()) << ", text" << i << ", " << counts[i] << "},\n";
+        out << "    {" << CString(t.text.toUtf8()) << ", " << (winding[i] ? "true" : "false") << ", text" << i << ", "
+            << counts[i] << "},\n";
     }
     out << "};\n\n}  // namespace splashtext\n";
 

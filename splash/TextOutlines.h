@@ -17,11 +17,9 @@ struct Element {
 };
 
 struct Text {
-    const char* name;   // object name of the former label
-    const char* utf8;   // the text itself, for accessibility
-    bool windingFill;   // fill rule of the outline
-    float left, top, width, height;  // the text's line box in window coordinates
-    const Element* elements;
+    const char* utf8;  // the text itself, for accessibility
+    bool windingFill;  // fill rule of the outline
+    const Element* elements;  // in window coordinates
     int count;
 };
 
