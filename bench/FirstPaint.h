@@ -8,9 +8,13 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 inline long long MonotonicNs() {
     timespec t{};
@@ -39,3 +43,39 @@ private:
     int fd_;
     bool seen_ = false;
 };
+
+// Starts self with the arguments and the write end of a pipe appended, and
+// gives the milliseconds from the start to the first paint the child reports
+// through FirstPaint, or -1 when the child fails. usage, if given, receives
+// the child's resource usage to its exit.
+inline double TimeChildToFirstPaint(const char* self, std::vector<std::string> args, rusage* usage = nullptr) {
+    int fds[2];
+    if (pipe(fds) != 0) return -1;
+    const long long start = MonotonicNs();
+    const pid_t pid = fork();
+    if (pid < 0) return -1;
+    if (pid == 0) {
+        close(fds[0]);
+        args.insert(args.begin(), self);
+        args.push_back(std::to_string(fds[1]));
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        execv(self, argv.data());
+        _exit(127);
+    }
+    close(fds[1]);
+    char buffer[64] = {};
+    ssize_t got = 0;
+    for (int reads = 0; reads < 64 && got < static_cast<ssize_t>(sizeof buffer) - 1; ++reads) {
+        const ssize_t n = read(fds[0], buffer + got, sizeof buffer - 1 - got);
+        if (n <= 0) break;
+        got += n;
+    }
+    close(fds[0]);
+    int status = 0;
+    rusage own{};
+    wait4(pid, &status, 0, usage ? usage : &own);
+    if (got <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
+    return (std::atoll(buffer) - start) / 1e6;
+}

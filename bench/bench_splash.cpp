@@ -99,32 +99,7 @@ double Median(std::vector<double> v) {
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
-double RunOnce(const char* self, const char* mode) {
-    int fds[2];
-    if (pipe(fds) != 0) return -1;
-    const long long start = MonotonicNs();
-    const pid_t pid = fork();
-    if (pid < 0) return -1;
-    if (pid == 0) {
-        close(fds[0]);
-        const std::string fd = std::to_string(fds[1]);
-        execl(self, self, "--child", mode, fd.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    char buffer[64] = {};
-    ssize_t got = 0;
-    for (int reads = 0; reads < 64 && got < static_cast<ssize_t>(sizeof buffer) - 1; ++reads) {
-        const ssize_t n = read(fds[0], buffer + got, sizeof buffer - 1 - got);
-        if (n <= 0) break;
-        got += n;
-    }
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    if (got <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return -1;
-    return (std::atoll(buffer) - start) / 1e6;
-}
+double RunOnce(const char* self, const char* mode) { return TimeChildToFirstPaint(self, {"--child", mode}); }
 
 int Startup(int runs) {
     std::vector<double> ms[ModeCount];

@@ -53,34 +53,13 @@ int Parent(const char* self, int runs) {
     std::vector<double> ms, cpuMs;
     long maxRssKb = 0;
     for (int i = 0; i < runs; ++i) {
-        int fds[2];
-        if (pipe(fds) != 0) return 1;
-        const long long start = MonotonicNs();
-        const pid_t pid = fork();
-        if (pid < 0) return 1;
-        if (pid == 0) {
-            close(fds[0]);
-            const std::string fd = std::to_string(fds[1]);
-            execl(self, self, "--child", fd.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        char buffer[64] = {};
-        ssize_t got = 0;
-        for (int reads = 0; reads < 64 && got < static_cast<ssize_t>(sizeof buffer) - 1; ++reads) {
-            const ssize_t n = read(fds[0], buffer + got, sizeof buffer - 1 - got);
-            if (n <= 0) break;
-            got += n;
-        }
-        close(fds[0]);
-        int status = 0;
         rusage usage{};
-        wait4(pid, &status, 0, &usage);
-        if (got <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        const double t = TimeChildToFirstPaint(self, {"--child"}, &usage);
+        if (t < 0) {
             std::fprintf(stderr, "run %d failed\n", i + 1);
             return 1;
         }
-        ms.push_back((std::atoll(buffer) - start) / 1e6);
+        ms.push_back(t);
         // CPU time of the whole child (to its exit): the part of the figure
         // that other processes on the machine do not inflate.
         cpuMs.push_back((usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +

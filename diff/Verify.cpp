@@ -11,6 +11,16 @@ namespace {
 constexpr std::array<double, 16> SamplePoints = {0.3183, 0.7071, 1.2346, 2.1714, 3.3019, 5.8377, -0.4142, -0.9273,
                                                  -1.7320, -2.6458, -4.1231, 0.0417, -0.0833, 9.4868, -12.3693, 27.1828};
 constexpr int WantedPoints = 6;
+
+// Central difference quotient of f at x with a step that balances truncation
+// against rounding for smooth f; false where f is undefined on either side.
+bool DifferenceQuotient(const ExpressionText& f, double x, double& quotient, double& right) {
+    const double h = 1e-5 * (1 + std::fabs(x));
+    double left = 0;
+    if (!TryEvaluate(f, x - h, left) || !TryEvaluate(f, x + h, right)) return false;
+    quotient = (right - left) / (2 * h);
+    return true;
+}
 }  // namespace
 
 DerivativeCheck CheckDerivative(const ExpressionText& f, const ExpressionText& df) {
@@ -19,11 +29,8 @@ DerivativeCheck CheckDerivative(const ExpressionText& f, const ExpressionText& d
         double fx = 0;
         if (!TryEvaluate(f, x, fx)) continue;
         r.defined = true;
-        // A step that balances truncation against rounding for smooth f.
-        const double h = 1e-5 * (1 + std::fabs(x));
-        double left = 0, right = 0, d = 0;
-        if (!TryEvaluate(f, x - h, left) || !TryEvaluate(f, x + h, right)) continue;
-        const double numeric = (right - left) / (2 * h);
+        double numeric = 0, right = 0, d = 0;
+        if (!DifferenceQuotient(f, x, numeric, right)) continue;
         const double scale = 1 + std::fabs(numeric) + std::fabs(fx) * 1e-3;
         // Where f is defined on both sides the derivative must be too.
         if (!TryEvaluate(df, x, d) || std::fabs(d - numeric) > 1e-4 * scale) {
@@ -61,11 +68,9 @@ AntiderivativeCheck CheckAntiderivative(const ExpressionText& f, const Expressio
         double fx = 0;
         if (!TryEvaluate(f, x, fx)) continue;
         r.defined = true;
-        const double h = 1e-5 * (1 + std::fabs(x));
-        double left = 0, right = 0, d = 0;
+        double numeric = 0, right = 0, d = 0;
         // Outside F's domain (ln(x) for 1/x at x < 0) there is nothing to compare.
-        if (!TryEvaluate(F, x - h, left) || !TryEvaluate(F, x + h, right)) continue;
-        const double numeric = (right - left) / (2 * h);
+        if (!DifferenceQuotient(F, x, numeric, right)) continue;
         const double scale = 1 + std::fabs(fx);
         ++r.points;
         if (!TryEvaluate(dF, x, d) || std::fabs(d - fx) > 1e-7 * scale ||
