@@ -6,13 +6,15 @@
 
 namespace {
 
-inline double Checked(double v) { return std::isfinite(v) ? v : CheckedReal(v); }
+inline double Checked(double v) { return CheckedStep(v); }
 
 }  // namespace
 
 bool ReplayStackCode(const StackCode& code, double x, const double* values, double& result) {
     double stack[StackCodeDepth];
     double* top = stack - 1;  // the last value pushed
+    double powers[XPowerLimit + 1];  // powers[k] = x^k as IntPower's loop forms it, k <= known
+    int known = 0;
     for (const StackInstruction& in : code.code) {
         switch (in.op) {
         case StackOp::Number:
@@ -68,6 +70,16 @@ bool ReplayStackCode(const StackCode& code, double x, const double* values, doub
             // IntPower(2, b): 1*b*b, and +0 for either zero.
             *top = Checked(*top * *top);
             break;
+        case StackOp::XPower: {
+            const double b = Checked(x);
+            if (b == 0) {
+                *++top = 0;
+                break;
+            }
+            for (; known < in.index; ++known) powers[known + 1] = known == 0 ? b : powers[known] * b;
+            *++top = Checked(powers[in.index]);
+            break;
+        }
         case StackOp::Function:
             if (!FunctionStep(in.index, *top, *top)) return false;
             break;

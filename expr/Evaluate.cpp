@@ -184,8 +184,11 @@ private:
                 Emit(StackOp::Power);
                 return;
             }
-            operands_.out->code.pop_back();
-            if (e == 2)
+            auto& code = operands_.out->code;
+            code.pop_back();
+            if (e >= 3 && e <= XPowerLimit && code.back().op == StackOp::X)
+                code.back() = {StackOp::XPower, static_cast<int>(e), 0};
+            else if (e == 2)
                 Emit(StackOp::Square);
             else
                 Emit(StackOp::WholePower, static_cast<int>(e));
@@ -360,88 +363,6 @@ private:
 };
 
 }  // namespace
-
-// base^e for a whole e; exponents beyond int go to pow, which gives the same
-// limits (overflow, 0, or +-1) without a long loop.
-bool PowerStep(double base, double e, double& result) {
-    if (e == std::trunc(e)) {
-        if (std::fabs(e) <= 2147483647.0)
-            result = IntPower(static_cast<int>(e), base);
-        else
-            result = base == 0 ? 0 : Checked(std::pow(base, e));
-    } else if (base == 0 && e > 0) {
-        result = 0;
-    } else if (base > 0) {
-        result = Checked(std::exp(e * std::log(base)));
-    } else {
-        return false;
-    }
-    return true;
-}
-
-bool FunctionStep(int f, double a, double& result) {
-    switch (f) {
-    case fnAbs:
-        result = std::fabs(a);
-        return true;
-    case fnSqrt:
-        if (a < 0) return false;
-        result = std::sqrt(a);
-        return true;
-    // The library's hyperbolic functions: the textbook formulas with exp and
-    // ln lose everything to cancellation (sinh(1e-20) = 0, asinh(-1e10) =
-    // ln(0)) or overflow in a*a long before the result.
-    case fnSinh:
-        result = Checked(std::sinh(a));
-        return true;
-    case fnAsinh:
-        result = Checked(std::asinh(a));
-        return true;
-    case fnSin:
-        result = std::sin(a);
-        return true;
-    case fnAsin:
-        if (std::fabs(a) == 1) {
-            result = a * Pi / 2;
-            return true;
-        }
-        if (std::fabs(a) > 1) return false;
-        result = Checked(std::atan(a / std::sqrt(1 - a * a)));
-        return true;
-    case fnCosh:
-        result = Checked(std::cosh(a));
-        return true;
-    case fnAcosh:
-        if (a < 1) return false;
-        result = Checked(std::acosh(a));
-        return true;
-    case fnCos:
-        result = std::cos(a);
-        return true;
-    case fnTan: {
-        double c = std::cos(a);
-        if (c == 0) return false;
-        result = Checked(std::sin(a) / c);
-        return true;
-    }
-    case fnAtan:
-        result = std::atan(a);
-        return true;
-    case fnLn:
-        if (a <= 0) return false;
-        result = std::log(a);
-        return true;
-    case fnExp:
-        result = Checked(std::exp(a));
-        return true;
-    case fnErf:
-        result = ErrorFunction(a);
-        return true;
-    default:
-        result = NormalDistribution(a);
-        return true;
-    }
-}
 
 bool EmitStackCode(const ExpressionText& expr, int n, const VariableNames* names, StackCode& code) {
     SilentScope silent;
