@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CompiledFunction.h"
 #include "Host.h"
 #include "Minimise.h"
 #include "TextUtils.h"
@@ -64,7 +65,7 @@ bool ReadsToTheEnd(int n, const ExpressionText& function, const VariableNames& n
 Confirmation ConfirmMinimum(int n, const ExpressionText& function, const VariableNames& names,
                             const VariableValues& point, double eps) {
     SilentScope quiet;
-    auto f = [&](const VariableValues& p) { return EvaluateFunctionN(n, function, names, p); };
+    const CompiledFunctionN f(n, function, names);
     const std::string cannot = "Kontrol: f kan ikke udregnes omkring punktet; det er ikke bekr\xE6" "ftet som minimum";
     try {
         VariableValues h{}, gradient{}, step{};
@@ -112,16 +113,17 @@ Confirmation ConfirmSolution(int n, const ExpressionText equations[], const Vari
         Matrix jacobian{};
         double residual = 0;
         for (int i = 1; i <= n; ++i) {
-            const double value = EvaluateFunctionN(n, equations[i], names, point);
+            const CompiledFunctionN g(n, equations[i], names);
+            const double value = g(point);
             residual = std::max(residual, std::fabs(value));
             jacobian[i][n + 1] = value;
             for (int j = 1; j <= n; ++j) {
                 const double h = Step(JacobianStep, point[j]);
                 VariableValues p = point;
                 p[j] = point[j] + h;
-                const double ahead = EvaluateFunctionN(n, equations[i], names, p);
+                const double ahead = g(p);
                 p[j] = point[j] - h;
-                const double back = EvaluateFunctionN(n, equations[i], names, p);
+                const double back = g(p);
                 jacobian[i][j] = CheckedReal((ahead - back) / (2 * h));
             }
         }
