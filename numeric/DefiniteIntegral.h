@@ -12,10 +12,12 @@ struct DefiniteIntegralResult {
     bool shown = false;      // value is the integral
     double value = 0;
     bool numeric = false;    // Simpson's rule was used
+    int panels = 0;          // with this many panels
     std::string refusal;     // why there is no value (for the error box), when not shown
 };
 
-// F empty: no antiderivative. panels: Simpson's panels where it is used.
+// F empty: no antiderivative. panels: Simpson's panels where it is used,
+// doubled until twice as many give the same to 1e-5.
 DefiniteIntegralResult DefiniteIntegral(const ExpressionText& f, const ExpressionText& F, double a, double b,
                                         int panels);
 

@@ -117,7 +117,7 @@ void OevreGraenseEditExit(Form& form) {
     if (f.Empty()) return;
     const DefiniteIntegralResult r =
         DefiniteIntegral(f, F == FailureText ? ExpressionText() : F, a, b, SimpsonPanels);
-    if (r.numeric) state.SimpsonPanels = SimpsonPanels;
+    if (r.numeric) state.SimpsonPanels = r.panels;
     if (!r.shown) {
         if (!r.refusal.empty()) ReportErrorOK(ExpressionText(r.refusal));
         return;

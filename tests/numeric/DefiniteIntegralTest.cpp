@@ -6,6 +6,7 @@
 #include "DefiniteIntegral.h"
 #include "Evaluate.h"
 #include "RecordingHost.h"
+#include "TextUtils.h"
 
 namespace {
 
@@ -80,6 +81,25 @@ TEST_F(DefiniteIntegralTest, ImproperOnlyFromAContinuousAntiderivative) {
     EXPECT_EQ(r.refusal, "Integralet kan ikke udregnes: f(x) er ubegr\xE6nset n\xE6r x = 0.0000");
     EXPECT_EQ(DefiniteIntegral("sqrt(x)", "", -1, 1, 21).refusal,
               "f(x) er ikke defineret p\xE5 hele intervallet: sqrt(x)");
+}
+
+// Simpson's rule: the last point is the bound itself (asin(1)), 0^0 = 1 (x^x),
+// and a rule that does not settle with more panels shows nothing.
+TEST_F(DefiniteIntegralTest, SimpsonShownToItsDecimals) {
+    const DefiniteIntegralResult power = DefiniteIntegral("x^x", "", 0, 1, 21);
+    EXPECT_EQ(FormatNumber(10, 4, power.value), "0.7834");
+    EXPECT_GT(power.panels, 21);
+    EXPECT_EQ(FormatNumber(10, 4, DefiniteIntegral("asin(x)", "", 0, 1, 21).value), "0.5708");
+    EXPECT_EQ(DefiniteIntegral("x^2", "", 0, 3, 21).panels, 21);
+    // -0.39 + 42*(1.39/42) is 1.0000000000000004, outside asin's domain.
+    EXPECT_TRUE(DefiniteIntegral("asin(x)", "", -0.39, 1, 21).shown);
+    // Undefined only at a point of the rule with 42 panels: refused, no box from the evaluator.
+    EXPECT_EQ(DefiniteIntegral("(x-0.011904761904761904)/(x-0.011904761904761904)", "", 0, 1, 21).refusal.rfind(
+                  "f(x) er ikke defineret", 0), 0u);
+    EXPECT_TRUE(host.boxes.empty());
+    const DefiniteIntegralResult wild = DefiniteIntegral("sin(1/x)", "", 0.001, 1, 21);
+    EXPECT_FALSE(wild.shown);
+    EXPECT_EQ(wild.refusal, "Integralet kan ikke udregnes numerisk med sikkerhed: sin(1/x)");
 }
 
 }  // namespace
