@@ -34,23 +34,9 @@ bool PreparePointsField(Form& form, bool logUnfit) {
     return true;
 }
 
-std::string Coefficient(double c) { return FormatNumber(10, 4, c); }
-std::string SignedCoefficient(double c) { return SignedTerm(ExpressionText(Coefficient(c))).Str(); }
-
-// The fitted line or polynomial as the tab shows it: the leading term
-// always, lower terms only when their coefficient is not exactly 0.
-std::string PolynomialText(int degree, const RegressionCoefficients& p) {
-    auto power = [](int k) { return k >= 2 ? "*x^" + std::to_string(k) : k == 1 ? std::string("*x") : std::string(); };
-    std::string text = Coefficient(p[degree]) + power(degree);
-    for (int k = degree - 1; k >= 0; --k)
-        if (p[k] != 0) text += SignedCoefficient(p[k]) + power(k);
-    return text;
-}
-
 // Logs the Kontrol line of a fit and shows its equation when it passed.
-void Publish(Control& output, const std::string& equation, int degree, const RegressionCoefficients& p, int n,
-             const Vector& x, const Vector& y) {
-    const Confirmation check = ConfirmFitText(ExpressionText(equation), degree, p, n, x, y);
+void Publish(Control& output, const std::string& equation, int degree, int n, const Vector& x, const Vector& y) {
+    const Confirmation check = ConfirmFitText(ExpressionText(equation), degree, n, x, y);
     AddLogLine(check.report);
     if (check.confirmed) output.text = equation;
 }
@@ -89,11 +75,11 @@ void RegressionsPunkterEditExit(Form& form) {
             AddLogLine("Fejl ved bestemmelse af Regressionslinien: alle punkter har samme x");
             return;
         }
-        const std::string equation = Coefficient(a) + "*x" + SignedCoefficient(b);
-        AddLogLine("Regressionsliniens ligning: " + equation);
         p[0] = b;
         p[1] = a;
-        Publish(tab.RegressionsLiniensLigningEdit, equation, 1, p, n, x, y);
+        const std::string equation = FitEquation(1, p, n, x, y);
+        AddLogLine("Regressionsliniens ligning: " + equation);
+        Publish(tab.RegressionsLiniensLigningEdit, equation, 1, n, x, y);
         return;
     }
     if (!PolynomialRegression(n, state.RegressionDegree, x, y, p)) {
@@ -104,7 +90,7 @@ void RegressionsPunkterEditExit(Form& form) {
     // after the count was confirmed.
     const int degree = FittedDegree(n, state.RegressionDegree);
     AddLogLine("RegressionsPolynomiets er");
-    const std::string equation = PolynomialText(degree, p);
+    const std::string equation = FitEquation(degree, p, n, x, y);
     AddLogLine(equation);
-    Publish(tab.RegressionsPolynomietsligningEdit, equation, degree, p, n, x, y);
+    Publish(tab.RegressionsPolynomietsligningEdit, equation, degree, n, x, y);
 }
