@@ -88,15 +88,18 @@ private:
         ++pos_;
         ch_ = CharAt(text_, pos_);
     }
+    // After a reading error the code is dropped: nothing more is emitted, and
+    // operands missing from the code are not looked for.
     void Emit(StackOp op, int index = 0, double number = 0) {
-        if constexpr (Operands::Emits) operands_.out->code.push_back({op, index, number});
+        if constexpr (Operands::Emits)
+            if (!ErrorFlag) operands_.out->code.push_back({op, index, number});
     }
     // The number the last instruction pushes, when the operand just read is
     // that number alone.
     bool LastIsNumber(double& number) const {
         if constexpr (Operands::Emits) {
             const auto& code = operands_.out->code;
-            if (!code.empty() && code.back().op == StackOp::Number) {
+            if (!ErrorFlag && code.size() >= 2 && code.back().op == StackOp::Number) {
                 number = code.back().number;
                 return true;
             }
@@ -186,7 +189,7 @@ private:
             }
             auto& code = operands_.out->code;
             code.pop_back();
-            if (e >= 3 && e <= XPowerLimit && code.back().op == StackOp::X)
+            if (e >= 3 && e <= XPowerLimit && !code.empty() && code.back().op == StackOp::X)
                 code.back() = {StackOp::XPower, static_cast<int>(e), 0};
             else if (e == 2)
                 Emit(StackOp::Square);
