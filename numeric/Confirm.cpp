@@ -54,7 +54,7 @@ double PseudoStep(int n, const Matrix& j, const VariableValues& f, double& resid
     return VectorNorm(n, s);
 }
 
-// The Hessian has no clearly negative eigenvalue, the Newton step within
+// The Newton step within
 // its clearly positive eigenvectors is shorter than Slack*n*eps, and f is
 // nowhere lower at distances Slack*n*eps, 10 and 100 times that, along the
 // eigenvectors, the axes and the gradient (both ways).
@@ -66,7 +66,6 @@ bool SemiDefiniteMinimum(int n, const ExpressionText& function, const VariableNa
     SymmetricEigen(n, hessian, lambda, v);
     const double scale = std::max(std::fabs(lambda[1]), std::fabs(lambda[n]));
     const double flat = FlatCurvature * std::max(1.0, scale);
-    if (lambda[1] < -flat) return false;
     for (int k = 1; k <= n; ++k) {
         if (lambda[k] <= flat) continue;
         double c = 0;

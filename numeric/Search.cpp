@@ -322,7 +322,8 @@ std::vector<double> SolutionsInInterval(const ExpressionText& equation, char nam
         if (!defined[k] || !defined[k + 1]) continue;
         if (fs[k] == 0) candidates.push_back(xs[k]);
         if ((fs[k] < 0) == (fs[k + 1] < 0) || fs[k] == 0 || fs[k + 1] == 0) continue;
-        // Bisection; a jump (a pole) shows as |f| growing and is dropped.
+        // Bisection. A pole ends here too; its check refuses it (the
+        // difference quotient across it is no derivative).
         double a = xs[k], b = xs[k + 1], fa = fs[k];
         bool ok = true;
         for (int i = 0; i < 80 && ok; ++i) {
@@ -338,9 +339,7 @@ std::vector<double> SolutionsInInterval(const ExpressionText& equation, char nam
                 b = m;
             }
         }
-        double fa2 = 0;
-        if (ok && f(a, fa2) && std::fabs(fa2) <= std::min(std::fabs(fs[k]), std::fabs(fs[k + 1])))
-            candidates.push_back(std::fabs(fa2) <= std::fabs(fa) ? a : b);
+        if (ok) candidates.push_back(a);
     }
     if (defined[Steps] && fs[Steps] == 0) candidates.push_back(xs[Steps]);
     // Touching zeros: local minima of |f| without a sign change, refined by golden section.
