@@ -9,16 +9,33 @@
 
 namespace {
 
+// The shown equation gives the fitted values to 4 significant digits.
+constexpr double ShownAccuracy = 1e-4;
+
 double Model(FitKind kind, double a, double b, double x) {
     return kind == FitKind::Exponential ? b * std::pow(a, x) : b * std::pow(x, a);
 }
 
-std::string Text(FitKind kind, double a, double b, int decimals) {
-    const std::string exponent = FormatNumber(10, decimals, a);
-    if (kind == FitKind::Exponential) {
-        return FormatNumber(10, decimals, b) + "*" + exponent + "^x";
+// A coefficient with the given decimals; one far from 1 in size as
+// m*10^(k), so that its digits are not all zeros (b of data given by the
+// year: 100/1.05^2000 is about 6e-41).
+std::string Coefficient(double v, int decimals) {
+    const double size = std::fabs(v);
+    if (size == 0 || (size >= 1e-3 && size < 1e7)) return FormatNumber(10, decimals, v);
+    int k = static_cast<int>(std::floor(std::log10(size)));
+    double m = v / std::pow(10.0, k);
+    // Rounding may carry the mantissa to 10.
+    if (std::fabs(std::stod(FormatNumber(10, decimals, m))) >= 10) {
+        ++k;
+        m /= 10;
     }
-    return FormatNumber(10, decimals, b) + "*x^" + (a < 0 ? "(" + exponent + ")" : exponent);
+    return FormatNumber(10, decimals, m) + "*10^(" + std::to_string(k) + ")";
+}
+
+std::string Text(FitKind kind, double a, double b, int decimals) {
+    const std::string exponent = Coefficient(a, decimals);
+    if (kind == FitKind::Exponential) return Coefficient(b, decimals) + "*" + exponent + "^x";
+    return Coefficient(b, decimals) + "*x^" + (a < 0 || exponent.find('*') != std::string::npos ? "(" + exponent + ")" : exponent);
 }
 
 // The text's value at x, quietly; false where it has none.
@@ -75,7 +92,7 @@ std::string TransformedFitText(FitKind kind, double a, double b, int n, const Ve
         for (int i = 1; i <= n && close; ++i) {
             double shown = 0;
             const double exact = Model(kind, a, b, x[i]);
-            close = Shown(ExpressionText(text), x[i], shown) && std::fabs(shown - exact) <= 1e-6 * std::fabs(exact);
+            close = Shown(ExpressionText(text), x[i], shown) && std::fabs(shown - exact) <= ShownAccuracy * std::fabs(exact);
         }
         if (close) return text;
     }
@@ -87,7 +104,7 @@ Confirmation ConfirmTransformedFit(const ExpressionText& text, FitKind kind, dou
         double shown = 0;
         if (!Shown(text, x[i], shown)) return {false, "Kontrol: ligningen kan ikke l\xE6ses tilbage"};
         const double exact = Model(kind, a, b, x[i]);
-        if (!(std::fabs(shown - exact) <= 1e-6 * std::fabs(exact)))
+        if (!(std::fabs(shown - exact) <= 2 * ShownAccuracy * std::fabs(exact)))
             return {false, "Kontrol: ligningen giver ikke de beregnede v\xE6rdier (i x = " + FormatNumber(10, 4, x[i]) +
                                ")"};
     }

@@ -17,11 +17,11 @@ bool TransformedRegression(FitKind kind, int n, const Vector& x, const Vector& y
                            std::string& refusal);
 
 // The equation text "b*a^x" or "b*x^a": the coefficients with 4 decimals, or
-// more (up to 12) where 4 would move a value at the data by over 1e-6 of it.
+// more (up to 12) where 4 would move a value at the data by over 1e-4 of it.
 std::string TransformedFitText(FitKind kind, double a, double b, int n, const Vector& x);
 
 // The shown equation text of an exponential or power fit, read back as a
-// function of x, gives b*a^x (b*x^a) at the data points within 1e-6 relative.
+// function of x, gives b*a^x (b*x^a) at the data points within 2e-4 relative.
 // Reports R^2 of the linear fit of ln y that it came from.
 Confirmation ConfirmTransformedFit(const ExpressionText& text, FitKind kind, double a, double b, int n,
                                    const Vector& x, const Vector& y);
