@@ -258,3 +258,15 @@ Confirmation ConfirmFitText(const ExpressionText& text, int degree, const Regres
         return {false, "Kontrol: ligningen kan ikke l\xE6ses tilbage"};
     }
 }
+
+Confirmation ConfirmSlope(const ExpressionText& f, double x0, double slope) {
+    const double h = 1e-5 * std::max(1.0, std::fabs(x0));
+    double ahead = 0, back = 0;
+    if (!TryEvaluate(f, x0 + h, ahead) || !TryEvaluate(f, x0 - h, back))
+        return {false, "Kontrol: f(x) kan ikke udregnes omkring x0; f'(x0) vises ikke"};
+    const double quotient = (ahead - back) / (2 * h);
+    if (!(std::fabs(quotient - slope) <= 1e-5 * (1 + std::fabs(slope))))
+        return {false, "Kontrol: f'(x0) = " + Small(slope) + " stemmer ikke med differenskvotienten " + Small(quotient) +
+                           "; f'(x0) vises ikke"};
+    return {true, "Kontrol: f'(x0) = " + Small(slope) + " stemmer med differenskvotienten " + Small(quotient)};
+}

@@ -39,3 +39,7 @@ Confirmation ConfirmSolution(int n, const ExpressionText equations[], const Vari
 // determination R^2 of the fit to y[1..n].
 Confirmation ConfirmFitText(const ExpressionText& text, int degree, const RegressionCoefficients& p, int n,
                             const Vector& x, const Vector& y);
+
+// slope is f'(x0) of f (a function of x) to within 1e-5 of its size: the
+// central difference quotient of f around x0 agrees.
+Confirmation ConfirmSlope(const ExpressionText& f, double x0, double slope);

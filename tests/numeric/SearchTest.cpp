@@ -106,3 +106,10 @@ TEST_F(SearchTest, SemiDefiniteMinimaNeedFNowhereLower) {
     EXPECT_TRUE(flat.confirmed) << flat.report;
     EXPECT_NE(flat.report.find("semidefinit"), std::string::npos);
 }
+
+TEST_F(SearchTest, SlopeAgreesWithTheDifferenceQuotient) {
+    EXPECT_TRUE(ConfirmSlope("x^3", 2, 12).confirmed);
+    EXPECT_FALSE(ConfirmSlope("x^3", 2, 12.01).confirmed);
+    EXPECT_FALSE(ConfirmSlope("sqrt(x)", 0, 0).confirmed);  // undefined left of 0
+    EXPECT_TRUE(host.log.empty());
+}
