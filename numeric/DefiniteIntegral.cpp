@@ -224,8 +224,8 @@ DefiniteIntegralResult DefiniteIntegral(const ExpressionText& f, const Expressio
     for (const SingularPoint& s : singular)
         if (s.unbounded && (!pole || s.order > pole->order)) pole = &s;
     if (pole && pole->order >= DivergentOrder) {
-        AddLogLine("Kontrol: |f(x)| vokser som 1/|x - " + Place(pole->at) + "|^" + FormatNumber(6, 2, pole->order) +
-                   " n\xE6r x = " + Place(pole->at) + ": integralet eksisterer ikke");
+        AddLogLine("Kontrol: |f(x)| vokser mindst som 1/|x - " + Place(pole->at) + "| mod x = " + Place(pole->at) +
+                   ": integralet eksisterer ikke");
         return Refuse("Integralet eksisterer ikke: f(x) er ubegr\xE6nset n\xE6r x = " + Place(pole->at));
     }
     DefiniteIntegralResult r;

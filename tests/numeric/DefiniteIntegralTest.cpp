@@ -63,7 +63,7 @@ TEST_F(DefiniteIntegralTest, ReportedPolesAndTheirCheck) {
     const DefiniteIntegralResult r = DefiniteIntegral("tan(x)", "0-ln(abs(cos(x)))", 1, 2, 21);
     EXPECT_EQ(r.refusal, "Integralet eksisterer ikke: f(x) er ubegr\xE6nset n\xE6r x = 1.5708");
     ASSERT_FALSE(host.log.empty());
-    EXPECT_EQ(host.log.back().rfind("Kontrol: |f(x)| vokser som 1/|x - 1.5708|^", 0), 0u) << host.log.back();
+    EXPECT_EQ(host.log.back(), "Kontrol: |f(x)| vokser mindst som 1/|x - 1.5708| mod x = 1.5708: integralet eksisterer ikke");
     EXPECT_EQ(DefiniteIntegral("1/cos(x)^2", "tan(x)", 1, 2, 21).refusal, r.refusal);
     EXPECT_FALSE(DefiniteIntegral("x/(x^2-1)", "1/2*ln(abs(x^2-1))", 0.15, 1.45, 21).shown);
     EXPECT_FALSE(DefiniteIntegral("e^x/(e^x-2)", "ln(abs(e^x-2))", 0, 1, 21).shown);
