@@ -374,7 +374,9 @@ int RunOne(Command& c, const CliProgram& program, std::ostream& out, std::ostrea
         o = Compute(c, form, plot, &command);
         if (!o.problem.empty()) {
             o.status = 2;
-        } else if (plot && o.status == 0) {
+        } else if (plot) {
+            // Drawn whatever the tab showed: a field it could not fill gives
+            // the graph's message instead of a graph.
             CliHost host(form, c.global.ignore, o.errors);
             const std::string problem = program.draw(form, command->page, c.out);
             if (!problem.empty()) {
@@ -445,11 +447,11 @@ int RunBatch(const Command& batch, const CliProgram& program) {
         Command c;
         if (!split.problem.empty()) {
             c.global = batch.global;
-            c.problem = "linje " + std::to_string(number) + ": " + split.problem;
+            c.problem = split.problem;
         } else {
             c = Parse(split.words, batch.global);
             if (c.problem.empty() && (c.batch || c.help))
-                c.problem = "linje " + std::to_string(number) + ": batch og --help kan ikke bruges i en batchfil";
+                c.problem = "batch og --help kan ikke bruges i en batchfil";
         }
         if (!c.global.json) {
             if (!first) out << "\n";
