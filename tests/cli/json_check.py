@@ -67,6 +67,11 @@ check("batch: line quoted as valid UTF-8", objs[5]["line"] == "\x00\x01\ufffd\uf
 check("batch: the line's own --log", "log" in objs[6] and texts(objs[6]["outputs"])["df_dx_Edit"] == "3*x^2")
 check("batch: the others have no log", "log" not in objs[0])
 
+# A line longer than a batch keeps is refused, and the next line still runs.
+objs, rc, _ = run(["--json", "batch", "-"], b"value '" + b"x" * (2 << 20) + b"' 1\nvalue x 2\n")
+check("batch: a 2 MB line refused", [o["status"] for o in objs] == [2, 0] and "byte" in objs[0]["problem"])
+check("batch: the long line quoted shortly", len(objs[0]["line"]) <= 1000)
+
 if failures:
     print("FAIL:", *failures, sep="\n  ")
     sys.exit(1)
