@@ -7,17 +7,23 @@
 //                          paint; prints the median, minimum and maximum.
 //   bench_startup --handler [REPEATS]
 //                          leaves x0Edit REPEATS times (default 1000).
-//   bench_startup --cli [RUNS]
+//
+// The same file without Qt (KVADRIX_CLI_ONLY) is bench_cli_startup, which
+// times the whole kvadrix-cli process. It must not link Qt itself: a child's
+// peak memory counts its parent's from before the child's exec.
+//   bench_cli_startup [RUNS]
 //                          runs kvadrix-cli value 'x^2' 2 RUNS times (default
 //                          200): CPU time and peak memory of the whole process.
-//   bench_startup --batch [LINES]
+//   bench_cli_startup --batch [LINES]
 //                          one kvadrix-cli batch of LINES school exercises
 //                          (default 10000): its time, CPU and peak memory.
 // The platform comes from QT_QPA_PLATFORM as for any Qt program.
+#ifndef KVADRIX_CLI_ONLY
 #include <QApplication>
-#include <spawn.h>
 #include <QLineEdit>
 #include <QTimer>
+#endif
+#include <spawn.h>
 
 #include <algorithm>
 #include <chrono>
@@ -32,8 +38,10 @@
 #include <unistd.h>
 #include <vector>
 
+#ifndef KVADRIX_CLI_ONLY
 #include "FirstPaint.h"
 #include "KvadrixForm.h"
+#endif
 
 extern char** environ;
 
@@ -49,6 +57,7 @@ double Median(std::vector<double> v) {
 }
 
 
+#ifndef KVADRIX_CLI_ONLY
 int Child(int argc, char** argv, int fd) {
     QApplication application(argc, argv);
     TKvadrixForm form;
@@ -121,11 +130,14 @@ int Handler(int argc, char** argv, int repeats) {
     return 0;
 }
 
+#endif
+
 int Count(const char* text, int fallback, int most = MaxRuns) {
     const int n = text ? std::atoi(text) : fallback;
     return n > 0 && n <= most ? n : fallback;
 }
 
+#ifdef KVADRIX_CLI_ONLY
 double CpuMs(const rusage& usage) {
     return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3 +
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
@@ -206,13 +218,18 @@ int Batch(int lines) {
     return 0;
 }
 
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) return Child(1, argv, std::atoi(argv[2]));
-    if (argc >= 2 && std::strcmp(argv[1], "--cli") == 0) return Cli(Count(argc > 2 ? argv[2] : nullptr, 200));
+#ifdef KVADRIX_CLI_ONLY
     if (argc >= 2 && std::strcmp(argv[1], "--batch") == 0)
         return Batch(Count(argc > 2 ? argv[2] : nullptr, 10000, 1000000));
+    return Cli(Count(argc > 1 ? argv[1] : nullptr, 200));
+#else
+    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) return Child(1, argv, std::atoi(argv[2]));
     if (argc >= 2 && std::strcmp(argv[1], "--handler") == 0) return Handler(1, argv, Count(argc > 2 ? argv[2] : nullptr, 1000));
     return Parent("/proc/self/exe", Count(argc > 1 ? argv[1] : nullptr, 10));
+#endif
 }
