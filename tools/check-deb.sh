@@ -68,9 +68,10 @@ done
 
 # kvadrix-cli links no toolkit: a call costs milliseconds, not Qt's start-up.
 needed=$(objdump -p "$root/usr/bin/kvadrix-cli" | awk '/NEEDED/ {print $2}')
-echo "kvadrix-cli: $(echo $needed)"
+echo "kvadrix-cli bruger: ${needed:-ingen delte biblioteker (statisk linket)}" | tr '\n' ' '; echo
 grep -q '^libQt' <<<"$needed" && fail "kvadrix-cli linker Qt: $(grep '^libQt' <<<"$needed" | tr '\n' ' ')"
-objdump -p "$root/usr/bin/kvadrix-plot" | grep -q 'NEEDED.*libQt6Charts' || fail "kvadrix-plot tegner ikke med Qt Charts"
+plotNeeded=$(objdump -p "$root/usr/bin/kvadrix-plot" | awk '/NEEDED/ {print $2}')
+grep -q '^libQt6Charts' <<<"$plotNeeded" || fail "kvadrix-plot tegner ikke med Qt Charts"
 
 for c in "${cases[@]}"; do
   IFS='|' read -r -a args <<<"${c% => *}"
