@@ -81,6 +81,7 @@ std::string UsageText() {
         "  --help    vis denne hjælp\n"
         "  --precision E  præcisionen (ellers 0.00001); --point POINT  startpunktet (ellers 0,...,0)\n"
         "  --least-squares  minimum for kvadratsum i stedet for NewtonRapson; --degree D  polynomiets grad\n"
+        "  --exponential  eksponentiel regression y = b*a^x; --power  potensregression y = b*x^a\n"
         "  Ældre navne: integral, minimum, equation, polyregression\n";
     return text;
 }
@@ -121,6 +122,9 @@ Command Parse(const std::vector<std::string>& words, GlobalOptions global) {
             c.out = words[++i];
         } else if (a == "--least-squares") {
             c.options.leastSquares = true;
+            c.given.push_back(a);
+        } else if (a == "--exponential" || a == "--power") {
+            (a == "--power" ? c.options.power : c.options.exponential) = true;
             c.given.push_back(a);
         } else if (value) {
             if (i + 1 >= words.size()) {
