@@ -57,6 +57,7 @@ Tree CanonCall(int f, const Tree& a) {
     switch (f) {
     case fnExp:
         if (IsNumber(a, 0)) return Num(1);
+        if (IsNumber(a, 1)) return ConstE();
         break;
     case fnLn:
         if (a->kind == NodeKind::Constant && a->name == 'e') return Num(1);
@@ -166,8 +167,15 @@ bool FactorBefore(const Tree& a, const Tree& b) {
     return CompareTrees(a, b) < 0;
 }
 
+// A factor as base^exponent; e and e^u have the base e.
 void SplitPower(const Tree& f, Tree& base, Tree& exponent) {
-    if (f->kind == NodeKind::Power) {
+    if (IsCall(f, fnExp)) {
+        base = ConstE();
+        exponent = f->args[0];
+    } else if (f->kind == NodeKind::Constant && f->name == 'e') {
+        base = f;
+        exponent = Num(1);
+    } else if (f->kind == NodeKind::Power) {
         base = f->args[0];
         exponent = f->args[1];
     } else {
@@ -211,9 +219,7 @@ Tree CanonProduct(std::vector<Tree> factors) {
             std::vector<Tree> exponents{powers[i].second};
             while (j < powers.size() && SameTree(powers[j].first, powers[i].first))
                 exponents.push_back(powers[j++].second);
-            Tree f = exponents.size() == 1 ? Pow(powers[i].first, exponents[0])
-                                           : CanonPow(powers[i].first, CanonSum(std::move(exponents)));
-            if (exponents.size() == 1 && IsNumber(powers[i].second, 1)) f = powers[i].first;
+            Tree f = CanonPow(powers[i].first, exponents.size() == 1 ? exponents[0] : CanonSum(std::move(exponents)));
             if (IsNumber(f)) {
                 coefficient = coefficient * f->number;
             } else if (f->kind == NodeKind::Product) {
