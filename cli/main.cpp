@@ -46,10 +46,11 @@ private:
 int Usage(const char* problem) {
     std::ostream& out = problem ? std::cerr : std::cout;
     if (problem) out << "kvadrix-cli: " << problem << "\n";
-    out << "Brug: kvadrix-cli [--log] [--ignore] [--] KOMMANDO FELTER...\n";
+    out << "Brug: kvadrix-cli [--log] [--ignore] [--decimal-comma] [--] KOMMANDO FELTER...\n";
     for (const auto& s : Subcommands) out << "  " << s.usage << "\n";
     out << "  --log     skriv loggen efter \"--- Log ---\"\n"
            "  --ignore  svar Ignorer på fejlbokse\n"
+           "  --decimal-comma  vis tal med decimalkomma (1,5000) og ; mellem koordinater\n"
            "  --help    vis denne hjælp\n"
            "  --precision E  præcisionen (ellers 0.00001); --point POINT  startpunktet (ellers 0,...,0)\n"
            "  --least-squares  minimum for kvadratsum i stedet for NewtonRapson; --degree D  polynomiets grad\n";
@@ -159,7 +160,7 @@ std::string Caption(Form& form, const ControlInfo& info) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    bool log = false, ignore = false, optionsDone = false;
+    bool log = false, ignore = false, decimalComma = false, optionsDone = false;
     std::string out;
     std::vector<std::string> args;
     SubcommandOptions options;
@@ -176,6 +177,8 @@ int main(int argc, char** argv) {
             log = true;
         } else if (!optionsDone && a == "--ignore") {
             ignore = true;
+        } else if (!optionsDone && a == "--decimal-comma") {
+            decimalComma = true;
         } else if (!optionsDone && a == "--out") {
             if (i + 1 >= argc) return Usage("--out mangler et filnavn");
             out = argv[++i];
@@ -213,6 +216,7 @@ int main(int argc, char** argv) {
     CliHost host(form, ignore);
     SetHost(&host);
     FormActivate(form);
+    SetDecimalComma(form, decimalComma);
     // A field holds 255 Windows-1252 characters; a longer text would be cut
     // silently and another formula computed, so it is refused whole.
     for (std::size_t i = 0; i < count; ++i) {

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "Host.h"
+#include "Notation.h"
 #include "Scanner.h"
 #include "TextUtils.h"
 
@@ -285,8 +286,16 @@ private:
                 return 0;
             }
             return Checked(std::acosh(a));
+        case fnAcos:
+            if (std::fabs(a) > 1) {
+                ReportErrorOK(Message({FormatNumber(6, 2, a), " er illegalt argument til acos(x)!"}));
+                return 0;
+            }
+            return std::acos(a);
         case fnCos:
             return std::cos(a);
+        case fnTanh:
+            return std::tanh(a);
         case fnTan: {
             double c = std::cos(a);
             if (c == 0) {
@@ -317,8 +326,12 @@ private:
     }
 
     // An error the user may Ignore; reading then goes on.
+    // The syntax check, which reads a user's text, adds where and how to mend it.
     [[gnu::cold]] [[gnu::noinline]] void Report(std::string_view fixed, std::string_view gap) {
-        ReportError(Message({fixed, gap, text_.View()}));
+        if constexpr (Operands::SyntaxOnly)
+            ReportError(WithHint(std::string(fixed) + std::string(gap), text_, pos_));
+        else
+            ReportError(Message({fixed, gap, text_.View()}));
     }
 
     const ExpressionText text_;
@@ -387,7 +400,7 @@ bool CheckExpressionSyntax(const ExpressionText& expr) {
     reader.Run();
     if (ErrorFlag) return false;
     if (reader.CharactersRead() < expr.Length()) {
-        ReportError("Fejl i funktionsudtryk: \n\r" + expr);
+        ReportError(WithHint("Fejl i funktionsudtryk: \n\r", expr, reader.CharactersRead() + 1));
         return false;
     }
     return true;
