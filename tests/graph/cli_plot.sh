@@ -16,7 +16,7 @@ head -c 8 "$dir/diff.png" | od -An -tx1 | grep -q "89 50 4e 47 0d 0a 1a 0a" || f
 grep -q "<svg" "$dir/value.svg" || fail "value.svg is no SVG"
 grep -q "f(x)" "$dir/value.svg" || fail "value.svg has no legend"
 
-out=$("$cli" plot value "6x^2" --out "$dir/bad.png" 2>&1); rc=$?
+out=$("$cli" plot value "6x^" --out "$dir/bad.png" 2>&1); rc=$?
 [ $rc -eq 1 ] || fail "unreadable text: exit code $rc"
 echo "$out" | grep -q "kan ikke tegnes" || fail "unreadable text: message missing: $out"
 

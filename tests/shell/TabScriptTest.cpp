@@ -103,6 +103,7 @@ protected:
         if (op == "faults") return form.FaultCount == std::stoi(a) && !form.Busy;
         if (op == "stored") return form.State.FunctionText.Str() == a;
         if (op == "logpage") return form.LogMemo.size() == number(a);
+        if (op == "memo") return std::find(form.LogMemo.begin(), form.LogMemo.end(), a) != form.LogMemo.end();
         if (op == "panels") return form.State.SimpsonPanels == std::stoi(a);
         throw std::runtime_error("unknown step " + op);
     }
