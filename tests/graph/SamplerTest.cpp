@@ -113,3 +113,15 @@ TEST_F(SamplerQuietTest, PolynomialsWithImplicitCoefficientsAreDrawn) {
     }
     EXPECT_TRUE(host.boxes.empty());
 }
+
+// Result fields shown with the decimal comma: ";" separates the items.
+TEST(FieldReadersTest, ListsWithTheDecimalComma) {
+    using List = std::vector<double>;
+    EXPECT_EQ(FieldList("{-1,5 ; 2}"), List({-1.5, 2}));
+    EXPECT_EQ(FieldList("(1,0000;2,5000)"), List({1, 2.5}));
+    EXPECT_EQ(FieldList("(1,2)"), List({1, 2}));
+    const auto points = FieldPoints("(0;1,5) (1;2)", 2);
+    ASSERT_TRUE(points);
+    EXPECT_EQ((*points)[0].y, 1.5);
+    EXPECT_EQ((*points)[1].x, 1);
+}
