@@ -1,5 +1,6 @@
 #include "Notation.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -180,9 +181,23 @@ std::string ReadingHint(const ExpressionText& text, int pos) {
 }
 
 ExpressionText WithHint(std::string_view message, const ExpressionText& text, int pos) {
-    std::string s(message);
-    s += text.View();
     const std::string hint = ReadingHint(text, pos);
-    if (!hint.empty()) s += " \x97 " + hint;
+    const std::string tail = hint.empty() ? std::string() : " \x97 " + hint;
+    std::string_view shown = text.View();
+    std::string s(message);
+    // A long text is shown as the part around the place, so that the hint fits.
+    const std::size_t room = ExpressionText::MaxLength - std::min<std::size_t>(ExpressionText::MaxLength, s.size() + tail.size());
+    if (shown.size() > room && room > 8) {
+        const std::size_t length = room - 6, after = std::min<std::size_t>(length / 4, shown.size());
+        std::size_t end = std::min<std::size_t>(shown.size(), static_cast<std::size_t>(pos < 1 ? 1 : pos) + after);
+        end = std::max(end, length);
+        const std::size_t start = end - length;
+        s += start > 0 ? "..." : "";
+        s += shown.substr(start, length);
+        s += end < shown.size() ? "..." : "";
+    } else {
+        s += shown;
+    }
+    s += tail;
     return ExpressionText(std::string_view(s).substr(0, ExpressionText::MaxLength));
 }
