@@ -152,7 +152,7 @@ std::string ReadingHint(const ExpressionText& text, int pos) {
     const char c = CharAt(text, pos), before = CharAt(text, pos - 1);
     for (std::string_view name : FunctionNames) {
         const int start = pos - static_cast<int>(name.size());
-        if (c != '(' && start >= 1 && s.substr(start - 1, name.size()) == name && FunctionAt(text, start) >= 0)
+        if (start >= 1 && s.substr(start - 1, name.size()) == name && FunctionAt(text, start) >= 0)
             return "der mangler \"(\" efter " + std::string(FunctionNames[FunctionAt(text, start)]) + ": skriv " +
                    std::string(FunctionNames[FunctionAt(text, start)]) + "(...)";
     }
