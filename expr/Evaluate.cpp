@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "ExplicitNotation.h"
 #include "Host.h"
-#include "Notation.h"
 #include "Scanner.h"
 #include "TextUtils.h"
 

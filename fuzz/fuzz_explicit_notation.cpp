@@ -4,7 +4,7 @@
 // hint) is built for whatever comes out.
 #include "Evaluate.h"
 #include "FuzzHost.h"
-#include "Notation.h"
+#include "ExplicitNotation.h"
 
 static FuzzHost host;
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "Evaluate.h"
+#include "ExplicitNotation.h"
 #include "ExpressionText.h"
 #include "Fractions.h"
-#include "PointText.h"
 #include "Host.h"
-#include "Notation.h"
+#include "PointText.h"
 #include "Polynomial.h"
 #include "TextOps.h"
 #include "TextUtils.h"

@@ -27,8 +27,8 @@ bool IsListItem(std::string_view item) {
 }
 
 // Marks the commas of text that separate the items of a list: inside "(...)"
-// or "{...}" that is no function's bracket, holds no ";" already, and whose
-// items are all numbers or names. A comma anywhere else is a decimal comma or
+// or "{...}" that is no function's bracket and whose items are all numbers or
+// names (so a list with ";" already keeps its decimal commas). A comma anywhere else is a decimal comma or
 // the prose's own.
 std::vector<bool> ListCommas(std::string_view text) {
     std::vector<bool> marked(text.size(), false);
@@ -40,7 +40,7 @@ std::vector<bool> ListCommas(std::string_view text) {
         const std::size_t close = text.find(c, open + 1);
         if (close == std::string_view::npos) continue;
         const std::string_view inner = text.substr(open + 1, close - open - 1);
-        if (inner.find(',') == std::string_view::npos || inner.find(';') != std::string_view::npos) continue;
+        if (inner.find(',') == std::string_view::npos) continue;
         bool list = true;
         for (std::size_t from = 0; list;) {
             const std::size_t comma = inner.find(',', from);

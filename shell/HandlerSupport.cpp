@@ -1,8 +1,8 @@
 #include "HandlerSupport.h"
 
 #include "Evaluate.h"
+#include "ExplicitNotation.h"
 #include "Host.h"
-#include "Notation.h"
 #include "TextOps.h"
 #include "TextUtils.h"
 #include "Verify.h"

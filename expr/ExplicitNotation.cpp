@@ -1,4 +1,4 @@
-#include "Notation.h"
+#include "ExplicitNotation.h"
 
 #include <algorithm>
 #include <string>

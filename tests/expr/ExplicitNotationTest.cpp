@@ -3,7 +3,7 @@
 
 #include "CaseTable.h"
 #include "Evaluate.h"
-#include "Notation.h"
+#include "ExplicitNotation.h"
 #include "RecordingHost.h"
 
 namespace {
@@ -24,14 +24,14 @@ std::string Explicit(const std::string& typed) {
 
 }  // namespace
 
-using NotationTest = EngineTest;
+using ExplicitNotationTest = EngineTest;
 
-TEST_F(NotationTest, ImplicitProductsAndLogAreWrittenOut) {
-    ExpectTable("expr/data/notation.tsv", "Explicit", Explicit);
+TEST_F(ExplicitNotationTest, ImplicitProductsAndLogAreWrittenOut) {
+    ExpectTable("expr/data/explicit-notation.tsv", "Explicit", Explicit);
 }
 
-TEST_F(NotationTest, RefusedTextsSayWhereAndHowToMendThem) {
-    for (const CaseRow& row : CaseTable("expr/data/notation.tsv", "Hint")) {
+TEST_F(ExplicitNotationTest, RefusedTextsSayWhereAndHowToMendThem) {
+    for (const CaseRow& row : CaseTable("expr/data/explicit-notation.tsv", "Hint")) {
         host.boxes.clear();
         EXPECT_FALSE(CheckExpressionSyntax(ExplicitNotation(ExpressionText(row[0])).text)) << row.where;
         ASSERT_FALSE(host.boxes.empty()) << row.where;
@@ -39,8 +39,8 @@ TEST_F(NotationTest, RefusedTextsSayWhereAndHowToMendThem) {
     }
 }
 
-TEST_F(NotationTest, NewReadingsHaveTheirValues) {
-    for (const CaseRow& row : CaseTable("expr/data/notation.tsv", "Value")) {
+TEST_F(ExplicitNotationTest, NewReadingsHaveTheirValues) {
+    for (const CaseRow& row : CaseTable("expr/data/explicit-notation.tsv", "Value")) {
         ErrorFlag = false;
         const ExpressionText text = ExplicitNotation(ExpressionText(row[0])).text;
         int stop = 0;
@@ -53,7 +53,7 @@ TEST_F(NotationTest, NewReadingsHaveTheirValues) {
 
 // The writing-out only touches places where every reader stops, so a text the
 // evaluator reads whole comes back to the letter.
-TEST_F(NotationTest, TextsTheReadersReadAreLeftAlone) {
+TEST_F(ExplicitNotationTest, TextsTheReadersReadAreLeftAlone) {
     std::ifstream in(KVADRIX_READING_CORPUS);
     ASSERT_TRUE(in);
     int readable = 0;
