@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "ExplicitNotation.h"
 #include "Host.h"
 #include "Scanner.h"
 #include "StackCode.h"
@@ -336,6 +337,9 @@ private:
         case fnAcosh:
             ReportLastingError(ExpressionText("Ilegalt argument til acosh"));
             break;
+        case fnAcos:
+            ReportErrorOK(Message({FormatNumber(6, 2, a), " er illegalt argument til acos(x)!"}));
+            break;
         case fnTan:
             ReportErrorOK(ExpressionText(" cos(x)=0 i tan(x)!"));
             break;
@@ -354,8 +358,12 @@ private:
     }
 
     // An error the user may Ignore; reading then goes on.
+    // The syntax check, which reads a user's text, adds where and how to mend it.
     [[gnu::cold]] [[gnu::noinline]] void Report(std::string_view fixed, std::string_view gap) {
-        ReportError(Message({fixed, gap, text_.View()}));
+        if constexpr (Operands::SyntaxOnly)
+            ReportError(WithHint(std::string(fixed) + std::string(gap), text_, pos_));
+        else
+            ReportError(Message({fixed, gap, text_.View()}));
     }
 
     const ExpressionText text_;
@@ -443,7 +451,7 @@ bool CheckExpressionSyntax(const ExpressionText& expr) {
     reader.Run();
     if (ErrorFlag) return false;
     if (reader.CharactersRead() < expr.Length()) {
-        ReportError("Fejl i funktionsudtryk: \n\r" + expr);
+        ReportError(WithHint("Fejl i funktionsudtryk: \n\r", expr, reader.CharactersRead() + 1));
         return false;
     }
     return true;

@@ -116,8 +116,15 @@ inline bool FunctionStep(int f, double a, double& result) {
         if (a < 1) return false;
         result = CheckedStep(std::acosh(a));
         return true;
+    case fnAcos:
+        if (std::fabs(a) > 1) return false;
+        result = std::acos(a);
+        return true;
     case fnCos:
         result = std::cos(a);
+        return true;
+    case fnTanh:
+        result = std::tanh(a);
         return true;
     case fnTan: {
         double c = std::cos(a);
