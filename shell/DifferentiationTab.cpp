@@ -31,42 +31,60 @@ bool Verified(const ExpressionText& f, const ExpressionText& derivative) {
                " punkter");
     return true;
 }
+
+// f(x0) of the two fields as they stand; nothing while either is empty.
+void ComputeValue(Form& form) {
+    auto& tab = form.Differentiation;
+    tab.f_value_Edit.text.clear();
+    if (tab.fx_Edit.text.empty() || tab.x_Edit.text.empty()) return;
+    // f(x0) is computed from the function as typed.
+    const ExpressionText f = UserText(tab.fx_Edit.text);
+    // A function refused on leaving its field is not reported again here.
+    if (!ReadsWhole(f)) return;
+    Computation c({&tab.f_value_Edit}, false);
+    const double x0 = EvaluateWhole(UserText(tab.x_Edit.text), 0);
+    if (ErrorFlag) return;
+    const double value = EvaluateWhole(f, x0);
+    if (!ErrorFlag) tab.f_value_Edit.text = FormatNumber(10, 4, value);
+}
+
+// f'(x) of typed, reduced; empty after an error or a cut text.
+ExpressionText Derivative(Computation& c, const ExpressionText& typed) {
+    ExpressionText reduced = ReduceExpression(ToFractions(typed));
+    if (c.ResultWasCut()) return {};
+    AddLogLine("Reduceret f(x) = " + reduced.Str());
+    AddLogLine("f(x) = " + reduced.Str());
+    ExpressionText derivative = DifferentiateExpression(reduced);
+    if (c.ResultWasCut()) return {};
+    derivative = ToFractions(derivative);
+    AddLogLine("Reduceret f'(x) = " + derivative.Str());
+    if (ErrorFlag || c.ResultWasCut()) return {};
+    derivative = ToFractions(ReduceExpression(derivative));
+    AddLogLine("f'(x) = " + derivative.Str());
+    if (ErrorFlag || c.ResultWasCut()) return {};
+    return derivative;
+}
+
 }  // namespace
 
 void fx_EditExit(Form& form) {
     auto& tab = form.Differentiation;
+    tab.df_dx_Edit.text.clear();
+    tab.f_value_Edit.text.clear();
     if (tab.fx_Edit.text.empty()) return;
-    Computation c({&tab.df_dx_Edit});
-    ExpressionText typed = UserText(tab.fx_Edit.text);
-    form.State.FunctionText.Clear();  // a refused text is not kept
-    if (!c.Accept(typed)) return;
-    // f(x0) is computed from the function as typed; the reduced form only
-    // feeds the differentiation and the log.
-    form.State.FunctionText = typed;
-    ExpressionText reduced = ReduceExpression(ToFractions(typed));
-    if (c.ResultWasCut()) return;
-    AddLogLine("Reduceret f(x) = " + reduced.Str());
-    AddLogLine("f(x) = " + reduced.Str());
-    ExpressionText derivative = DifferentiateExpression(reduced);
-    if (c.ResultWasCut()) return;
-    derivative = ToFractions(derivative);
-    AddLogLine("Reduceret f'(x) = " + derivative.Str());
-    if (ErrorFlag || c.ResultWasCut()) return;
-    derivative = ToFractions(ReduceExpression(derivative));
-    form.State.DerivativeText = derivative;
-    AddLogLine("f'(x) = " + derivative.Str());
-    if (ErrorFlag || c.ResultWasCut() || !Verified(typed, derivative)) return;
-    c.Publish(tab.df_dx_Edit, derivative);
+    {
+        Computation c({&tab.df_dx_Edit});
+        ExpressionText typed = UserText(tab.fx_Edit.text);
+        if (!c.Accept(typed)) return;
+        ShareFunction(form, tab.fx_Edit);
+        ExpressionText derivative = Derivative(c, typed);
+        if (!derivative.Empty()) {
+            BeforeCheck("f'(x)", derivative);
+            if (Verified(typed, derivative)) c.Publish(tab.df_dx_Edit, derivative);
+        }
+    }
+    ErrorFlag = false;
+    ComputeValue(form);
 }
 
-void x_EditExit(Form& form) {
-    auto& tab = form.Differentiation;
-    if (tab.x_Edit.text.empty()) return;
-    auto& state = form.State;
-    Computation c({&tab.f_value_Edit}, false);
-    state.DiffX0Text = ExpressionText(tab.x_Edit.text);
-    state.DiffX0 = EvaluateWhole(UserText(tab.x_Edit.text), 0);
-    if (ErrorFlag || state.FunctionText.Empty()) return;
-    double value = EvaluateWhole(state.FunctionText, state.DiffX0);
-    if (!ErrorFlag) tab.f_value_Edit.text = FormatNumber(10, 4, value);
-}
+void x_EditExit(Form& form) { ComputeValue(form); }

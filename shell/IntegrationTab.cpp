@@ -45,77 +45,27 @@ bool AntiderivativeVerified(const ExpressionText& f, const ExpressionText& F) {
 
 // A bound as typed (constant expressions such as pi/2 or 2*PI); false after a
 // reported error.
-bool ReadBound(const std::string& typed, ExpressionText& text, double& value) {
-    text = ExpressionText(typed);
+bool ReadBound(const std::string& typed, double& value) {
     value = EvaluateWhole(UserText(typed), 0);
     return !ErrorFlag;
 }
 
-}  // namespace
-
-void fxEditExit(Form& form) {
+// The definite integral of the fields as they stand: f(x), the F(x) shown
+// beside it (emptied whenever f(x) changes, so it belongs to this f(x)) and
+// both bounds. Nothing while a field is empty.
+void ComputeIntegral(Form& form) {
     auto& tab = form.Integration;
-    auto& state = form.State;
-    state.AntiderivativeText.Clear();
-    state.FunctionText = ExpressionText(tab.fxEdit.text);
-    // An empty field computes nothing and leaves the log alone (leaving it
-    // on the way to another page is no request).
-    if (tab.fxEdit.text.empty()) {
-        tab.StamfunktionEdit.text.clear();
-        return;
-    }
-    Computation c({&tab.StamfunktionEdit});
-    ExpressionText typed = UserText(tab.fxEdit.text);
-    if (!c.Accept(typed)) {
-        state.FunctionText.Clear();  // a refused text is not kept
-        return;
-    }
-    state.FunctionText = typed;
-    ExpressionText F = IntegrateExpression(typed);
-    if (ErrorFlag) AddLogLine("Fejl under integration: I_fx_dx = " + F.Str());
-    bool found = !F.Empty() && !ErrorFlag && !c.ResultWasCut();
-    if (found) {
-        F = ToFractions(F);
-        if (IsSingleTerm(F)) F = ToFractions(ReduceExpression(F));
-        found = !ErrorFlag && !c.ResultWasCut();
-    }
-    if (found) {
-        AddLogLine("I(" + typed.Str() + ")dx = " + F.Str());
-        found = AntiderivativeVerified(typed, F);
-    }
-    if (!found) {
-        if (F.Empty()) AddLogLine("Kan ikke udregne Integralet");
-        // A failure shows its text, never a partial or unchecked result.
-        ErrorFlag = false;
-        state.AntiderivativeText = FailureText;
-        tab.StamfunktionEdit.text = FailureText;
-        return;
-    }
-    state.AntiderivativeText = F;
-    c.Publish(tab.StamfunktionEdit, F);
-}
-
-void NedreGraenseEditExit(Form& form) {
-    auto& state = form.State;
-    state.BoundsGiven = !form.Integration.NedreGraenseEdit.text.empty();
-    if (state.BoundsGiven) state.LowerBoundText = ExpressionText(form.Integration.NedreGraenseEdit.text);
-}
-
-void OevreGraenseEditExit(Form& form) {
-    auto& tab = form.Integration;
-    auto& state = form.State;
-    state.BoundsGiven = state.BoundsGiven && !tab.OevreGraenseEdit.text.empty();
-    ErrorFlag = false;
-    if (!state.BoundsGiven) return;
+    tab.BestemtIntegralEdit.text.clear();
+    if (tab.fxEdit.text.empty() || tab.NedreGraenseEdit.text.empty() || tab.OevreGraenseEdit.text.empty()) return;
+    const ExpressionText f = UserText(tab.fxEdit.text);
+    // A function refused on leaving its field is not reported again here.
+    if (!ReadsWhole(f)) return;
     Computation c({&tab.BestemtIntegralEdit});
     double a = 0, b = 0;
-    if (!ReadBound(tab.NedreGraenseEdit.text, state.LowerBoundText, a) ||
-        !ReadBound(tab.OevreGraenseEdit.text, state.UpperBoundText, b))
-        return;
-    const ExpressionText& f = state.FunctionText;
-    const ExpressionText& F = state.AntiderivativeText;
-    if (f.Empty()) return;
-    bool numeric = F.Empty() || F == FailureText;
+    if (!ReadBound(tab.NedreGraenseEdit.text, a) || !ReadBound(tab.OevreGraenseEdit.text, b)) return;
+    const ExpressionText F(tab.StamfunktionEdit.text == FailureText ? std::string() : tab.StamfunktionEdit.text);
+    double value = 0;
+    bool numeric = F.Empty();
     if (!numeric) {
         double Fa = 0, Fb = 0;
         if (!TryEvaluate(F, a, Fa) || !TryEvaluate(F, b, Fb)) {
@@ -126,21 +76,76 @@ void OevreGraenseEditExit(Form& form) {
             numeric = true;
         } else {
             AddLogLine("Kontrol: F(x) stemmer med f(x) p\xE5 hele intervallet");
-            state.IntegralValue = Fb - Fa;
+            value = Fb - Fa;
         }
     }
     if (numeric) {
-        state.SimpsonPanels = SimpsonPanels;
+        form.State.SimpsonPanels = SimpsonPanels;
         AddLogLine("Integralet udregnes numerisk");
         if (!DefinedAtSimpsonPoints(f, SimpsonPanels, a, b)) {
             ReportErrorOK("f(x) er ikke defineret p\xE5 hele intervallet: " + f);
             return;
         }
         AddLogLine("Kontrol: f(x) er defineret i alle " + std::to_string(2 * SimpsonPanels + 1) + " punkter");
-        state.IntegralValue = SimpsonIntegral(f, SimpsonPanels, a, b);
+        value = SimpsonIntegral(f, SimpsonPanels, a, b);
         if (ErrorFlag) return;
     }
-    state.IntegralValueText = FormatNumber(10, 4, state.IntegralValue);
-    AddLogLine("Integralet er " + state.IntegralValueText.Str());
-    c.Publish(tab.BestemtIntegralEdit, state.IntegralValueText);
+    const ExpressionText text = FormatNumber(10, 4, value);
+    AddLogLine("Integralet er " + text.Str());
+    c.Publish(tab.BestemtIntegralEdit, text);
 }
+
+// Leaving a bound: the integral, with F(x) found first when f(x) has been
+// typed but not yet taken in.
+void BoundEditExit(Form& form) {
+    auto& tab = form.Integration;
+    ErrorFlag = false;
+    if (tab.StamfunktionEdit.text.empty() && !tab.fxEdit.text.empty() && ReadsWhole(UserText(tab.fxEdit.text)))
+        fxEditExit(form);
+    else
+        ComputeIntegral(form);
+}
+
+}  // namespace
+
+void fxEditExit(Form& form) {
+    auto& tab = form.Integration;
+    tab.StamfunktionEdit.text.clear();
+    tab.BestemtIntegralEdit.text.clear();
+    // An empty field computes nothing and leaves the log alone (leaving it
+    // on the way to another page is no request).
+    if (tab.fxEdit.text.empty()) return;
+    {
+        Computation c({&tab.StamfunktionEdit});
+        ExpressionText typed = UserText(tab.fxEdit.text);
+        if (!c.Accept(typed)) return;
+        ShareFunction(form, tab.fxEdit);
+        ExpressionText F = IntegrateExpression(typed);
+        if (ErrorFlag) AddLogLine("Fejl under integration: I_fx_dx = " + F.Str());
+        bool found = !F.Empty() && !ErrorFlag && !c.ResultWasCut();
+        if (found) {
+            F = ToFractions(F);
+            if (IsSingleTerm(F)) F = ToFractions(ReduceExpression(F));
+            found = !ErrorFlag && !c.ResultWasCut();
+        }
+        if (found) {
+            AddLogLine("I(" + typed.Str() + ")dx = " + F.Str());
+            BeforeCheck("F(x)", F);
+            found = AntiderivativeVerified(typed, F);
+        }
+        if (!found) {
+            if (F.Empty()) AddLogLine("Kan ikke udregne Integralet");
+            // A failure shows its text, never a partial or unchecked result.
+            ErrorFlag = false;
+            tab.StamfunktionEdit.text = FailureText;
+        } else {
+            c.Publish(tab.StamfunktionEdit, F);
+        }
+    }
+    ErrorFlag = false;
+    ComputeIntegral(form);
+}
+
+void NedreGraenseEditExit(Form& form) { BoundEditExit(form); }
+
+void OevreGraenseEditExit(Form& form) { BoundEditExit(form); }

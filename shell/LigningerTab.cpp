@@ -21,58 +21,47 @@ Control& EquationField(Form& form, int k) {
     return form.TrancendenteLigninger.*fields[k - 1];
 }
 
-// Takes in equation k without blanks. An equation "left = right" becomes
-// "left-(right)", also in its field, since the method solves "... = 0". An
-// empty equation is an error; otherwise the focus goes to the next equation
-// or, after the last, to the start point.
-void LigningEditExit(Form& form, int k) {
-    auto& state = form.State;
-    ErrorFlag = false;
-    Control& field = EquationField(form, k);
+// Equation k without blanks, "left = right" read as "left-(right)", since
+// the methods solve "... = 0".
+ExpressionText Equation(const Control& field) {
     ExpressionText equation = RemoveBlanks(ExpressionText(field.text));
     const int equals = equation.Find('=');
-    if (equals >= 0) {
-        const std::string moved = equation.Sub(0, equals).Str() + "-(" + equation.Sub(equals + 1).Str() + ")";
-        equation = ExpressionText(moved);
-        field.text = moved;
-    }
-    state.EquationTexts[k] = equation;
-    if (state.EquationTexts[k].Empty()) {
-        ReportError("Ligning " + std::to_string(k) + " skal udfyldes");
-        return;
-    }
-    if (k >= state.VariableCount) {
-        form.TrancendenteLigninger.xy0Edit.enabled = true;
-        form.SetFocus("xy0Edit");
-    } else {
-        form.SetFocus("Ligning" + std::to_string(k + 1) + "Edit");
-    }
+    if (equals < 0) return equation;
+    return ExpressionText(equation.Sub(0, equals).Str() + "-(" + equation.Sub(equals + 1).Str() + ")");
+}
+
+int EquationCount(const Form& form) {
+    return std::clamp(form.TrancendenteLigninger.AntalLigningerSpinEdit.value, 1, MaxVariables);
 }
 
 }  // namespace
 
 void AntalLigningerSpinEditChange(Form& form) {
     auto& tab = form.TrancendenteLigninger;
-    auto& state = form.State;
-    const int n = std::clamp(tab.AntalLigningerSpinEdit.value, 1, MaxVariables);
-    state.VariableCount = n;
-    state.Names = DefaultVariableNames();
+    const int n = EquationCount(form);
+    const VariableNames names = DefaultVariableNames();
     // Fields beyond n are disabled, so that nothing typed there looks used;
     // their texts stay for when the count goes up again.
     for (int k = 1; k <= MaxVariables; ++k) EquationField(form, k).enabled = k <= n;
-    tab.xy0Label.text = "(" + NameList(n, state.Names, "0") + ")= ";
-    tab.xy0Edit.text = ZeroPoint(n);
-    tab.xyzLabel.text = "(" + NameList(n, state.Names) + ")= ";
+    tab.xy0Label.text = "(" + NameList(n, names, "0") + ")= ";
+    tab.xy0Edit.text = WithCoordinates(tab.xy0Edit.text, n);
+    tab.xy0Edit.enabled = true;
+    tab.xyzLabel.text = "(" + NameList(n, names) + ")= ";
+    InputEdited(form, "AntalLigningerSpinEdit");
 }
 
-void AntalLigningerSpinEditExit(Form& form) {
-    AntalLigningerSpinEditChange(form);
-    form.SetFocus("Ligning1Edit");
+// Leaving equation k: an equation "left = right" is written "left-(right)"
+// in its field, as it is solved.
+void LigningEditExit(Form& form, int k) {
+    Control& field = EquationField(form, k);
+    if (field.text.find('=') == std::string::npos) return;
+    field.text = Equation(field).Str();
+    InputEdited(form, "Ligning" + std::to_string(k) + "Edit");
 }
 
-void AntalLigningerSpinEditEnter(Form& form) {
-    form.TrancendenteLigninger.Ligning1Edit.enabled = true;
-    form.SetFocus("Ligning1Edit");
+// Enter in equation k: on to the next equation or, after the last, to the start point.
+void LigningEditEnter(Form& form, int k) {
+    form.SetFocus(k < EquationCount(form) ? "Ligning" + std::to_string(k + 1) + "Edit" : std::string("xy0Edit"));
 }
 
 void Ligning1EditExit(Form& form) { LigningEditExit(form, 1); }
@@ -81,42 +70,56 @@ void Ligning3EditExit(Form& form) { LigningEditExit(form, 3); }
 void Ligning4EditExit(Form& form) { LigningEditExit(form, 4); }
 void Ligning5EditExit(Form& form) { LigningEditExit(form, 5); }
 
-// Solves the equations from the start point of xy0Edit; shows the solution
-// once it is confirmed, else "Se log Page".
+// A changed precision is taken in when the field is left.
+void PraecisionEditExit(Form& form) {
+    if (form.TrancendenteLigninger.LoesningEdit.text.empty()) xy0EditExit(form);
+}
+
+// Solves the equations of the first n fields (n of the spin edit) from the
+// start point of xy0Edit; shows the solution once it is confirmed, else
+// "Se fanen Log". Nothing while no equation is typed.
 void xy0EditExit(Form& form) {
     auto& tab = form.TrancendenteLigninger;
-    auto& state = form.State;
-    Computation c({&tab.LoesningEdit});
-    state.PointText = ExpressionText(tab.xy0Edit.text);
-    const int n = state.VariableCount;
-    if (!ReadStartPoint(n, state.PointText, state.Names, state.Values)) return;
-    for (int i = 1; i <= n; ++i) {
-        // An equation never taken in (the count was raised afterwards).
-        if (state.EquationTexts[i].Empty()) {
-            ReportError("Ligning " + std::to_string(i) + " skal udfyldes");
-            return;
-        }
-        if (!ReadsToTheEnd(n, state.EquationTexts[i], state.Names, state.Values)) {
-            ReportUnreadable(state.EquationTexts[i]);
-            return;
-        }
+    tab.LoesningEdit.text.clear();
+    const int n = EquationCount(form);
+    ExpressionText equations[MaxVariables + 1];
+    int missing = 0;
+    for (int i = n; i >= 1; --i) {
+        equations[i] = Equation(EquationField(form, i));
+        if (equations[i].Empty()) missing = i;
     }
+    bool any = false;
+    for (int i = 1; i <= n; ++i) any = any || !equations[i].Empty();
+    if (!any) return;
+    Computation c({&tab.LoesningEdit});
+    if (missing > 0) {
+        ReportError("Ligning " + std::to_string(missing) + " skal udfyldes");
+        return;
+    }
+    const VariableNames names = DefaultVariableNames();
+    VariableValues values{};
+    if (!ReadStartPoint(n, ExpressionText(tab.xy0Edit.text), names, values)) return;
+    for (int i = 1; i <= n; ++i)
+        if (!ReadsToTheEnd(n, equations[i], names, values)) {
+            ReportUnreadable(equations[i]);
+            return;
+        }
     ErrorFlag = false;
     // A malformed precision is not reported; it sets ErrorFlag, which stops both methods.
-    state.Precision = ReadNumber(tab.PraecisionEdit.text, ErrorFlag);
-    const bool found =
-        tab.MinimumForKvadratsumRadioButton.checked
-            ? SolveEquationsLeastSquares(n, state.EquationTexts, state.Names, state.Precision, state.Values)
-            : SolveEquationsNewton(n, state.EquationTexts, state.Names, state.Precision, state.Values);
+    const double precision = ReadNumber(tab.PraecisionEdit.text, ErrorFlag);
+    const bool found = tab.MinimumForKvadratsumRadioButton.checked
+                           ? SolveEquationsLeastSquares(n, equations, names, precision, values)
+                           : SolveEquationsNewton(n, equations, names, precision, values);
     AddLogLine(found ? "En l\xF8sning er fundet" : "En l\xF8sning er ikke fundet. Sidste v\xE6rdi udskrives");
-    AddLogLine(PointLogLine(n, state.Values));
+    AddLogLine(PointLogLine(n, values));
     if (found) {
-        const Confirmation check = ConfirmSolution(n, state.EquationTexts, state.Names, state.Values, state.Precision);
+        BeforeCheck("l\xF8sning", values.data() + 1, n);
+        const Confirmation check = ConfirmSolution(n, equations, names, values, precision);
         AddLogLine(check.report);
         if (check.confirmed) {
-            tab.LoesningEdit.text = PointText(n, state.Values);
+            tab.LoesningEdit.text = PointText(n, values);
             return;
         }
     }
-    tab.LoesningEdit.text = "Se log Page";
+    tab.LoesningEdit.text = SeeLog;
 }

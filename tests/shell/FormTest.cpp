@@ -13,16 +13,16 @@ TEST(ControlTableTest, EveryControlIsNamedOnceAndLabelsExist) {
 
 using MenuTest = FormTest;
 
-TEST_F(MenuTest, IntegrationItemsEmptyTheTabAndTheSharedTexts) {
+TEST_F(MenuTest, IntegrationItemsEmptyTheFunctionAndItsResults) {
     for (auto click : {StamfunktionMenuItemClick, BestemtIntegralMenuItemClick}) {
         form.Integration.fxEdit.text = "x";
-        form.State.FunctionText = "x";
-        form.State.UpperBoundText = "2";
+        form.Integration.StamfunktionEdit.text = "1/2*x^2";
+        form.Integration.BestemtIntegralEdit.text = "2.0000";
         click(form);
         EXPECT_EQ(form.ActivePage, IntegrationTabSheet);
         EXPECT_EQ(form.Integration.fxEdit.text, "");
-        EXPECT_TRUE(form.State.FunctionText.Empty());
-        EXPECT_TRUE(form.State.UpperBoundText.Empty());
+        EXPECT_EQ(form.Integration.StamfunktionEdit.text, "");
+        EXPECT_EQ(form.Integration.BestemtIntegralEdit.text, "");
         EXPECT_EQ(form.FocusRequest, "fxEdit");
     }
 }
@@ -33,7 +33,7 @@ TEST_F(RunHandlerTest, IgnoresReentry) {
     form.Busy = true;
     form.Funktion.f_x_Edit.text = "x";
     EXPECT_TRUE(RunHandler(form, f_x_EditExit));
-    EXPECT_TRUE(form.State.FunctionText.Empty());
+    EXPECT_EQ(form.Differentiation.fx_Edit.text, "");  // not shared: the handler never ran
 }
 
 // A control name that the field table lacks would reach a null pointer.
