@@ -70,21 +70,15 @@ ExpressionText Derivative(Computation& c, const ExpressionText& typed) {
 void fx_EditExit(Form& form) {
     auto& tab = form.Differentiation;
     tab.df_dx_Edit.text.clear();
-    tab.f_value_Edit.text.clear();
     if (tab.fx_Edit.text.empty()) return;
-    {
-        Computation c({&tab.df_dx_Edit});
-        ExpressionText typed = UserText(tab.fx_Edit.text);
-        if (!c.Accept(typed)) return;
-        ShareFunction(form, tab.fx_Edit);
-        ExpressionText derivative = Derivative(c, typed);
-        if (!derivative.Empty()) {
-            BeforeCheck("f'(x)", derivative);
-            if (Verified(typed, derivative)) c.Publish(tab.df_dx_Edit, derivative);
-        }
-    }
-    ErrorFlag = false;
-    ComputeValue(form);
+    Computation c({&tab.df_dx_Edit});
+    ExpressionText typed = UserText(tab.fx_Edit.text);
+    if (!c.Accept(typed)) return;
+    ShareFunction(form, tab.fx_Edit);
+    ExpressionText derivative = Derivative(c, typed);
+    if (derivative.Empty()) return;
+    BeforeCheck("f'(x)", derivative);
+    if (Verified(typed, derivative)) c.Publish(tab.df_dx_Edit, derivative);
 }
 
 void x_EditExit(Form& form) { ComputeValue(form); }

@@ -23,10 +23,8 @@ void AntalVariableSpinEditChange(Form& form) {
 
 void fxyzEditExit(Form&) {}
 
-// A changed precision is taken in when the field is left.
-void Praecision_EditExit(Form& form) {
-    if (form.Extremum.xyzMinEdit.text.empty()) xyz0EditExit(form);
-}
+// The precision is read when the start point is left.
+void Praecision_EditExit(Form&) {}
 
 // Minimises the function of fxyzEdit from the start point of xyz0Edit with
 // the count of its own spin edit; shows the point and the value there once

@@ -24,14 +24,12 @@ void ComputeValue(Form& form) {
 
 }  // namespace
 
+// The function is taken in (or refused) here; f(x0) follows on leaving x0.
 void f_x_EditExit(Form& form) {
     auto& tab = form.Funktion;
-    tab.f_x0_Edit.text.clear();
     if (tab.f_x_Edit.text.empty()) return;
     Computation c({}, false);
-    if (!c.Accept(UserText(tab.f_x_Edit.text))) return;
-    ShareFunction(form, tab.f_x_Edit);
-    ComputeValue(form);
+    if (c.Accept(UserText(tab.f_x_Edit.text))) ShareFunction(form, tab.f_x_Edit);
 }
 
 void x0EditExit(Form& form) { ComputeValue(form); }

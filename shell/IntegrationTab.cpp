@@ -95,57 +95,51 @@ void ComputeIntegral(Form& form) {
     c.Publish(tab.BestemtIntegralEdit, text);
 }
 
-// Leaving a bound: the integral, with F(x) found first when f(x) has been
-// typed but not yet taken in.
-void BoundEditExit(Form& form) {
-    auto& tab = form.Integration;
-    ErrorFlag = false;
-    if (tab.StamfunktionEdit.text.empty() && !tab.fxEdit.text.empty() && ReadsWhole(UserText(tab.fxEdit.text)))
-        fxEditExit(form);
-    else
-        ComputeIntegral(form);
-}
-
 }  // namespace
 
 void fxEditExit(Form& form) {
     auto& tab = form.Integration;
     tab.StamfunktionEdit.text.clear();
-    tab.BestemtIntegralEdit.text.clear();
     // An empty field computes nothing and leaves the log alone (leaving it
     // on the way to another page is no request).
     if (tab.fxEdit.text.empty()) return;
-    {
-        Computation c({&tab.StamfunktionEdit});
-        ExpressionText typed = UserText(tab.fxEdit.text);
-        if (!c.Accept(typed)) return;
-        ShareFunction(form, tab.fxEdit);
-        ExpressionText F = IntegrateExpression(typed);
-        if (ErrorFlag) AddLogLine("Fejl under integration: I_fx_dx = " + F.Str());
-        bool found = !F.Empty() && !ErrorFlag && !c.ResultWasCut();
-        if (found) {
-            F = ToFractions(F);
-            if (IsSingleTerm(F)) F = ToFractions(ReduceExpression(F));
-            found = !ErrorFlag && !c.ResultWasCut();
-        }
-        if (found) {
-            AddLogLine("I(" + typed.Str() + ")dx = " + F.Str());
-            BeforeCheck("F(x)", F);
-            found = AntiderivativeVerified(typed, F);
-        }
-        if (!found) {
-            if (F.Empty()) AddLogLine("Kan ikke udregne Integralet");
-            // A failure shows its text, never a partial or unchecked result.
-            ErrorFlag = false;
-            tab.StamfunktionEdit.text = FailureText;
-        } else {
-            c.Publish(tab.StamfunktionEdit, F);
-        }
+    Computation c({&tab.StamfunktionEdit});
+    ExpressionText typed = UserText(tab.fxEdit.text);
+    if (!c.Accept(typed)) return;
+    ShareFunction(form, tab.fxEdit);
+    ExpressionText F = IntegrateExpression(typed);
+    if (ErrorFlag) AddLogLine("Fejl under integration: I_fx_dx = " + F.Str());
+    bool found = !F.Empty() && !ErrorFlag && !c.ResultWasCut();
+    if (found) {
+        F = ToFractions(F);
+        if (IsSingleTerm(F)) F = ToFractions(ReduceExpression(F));
+        found = !ErrorFlag && !c.ResultWasCut();
     }
+    if (found) {
+        AddLogLine("I(" + typed.Str() + ")dx = " + F.Str());
+        BeforeCheck("F(x)", F);
+        found = AntiderivativeVerified(typed, F);
+    }
+    if (!found) {
+        if (F.Empty()) AddLogLine("Kan ikke udregne Integralet");
+        // A failure shows its text, never a partial or unchecked result.
+        ErrorFlag = false;
+        tab.StamfunktionEdit.text = FailureText;
+        return;
+    }
+    c.Publish(tab.StamfunktionEdit, F);
+}
+
+// The bounds are read when the upper one is left.
+void NedreGraenseEditExit(Form&) {}
+
+// The integral, with F(x) found first when f(x) has been typed but not yet
+// taken in.
+void OevreGraenseEditExit(Form& form) {
+    auto& tab = form.Integration;
+    ErrorFlag = false;
+    if (tab.StamfunktionEdit.text.empty() && !tab.fxEdit.text.empty() && ReadsWhole(UserText(tab.fxEdit.text)))
+        fxEditExit(form);
     ErrorFlag = false;
     ComputeIntegral(form);
 }
-
-void NedreGraenseEditExit(Form& form) { BoundEditExit(form); }
-
-void OevreGraenseEditExit(Form& form) { BoundEditExit(form); }

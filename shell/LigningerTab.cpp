@@ -70,10 +70,8 @@ void Ligning3EditExit(Form& form) { LigningEditExit(form, 3); }
 void Ligning4EditExit(Form& form) { LigningEditExit(form, 4); }
 void Ligning5EditExit(Form& form) { LigningEditExit(form, 5); }
 
-// A changed precision is taken in when the field is left.
-void PraecisionEditExit(Form& form) {
-    if (form.TrancendenteLigninger.LoesningEdit.text.empty()) xy0EditExit(form);
-}
+// The precision is read when the start point is left.
+void PraecisionEditExit(Form&) {}
 
 // Solves the equations of the first n fields (n of the spin edit) from the
 // start point of xy0Edit; shows the solution once it is confirmed, else

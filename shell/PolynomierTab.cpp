@@ -103,7 +103,8 @@ void px_EditExit(Form& form) {
     c.Publish(tab.pxfak_Edit, factorised);
 }
 
-void DividendEditExit(Form& form) { DivideFields(form); }
+// The division is made when d(x) is left.
+void DividendEditExit(Form&) {}
 
 void DivisorEditExit(Form& form) { DivideFields(form); }
 

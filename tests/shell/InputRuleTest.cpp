@@ -42,7 +42,7 @@ TEST_F(InputRuleTest, EveryTabAcceptsAndRefusesTheSameTexts) {
                 EXPECT_EQ(fresh.Find(tab[1])->text, "");
                 // Not shared with the other tabs' f(x) fields.
                 for (const char* f : {"fxEdit", "fx_Edit", "f_x_Edit"})
-                    if (tab[1] != f) { EXPECT_EQ(fresh.Find(f)->text, ""); }
+                    if (tab[2] != f) { EXPECT_EQ(fresh.Find(f)->text, ""); }
             }
             SetHost(&host);
         }
