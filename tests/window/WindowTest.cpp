@@ -173,17 +173,16 @@ private slots:
         QVERIFY(boxes->seen.isEmpty());
     }
 
-    // Activation empties the log and the shared texts, clears the flag and
+    // Activation empties the log, clears the flag and
     // shows the Integration page.
     void activationAtStartUp() {
         Form& model = window->Model();
         W<QTabWidget>("KvadrixPageControl")->setCurrentIndex(LogTabSheet);
         model.LogMemo = {"x"};
-        model.State.AntiderivativeText = "x^2";
         ErrorFlag = true;
         QVERIFY(Start());
         QCOMPARE(Log(), QString());
-        QVERIFY(model.LogMemo.empty() && model.State.AntiderivativeText.Empty());
+        QVERIFY(model.LogMemo.empty());
         QCOMPARE(model.State.EquationFields.size(), 5u);
         QCOMPARE(model.State.EquationFields[4], &model.TrancendenteLigninger.Ligning5Edit);
         QVERIFY(!ErrorFlag);
