@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 #include <set>
+#include <cctype>
 
 TEST(ControlTableTest, EveryControlIsNamedOnceAndLabelsExist) {
     std::set<std::string> names;
@@ -50,6 +51,30 @@ TEST(ControlNamesTest, EventsAndFocusTargetsNameControlsOfTheTable) {
             if (!form.FocusRequest.empty()) {
                 EXPECT_NE(FindControl(form.FocusRequest), nullptr) << e.control << " -> " << form.FocusRequest;
             }
+        }
+    }
+}
+
+// Alt+letter reaches one control: the access keys of a page's captions differ
+// from each other and from the menu bar's.
+TEST(ControlTableTest, AccessKeysAreUniqueOnEachPageAndBesideTheMenu) {
+    auto key = [](const std::string& caption) {
+        const std::size_t amp = caption.find('&');
+        return amp == std::string::npos || amp + 1 >= caption.size() ? '\0' : char(std::tolower(caption[amp + 1]));
+    };
+    std::string menu;
+    for (const MenuInfo& m : MenuTable)
+        if (!m.parent && key(m.caption)) {
+            EXPECT_EQ(menu.find(key(m.caption)), std::string::npos) << m.caption;
+            menu += key(m.caption);
+        }
+    Form form;
+    for (int p = 0; p < PageCount; ++p) {
+        std::string used = menu;
+        for (const ControlInfo& c : ControlTable) {
+            if (c.page != p || !key(c.get(form).text)) continue;
+            EXPECT_EQ(used.find(key(c.get(form).text)), std::string::npos) << c.name;
+            used += key(c.get(form).text);
         }
     }
 }
