@@ -72,6 +72,8 @@ bool KeepsValue(const ExpressionText& typed, const ExpressionText& shown) {
 }
 
 void ShareFunction(Form& form, const Control& source) {
+    // A text let through by Ignore stays where it was typed.
+    if (!ReadsWhole(UserText(source.text))) return;
     for (Control* field : {&form.Integration.fxEdit, &form.Differentiation.fx_Edit, &form.Funktion.f_x_Edit})
         if (field != &source && field->text.empty()) field->text = source.text;
 }
