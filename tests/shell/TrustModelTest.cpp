@@ -122,6 +122,9 @@ public:
         ErrorFlag = false;
         TextCutCount = 0;
         FormActivate(form_);
+        home_ = Page(seed % PageCount);
+        if (home_ == LogTabSheet) home_ = RegressionTabSheet;
+        form_.ActivePage = home_;
     }
     ~Sequence() {
         SetHost(previous_);
@@ -234,8 +237,9 @@ private:
         }
         if (choice < 96) {
             Leave();
+            // Mostly back to the sequence's own page, so that its longer stories happen.
             Page page = Page(random_() % PageCount);
-            if (page == LogTabSheet) page = FunktionTabSheet;
+            if (page == LogTabSheet || random_() % 3 != 0) page = home_;
             form_.ActivePage = page;
             return std::string("page ") + Pages[page].name;
         }
@@ -295,6 +299,7 @@ private:
     std::string focus_, trace_, typed_;
     bool touched_[PageCount] = {};
     bool menu_ = false;
+    Page home_ = IntegrationTabSheet;
 };
 
 int EnvInt(const char* name, int fallback) {
