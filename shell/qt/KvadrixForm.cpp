@@ -291,6 +291,7 @@ QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
     case ControlKind::RadioButton: {
         auto* radio = new QRadioButton(ToQt(control.text), page);
         radio->setChecked(control.checked);
+        radio->setFocusPolicy(Qt::StrongFocus);  // reached by Tab on every platform
         const std::size_t index = controls_.size();
         // A choice takes effect when it changes (click, arrow keys, access key);
         // the button left emits first, so the model sees one choice.
