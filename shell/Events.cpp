@@ -44,13 +44,17 @@ const std::vector<EventInfo> EventTable = {
     // Regression
     {"LineaerRegressionRadioButton", nullptr, nullptr, RegressionMethodChange},
     {"PolynomiaerRegressionRadioButton", nullptr, nullptr, RegressionMethodChange},
+    {"EksponentielRegressionRadioButton", nullptr, nullptr, RegressionMethodChange},
+    {"PotensRegressionRadioButton", nullptr, nullptr, RegressionMethodChange},
     {"PolGradSpinEdit", nullptr, FOCUS(AntalRegressionsPunkterSpinEdit), PolGradSpinEditChange},
     {"AntalRegressionsPunkterSpinEdit", nullptr, AntalRegressionsPunkterSpinEditEnter,
      AntalRegressionsPunkterSpinEditChange},
     {"RegressionsPunkterEdit", RegressionsPunkterEditExit,
      [](Form& f) {
-         f.SetFocus(f.Regression.LineaerRegressionRadioButton.checked ? "RegressionsLiniensLigningEdit"
-                                                                      : "RegressionsPolynomietsligningEdit");
+         const auto& tab = f.Regression;
+         f.SetFocus(tab.LineaerRegressionRadioButton.checked       ? "RegressionsLiniensLigningEdit"
+                    : tab.PolynomiaerRegressionRadioButton.checked ? "RegressionsPolynomietsligningEdit"
+                                                                   : "RegressionsligningEdit");
      }},
 };
 
@@ -71,8 +75,8 @@ const std::vector<OutputGroup>& Groups() {
     static const std::vector<OutputGroup> groups = {
         {{"fxEdit"}, {"StamfunktionEdit", "BestemtIntegralEdit"}},
         {{"NedreGraenseEdit", "OevreGraenseEdit"}, {"BestemtIntegralEdit"}},
-        {{"fx_Edit"}, {"df_dx_Edit", "f_value_Edit"}},
-        {{"x_Edit"}, {"f_value_Edit"}},
+        {{"fx_Edit"}, {"df_dx_Edit", "f_value_Edit", "df_x0_Edit", "TangentEdit"}},
+        {{"x_Edit"}, {"f_value_Edit", "df_x0_Edit", "TangentEdit"}},
         {{"px_Edit"}, {"RoedderEdit", "pxfak_Edit"}},
         {{"DividendEdit", "DivisorEdit"}, {"KvotientEdit", "RestEdit"}},
         {{"PolBroekEdit"}, {"ReduceretPolBroekEdit"}},
@@ -82,9 +86,10 @@ const std::vector<OutputGroup>& Groups() {
          {"LoesningEdit"}},
         {{"Factor_fxEdit"}, {"ReduceretFxEdit"}},
         {{"f_x_Edit", "x0Edit"}, {"f_x0_Edit"}},
-        {{"LineaerRegressionRadioButton", "PolynomiaerRegressionRadioButton", "PolGradSpinEdit",
-          "AntalRegressionsPunkterSpinEdit", "RegressionsPunkterEdit"},
-         {"RegressionsLiniensLigningEdit", "RegressionsPolynomietsligningEdit"}},
+        {{"LineaerRegressionRadioButton", "PolynomiaerRegressionRadioButton", "EksponentielRegressionRadioButton",
+          "PotensRegressionRadioButton", "PolGradSpinEdit", "AntalRegressionsPunkterSpinEdit", "RegressionsPunkterEdit"},
+         {"RegressionsLiniensLigningEdit", "RegressionsPolynomietsligningEdit", "RegressionsligningEdit",
+          "ForklaringsgradEdit"}},
     };
     return groups;
 }

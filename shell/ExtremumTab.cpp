@@ -8,6 +8,7 @@
 #include "Host.h"
 #include "Minimise.h"
 #include "PointText.h"
+#include "Search.h"
 #include "TextUtils.h"
 
 void AntalVariableSpinEditChange(Form& form) {
@@ -47,27 +48,30 @@ void xyz0EditExit(Form& form) {
         return;
     }
     const double precision = ReadNumber(tab.Praecision_Edit.text, ErrorFlag);
-    int iterations = 0;
-    if (!ErrorFlag) ErrorFlag = !MinimiseFunction(n, function, names, precision, values, &iterations);
-    const bool found = !ErrorFlag;
+    // Steepest descent first; where it stops short, Newton's method goes on.
+    MinimumSearch search;
+    if (!ErrorFlag) search = FindMinimum(n, function, names, precision, values);
+    const bool found = search.found;
     if (found) {
+        AddLogLine(search.method);
         // The count logged is the number of iterations the search made.
-        AddLogLine(std::to_string(iterations) + " Iterationer");
+        AddLogLine(std::to_string(search.iterations) + " Iterationer");
         AddLogLine("L\xF8sningen er:");
     } else {
         AddLogLine("Ingen l\xF8sning fundet, med den kr\xE6vede n\xF8jagtighed");
         AddLogLine("Sidste v\xE6rdi er:");
     }
     AddLogLine(PointLogLine(n, values));
+    if (!search.check.report.empty()) AddLogLine(search.check.report);
     if (found) {
+        // The point as it is about to be shown passes the check once more.
         BeforeCheck("minimum", values.data() + 1, n);
-        const Confirmation check = ConfirmMinimum(n, function, names, values, precision);
-        AddLogLine(check.report);
-        if (check.confirmed) {
+        if (ConfirmMinimum(n, function, names, values, precision).confirmed) {
             tab.xyzMinEdit.text = PointText(n, values);
             tab.fminEdit.text = FormatNumber(8, 4, EvaluateFunctionN(n, function, names, values));
             return;
         }
+        AddLogLine("Kontrol: punktet er ikke et minimum og vises ikke");
     }
     tab.xyzMinEdit.text = SeeLog;
 }

@@ -2,6 +2,7 @@
 // Newton-Raphson or by minimising the sum of their squares.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "Confirm.h"
 #include "HandlerSupport.h"
@@ -9,9 +10,13 @@
 #include "Host.h"
 #include "Minimise.h"
 #include "PointText.h"
+#include "Search.h"
 #include "TextUtils.h"
 
 namespace {
+
+// One equation in one unknown is solved on [-10, 10], the graph's x range.
+constexpr int SolutionInterval = 10;
 
 Control& EquationField(Form& form, int k) {
     static constexpr Control TrancendenteLigningerTab::*fields[] = {
@@ -32,6 +37,33 @@ ExpressionText Equation(const Control& field) {
 
 int EquationCount(const Form& form) {
     return std::clamp(form.TrancendenteLigninger.AntalLigningerSpinEdit.value, 1, MaxVariables);
+}
+
+// One equation in one unknown: every solution in the interval the graph
+// shows, each logged with its check, shown as a list. False (nothing shown)
+// when there is none there; the method from the start point then goes on.
+bool AllSolutionsShown(Form& form, const ExpressionText& equation, char name, double precision) {
+    std::vector<std::string> reports;
+    const std::vector<double> solutions =
+        SolutionsInInterval(equation, name, -SolutionInterval, SolutionInterval, precision, reports);
+    const std::string interval = "[" + std::to_string(-SolutionInterval) + ", " + std::to_string(SolutionInterval) + "]";
+    if (solutions.empty()) {
+        AddLogLine("Ingen l\xF8sning i " + interval + "; der s\xF8ges fra startpunktet");
+        return false;
+    }
+    AddLogLine("Metode: fortegnsskift og minima af |f| p\xE5 et net af 2000 trin i " + interval +
+               ", forfinet og kontrolleret hver for sig");
+    std::string list = "{";
+    for (std::size_t k = 0; k < solutions.size(); ++k) {
+        const std::string value = FormatNumber(8, 4, solutions[k]);
+        AddLogLine("L\xF8sning " + std::to_string(k + 1) + ": " + name + " = " + value);
+        AddLogLine(reports[k]);
+        list += (k > 0 ? " , " : "") + value;
+    }
+    AddLogLine(std::to_string(solutions.size()) + (solutions.size() == 1 ? " l\xF8sning" : " l\xF8sninger") +
+               " i " + interval);
+    form.TrancendenteLigninger.LoesningEdit.text = list + "}";
+    return true;
 }
 
 }  // namespace
@@ -105,19 +137,28 @@ void xy0EditExit(Form& form) {
     ErrorFlag = false;
     // A malformed precision is not reported; it sets ErrorFlag, which stops both methods.
     const double precision = ReadNumber(tab.PraecisionEdit.text, ErrorFlag);
-    const bool found = tab.MinimumForKvadratsumRadioButton.checked
-                           ? SolveEquationsLeastSquares(n, equations, names, precision, values)
-                           : SolveEquationsNewton(n, equations, names, precision, values);
+    if (n == 1 && !ErrorFlag && AllSolutionsShown(form, equations[1], names[1], precision)) return;
+    EquationSearch search =
+        SolveEquations(n, equations, names, precision, values, tab.MinimumForKvadratsumRadioButton.checked);
+    const bool found = search.found;
+    if (found) AddLogLine(search.method);
     AddLogLine(found ? "En l\xF8sning er fundet" : "En l\xF8sning er ikke fundet. Sidste v\xE6rdi udskrives");
     AddLogLine(PointLogLine(n, values));
+    if (!search.check.report.empty()) AddLogLine(search.check.report);
     if (found) {
+        // The point as it is about to be shown passes the check once more.
         BeforeCheck("l\xF8sning", values.data() + 1, n);
-        const Confirmation check = ConfirmSolution(n, equations, names, values, precision);
-        AddLogLine(check.report);
-        if (check.confirmed) {
+        if (ConfirmSolution(n, equations, names, values, precision).confirmed) {
+            if (search.check.singular)
+                AddLogLine("Jacobimatricen er singul\xE6r i l\xF8sningen: ligningerne har uendeligt mange l\xF8sninger "
+                           "(eller en flerfoldig) n\xE6r punktet; den viste er \xE9n af dem");
             tab.LoesningEdit.text = PointText(n, values);
             return;
         }
+        AddLogLine("Kontrol: punktet er ikke en l\xF8sning og vises ikke");
     }
+    if (search.noSolution)
+        AddLogLine("Systemet har ingen l\xF8sning n\xE6r startpunktet; mindste kvadratsum " +
+                   FormatNumber(12, 8, search.sumOfSquares) + " i " + PointText(n, values));
     tab.LoesningEdit.text = SeeLog;
 }

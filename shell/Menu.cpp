@@ -20,9 +20,8 @@ void DifferentiationMenuItemClick(Form& form) {
     form.ActivePage = DifferentiationTabSheet;
     auto& d = form.Differentiation;
     d.fx_Edit.text.clear();
-    d.df_dx_Edit.text.clear();
     d.x_Edit.text.clear();
-    d.f_value_Edit.text.clear();
+    InputEdited(form, "fx_Edit");
     form.SetFocus("fx_Edit");
 }
 
