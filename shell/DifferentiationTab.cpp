@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "Canonical.h"
 #include "Confirm.h"
 #include "Differentiate.h"
 #include "Fractions.h"
@@ -134,7 +135,7 @@ ExpressionText Derivative(Computation& c, const ExpressionText& typed) {
     derivative = ToFractions(derivative);
     AddLogLine("Reduceret f'(x) = " + derivative.Str());
     if (ErrorFlag || c.ResultWasCut()) return {};
-    derivative = ToFractions(ReduceExpression(derivative));
+    derivative = TeacherForm(ToFractions(ReduceExpression(derivative)));
     AddLogLine("f'(x) = " + derivative.Str());
     if (ErrorFlag || c.ResultWasCut()) return {};
     return derivative;
