@@ -2,9 +2,11 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "CompiledFunction.h"
 #include "Evaluate.h"
 #include "ExpressionText.h"
 #include "Fractions.h"
@@ -57,10 +59,13 @@ std::optional<RealFunction> FieldFunction(std::string_view text, bool polynomial
     const ExpressionText expr = RemoveBlanks(ExpressionText(text));
     if (expr.Empty()) return std::nullopt;
     if (!ReadsAsExpression(expr)) return polynomial ? PolynomialFunction(expr) : std::nullopt;
-    return RealFunction([expr](double x) {
+    // Read once, evaluated at every sample point.
+    auto f = std::make_shared<const CompiledFunction>(expr);
+    return RealFunction([f](double x) {
         ErrorFlag = false;
         int stop = 0;
-        const double y = EvaluateFunction(expr, x, stop);
+        const double y = f->Evaluate(x, stop);
+        const ExpressionText& expr = f->Text();
         return ErrorFlag || stop < expr.Length() ? NaN : y;
     });
 }
