@@ -19,6 +19,7 @@ bool Leave(Form& form, const char* field, const std::string& text) {
     Control* control = form.Find(field);
     if (!control->enabled) return false;
     control->text = text;
+    InputEdited(form, field);
     if (const EventInfo* events = FindEvents(field)) RunHandler(form, events->exit);
     return true;
 }

@@ -7,6 +7,7 @@
 #include "CompiledFunction.h"
 #include "Host.h"
 #include "LinearEquations.h"
+#include "PointText.h"
 #include "TextUtils.h"
 
 namespace {
@@ -16,8 +17,10 @@ ExpressionText Message(const std::string& text) {
     return ExpressionText(std::string_view(text).substr(0, ExpressionText::MaxLength));
 }
 
-void CantEvaluate(const ExpressionText& text, double x1) {
-    ReportError(Message("Kan ikke udregne udtryk: " + text.Str() + " for x[1] = " + FormatNumber(10, 4, x1)));
+// Names the point by its variables, as the tab shows them: "for (x,y) = (-1.0000,0.0000)".
+void CantEvaluate(const ExpressionText& text, int n, const VariableNames& names, const VariableValues& point) {
+    ReportError(Message("Kan ikke udregne udtryk: " + text.Str() + " for (" + NameList(n, names) +
+                        ") = " + PointText(n, point)));
 }
 
 // Central difference of f along coordinate i at p.
@@ -58,7 +61,7 @@ bool MinimiseFunction(int n, const ExpressionText& function, const VariableNames
         // A failed evaluation reads as 0 from then on, which looks like a
         // zero gradient: report it rather than end the search there.
         if (ErrorFlag) {
-            CantEvaluate(function, xc[1]);
+            CantEvaluate(function, n, names, xc);
             if (iterations) *iterations = iter;
             return false;
         }
@@ -74,7 +77,7 @@ bool MinimiseFunction(int n, const ExpressionText& function, const VariableNames
         }
         const double f1 = f(back), f2 = f(ahead);
         if (ErrorFlag) {
-            CantEvaluate(function, ahead[1]);
+            CantEvaluate(function, n, names, ahead);
             if (iterations) *iterations = iter;
             return false;
         }
@@ -117,7 +120,7 @@ bool SolveEquationsNewton(int n, const ExpressionText equations[], const Variabl
             a[i][n + 1] = -g[i - 1](xc);
             if (ErrorFlag) {
                 if (stalled) return stall(previous);
-                CantEvaluate(equations[i], xc[1]);
+                CantEvaluate(equations[i], n, names, xc);
                 return false;
             }
             for (int j = 1; j <= n; ++j) a[i][j] = PartialDerivative(g[i - 1], xc, j, h);

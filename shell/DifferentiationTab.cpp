@@ -82,19 +82,19 @@ std::string TangentText(double x0, double value, double slope) {
     return "y = " + a + "*x" + (b == "0" ? std::string() : SignedTerm(ExpressionText(b)).Str());
 }
 
-// f'(x0) and the tangent at x0, when the derivative is shown: f'(x0) is
-// checked against the difference quotient of f around x0.
-void ShowSlope(Form& form) {
+// f'(x0) and the tangent at x0 from the f'(x) shown (emptied whenever f(x)
+// changes, so it belongs to the f(x) shown): f'(x0) is checked against the
+// difference quotient of f around x0.
+void ShowSlope(Form& form, const ExpressionText& f, double x0, double value) {
     auto& tab = form.Differentiation;
-    auto& state = form.State;
-    if (tab.df_dx_Edit.text.empty() || tab.df_dx_Edit.text != state.DerivativeText.Str()) return;
-    double slope = 0, value = 0;
-    const double x0 = state.DiffX0;
-    if (!TryEvaluate(state.DerivativeText, x0, slope) || !TryEvaluate(state.FunctionText, x0, value)) {
+    if (tab.df_dx_Edit.text.empty()) return;
+    double slope = 0;
+    if (!TryEvaluate(ExpressionText(tab.df_dx_Edit.text), x0, slope)) {
         AddLogLine("f'(x0) kan ikke udregnes i x0 = " + FormatNumber(10, 4, x0));
         return;
     }
-    const Confirmation check = ConfirmSlope(state.FunctionText, x0, slope);
+    BeforeCheck("f'(x0)", &slope, 1);
+    const Confirmation check = ConfirmSlope(f, x0, slope);
     AddLogLine(check.report);
     if (!check.confirmed) return;
     tab.df_x0_Edit.text = FormatNumber(10, 4, slope);
@@ -103,43 +103,58 @@ void ShowSlope(Form& form) {
     AddLogLine("Tangent: " + tab.TangentEdit.text);
 }
 
+// f(x0), f'(x0) and the tangent of the fields as they stand; nothing while
+// f(x) or x0 is empty.
+void ComputeValue(Form& form) {
+    auto& tab = form.Differentiation;
+    tab.f_value_Edit.text.clear();
+    tab.df_x0_Edit.text.clear();
+    tab.TangentEdit.text.clear();
+    if (tab.fx_Edit.text.empty() || tab.x_Edit.text.empty()) return;
+    // f(x0) is computed from the function as typed.
+    const ExpressionText f = UserText(tab.fx_Edit.text);
+    // A function refused on leaving its field is not reported again here.
+    if (!ReadsWhole(f)) return;
+    Computation c({&tab.f_value_Edit, &tab.df_x0_Edit, &tab.TangentEdit}, false);
+    const double x0 = EvaluateWhole(UserText(tab.x_Edit.text), 0);
+    if (ErrorFlag) return;
+    const double value = EvaluateWhole(f, x0);
+    if (ErrorFlag) return;
+    tab.f_value_Edit.text = FormatNumber(10, 4, value);
+    ShowSlope(form, f, x0, value);
+}
+
+// f'(x) of typed, reduced; empty after an error or a cut text.
+ExpressionText Derivative(Computation& c, const ExpressionText& typed) {
+    ExpressionText reduced = ReduceExpression(ToFractions(typed));
+    if (c.ResultWasCut()) return {};
+    AddLogLine("Reduceret f(x) = " + reduced.Str());
+    AddLogLine("f(x) = " + reduced.Str());
+    ExpressionText derivative = DifferentiateExpression(reduced);
+    if (c.ResultWasCut()) return {};
+    derivative = ToFractions(derivative);
+    AddLogLine("Reduceret f'(x) = " + derivative.Str());
+    if (ErrorFlag || c.ResultWasCut()) return {};
+    derivative = TeacherForm(ToFractions(ReduceExpression(derivative)));
+    AddLogLine("f'(x) = " + derivative.Str());
+    if (ErrorFlag || c.ResultWasCut()) return {};
+    return derivative;
+}
+
 }  // namespace
 
 void fx_EditExit(Form& form) {
     auto& tab = form.Differentiation;
+    tab.df_dx_Edit.text.clear();
     if (tab.fx_Edit.text.empty()) return;
     Computation c({&tab.df_dx_Edit, &tab.df_x0_Edit, &tab.TangentEdit});
     ExpressionText typed = UserText(tab.fx_Edit.text);
-    form.State.FunctionText.Clear();  // a refused text is not kept
     if (!c.Accept(typed)) return;
-    // f(x0) is computed from the function as typed; the reduced form only
-    // feeds the differentiation and the log.
-    form.State.FunctionText = typed;
-    ExpressionText reduced = ReduceExpression(ToFractions(typed));
-    if (c.ResultWasCut()) return;
-    AddLogLine("Reduceret f(x) = " + reduced.Str());
-    AddLogLine("f(x) = " + reduced.Str());
-    ExpressionText derivative = DifferentiateExpression(reduced);
-    if (c.ResultWasCut()) return;
-    derivative = ToFractions(derivative);
-    AddLogLine("Reduceret f'(x) = " + derivative.Str());
-    if (ErrorFlag || c.ResultWasCut()) return;
-    derivative = TeacherForm(ToFractions(ReduceExpression(derivative)));
-    form.State.DerivativeText = derivative;
-    AddLogLine("f'(x) = " + derivative.Str());
-    if (ErrorFlag || c.ResultWasCut() || !Verified(typed, derivative)) return;
-    c.Publish(tab.df_dx_Edit, derivative);
+    ShareFunction(form, tab.fx_Edit);
+    ExpressionText derivative = Derivative(c, typed);
+    if (derivative.Empty()) return;
+    BeforeCheck("f'(x)", derivative);
+    if (Verified(typed, derivative)) c.Publish(tab.df_dx_Edit, derivative);
 }
 
-void x_EditExit(Form& form) {
-    auto& tab = form.Differentiation;
-    if (tab.x_Edit.text.empty()) return;
-    auto& state = form.State;
-    Computation c({&tab.f_value_Edit, &tab.df_x0_Edit, &tab.TangentEdit}, false);
-    state.DiffX0Text = ExpressionText(tab.x_Edit.text);
-    state.DiffX0 = EvaluateWhole(UserText(tab.x_Edit.text), 0);
-    if (ErrorFlag || state.FunctionText.Empty()) return;
-    double value = EvaluateWhole(state.FunctionText, state.DiffX0);
-    if (!ErrorFlag) tab.f_value_Edit.text = FormatNumber(10, 4, value);
-    if (!ErrorFlag) ShowSlope(form);
-}
+void x_EditExit(Form& form) { ComputeValue(form); }

@@ -13,53 +13,44 @@
 
 void AntalVariableSpinEditChange(Form& form) {
     auto& tab = form.Extremum;
-    auto& state = form.State;
     const int n = std::clamp(tab.AntalVariableSpinEdit.value, 1, MaxVariables);
-    state.VariableCount = n;
-    state.Names = DefaultVariableNames();
-    tab.xyz0Label.text = "(" + NameList(n, state.Names, "0") + ")= ";
-    tab.xyz0Edit.text = ZeroPoint(n);
-    tab.fxyzLabel.text = "f(" + NameList(n, state.Names) + ")= ";
+    const VariableNames names = DefaultVariableNames();
+    tab.xyz0Label.text = "(" + NameList(n, names, "0") + ")= ";
+    tab.xyz0Edit.text = WithCoordinates(tab.xyz0Edit.text, n);
+    tab.fxyzLabel.text = "f(" + NameList(n, names) + ")= ";
     tab.fxyzEdit.enabled = true;
+    InputEdited(form, "AntalVariableSpinEdit");
 }
 
-void AntalVariableSpinEditExit(Form& form) {
-    AntalVariableSpinEditChange(form);
-    form.SetFocus("fxyzEdit");
-}
+void fxyzEditExit(Form&) {}
 
-void fxyzEditExit(Form& form) {
-    // Without blanks: the evaluator would stop at the first one.
-    form.State.MinimumFunctionText = NotationText(ExpressionText(form.Extremum.fxyzEdit.text));
-}
+// The precision is read when the start point is left.
+void Praecision_EditExit(Form&) {}
 
-void Praecision_EditExit(Form& form) {
-    form.State.Precision = ReadNumber(form.Extremum.Praecision_Edit.text, ErrorFlag);
-    form.SetFocus("AntalVariableSpinEdit");
-}
-
-// Minimises the function from the start point of xyz0Edit; shows the point
-// and the value there once the point is confirmed as a minimum, else "Se LogMemo".
+// Minimises the function of fxyzEdit from the start point of xyz0Edit with
+// the count of its own spin edit; shows the point and the value there once
+// the point is confirmed as a minimum, else "Se fanen Log". Nothing while the
+// function is empty.
 void xyz0EditExit(Form& form) {
     auto& tab = form.Extremum;
-    auto& state = form.State;
-    const ExpressionText& function = state.MinimumFunctionText;
-    if (function.Empty()) {
-        ReportError("Fejl ved udregning af funktionen " + function);
-        return;
-    }
+    tab.xyzMinEdit.text.clear();
+    tab.fminEdit.text.clear();
+    // Without blanks: the evaluator would stop at the first one.
+    const ExpressionText function = NotationText(ExpressionText(tab.fxyzEdit.text));
+    if (function.Empty()) return;
     Computation c({&tab.xyzMinEdit, &tab.fminEdit});
-    state.PointText = ExpressionText(tab.xyz0Edit.text);
-    const int n = state.VariableCount;
-    if (!ReadStartPoint(n, state.PointText, state.Names, state.Values)) return;
-    if (!ReadsToTheEnd(n, function, state.Names, state.Values)) {
+    const int n = std::clamp(tab.AntalVariableSpinEdit.value, 1, MaxVariables);
+    const VariableNames names = DefaultVariableNames();
+    VariableValues values{};
+    if (!ReadStartPoint(n, ExpressionText(tab.xyz0Edit.text), names, values)) return;
+    if (!ReadsToTheEnd(n, function, names, values)) {
         ReportUnreadable(function);
         return;
     }
-    state.Precision = ReadNumber(tab.Praecision_Edit.text, ErrorFlag);
+    const double precision = ReadNumber(tab.Praecision_Edit.text, ErrorFlag);
     // Steepest descent first; where it stops short, Newton's method goes on.
     MinimumSearch search;
-    if (!ErrorFlag) search = FindMinimum(n, function, state.Names, state.Precision, state.Values);
+    if (!ErrorFlag) search = FindMinimum(n, function, names, precision, values);
     const bool found = search.found;
     if (found) {
         AddLogLine(search.method);
@@ -70,12 +61,17 @@ void xyz0EditExit(Form& form) {
         AddLogLine("Ingen l\xF8sning fundet, med den kr\xE6vede n\xF8jagtighed");
         AddLogLine("Sidste v\xE6rdi er:");
     }
-    AddLogLine(PointLogLine(n, state.Values));
+    AddLogLine(PointLogLine(n, values));
     if (!search.check.report.empty()) AddLogLine(search.check.report);
     if (found) {
-        tab.xyzMinEdit.text = PointText(n, state.Values);
-        tab.fminEdit.text = FormatNumber(8, 4, EvaluateFunctionN(n, function, state.Names, state.Values));
-        return;
+        // The point as it is about to be shown passes the check once more.
+        BeforeCheck("minimum", values.data() + 1, n);
+        if (ConfirmMinimum(n, function, names, values, precision).confirmed) {
+            tab.xyzMinEdit.text = PointText(n, values);
+            tab.fminEdit.text = FormatNumber(8, 4, EvaluateFunctionN(n, function, names, values));
+            return;
+        }
+        AddLogLine("Kontrol: punktet er ikke et minimum og vises ikke");
     }
-    tab.xyzMinEdit.text = "Se LogMemo";
+    tab.xyzMinEdit.text = SeeLog;
 }

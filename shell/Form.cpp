@@ -41,10 +41,6 @@ bool RunHandler(Form& form, void (*handler)(Form&)) {
 
 void FormActivate(Form& form) {
     ErrorFlag = false;
-    form.State.LowerBoundText.Clear();
-    form.State.UpperBoundText.Clear();
-    form.State.AntiderivativeText.Clear();
-    form.State.IntegralValueText.Clear();
     form.LogMemo.clear();
     auto& t = form.TrancendenteLigninger;
     form.State.EquationFields = {&t.Ligning1Edit, &t.Ligning2Edit, &t.Ligning3Edit, &t.Ligning4Edit,

@@ -67,32 +67,11 @@ struct RegressionTab {
         RegressionsligningEdit, ForklaringsgradLabel, ForklaringsgradEdit;
 };
 
-// Working texts and values kept between events.
+// What the window keeps beside its controls. Every computation reads its
+// inputs from the fields as they stand, so nothing here decides a result.
 struct WindowState {
-    ExpressionText FunctionText;  // the last f(x) any tab took in
-    // Integration tab
-    ExpressionText AntiderivativeText, LowerBoundText, UpperBoundText, IntegralValueText;
-    bool BoundsGiven = false;
-    double IntegralValue = 0;
-    int SimpsonPanels = 0;
-    // Differentiation tab
-    ExpressionText DerivativeText, DiffX0Text;
-    double DiffX0 = 0;
-    // y=f(x) tab
-    ExpressionText X0Text;
-    double X0 = 0;
-    // Minimum and equations tabs
-    int VariableCount = 0;
-    VariableNames Names{};
-    VariableValues Values{};
-    ExpressionText MinimumFunctionText, PointText;
-    ExpressionText EquationTexts[6];  // 1..5
-    double Precision = 0;
+    int SimpsonPanels = 0;  // panels of the last numeric integral (0: none yet)
     std::vector<Control*> EquationFields;  // Ligning1Edit..Ligning5Edit, filled at activation
-    // Polynomial tab
-    ExpressionText PolynomialText, DivisorText;
-    // Regression tab
-    int RegressionPointCount = 0, RegressionDegree = 0;
 };
 
 struct Form {
@@ -151,6 +130,13 @@ struct EventInfo {
 };
 extern const std::vector<EventInfo> EventTable;
 const EventInfo* FindEvents(std::string_view control);
+
+// The user changed the text of an input field (before leaving it): the
+// outputs computed from it are emptied at once, so that no output shows a
+// result of a text no longer on screen.
+void InputEdited(Form& form, std::string_view control);
+// The output fields computed from an input control (empty list: none).
+std::vector<const char*> DependentOutputs(std::string_view control);
 
 // Runs one handler: ignores re-entry while another runs, and turns an
 // arithmetic fault into an error box that abandons the handler.

@@ -1,11 +1,18 @@
 #include "HandlerSupport.h"
 
+#include "Handlers.h"
+
+#include <algorithm>
+
 #include "Evaluate.h"
 #include "ExplicitNotation.h"
+#include "PointText.h"
 #include "Host.h"
 #include "TextOps.h"
 #include "TextUtils.h"
 #include "Verify.h"
+
+ResultHook BeforeCheckHook = nullptr;
 
 ExpressionText UserText(const std::string& typed) { return NotationText(LowerCaseText(ExpressionText(typed))); }
 
@@ -65,4 +72,30 @@ bool KeepsValue(const ExpressionText& typed, const ExpressionText& shown) {
     }
     AddLogLine("Kontrol: resultatet har f(x)'s v\xE6rdi i " + std::to_string(check.points) + " punkter");
     return true;
+}
+
+void ShareFunction(Form& form, const Control& source) {
+    // A text let through by Ignore stays where it was typed.
+    if (!ReadsWhole(UserText(source.text))) return;
+    for (Control* field : {&form.Integration.fxEdit, &form.Differentiation.fx_Edit, &form.Funktion.f_x_Edit})
+        if (field != &source && field->text.empty()) field->text = source.text;
+}
+
+std::string WithCoordinates(const std::string& point, int n) {
+    if (point.find_first_not_of(' ') == std::string::npos) return ZeroPoint(n);
+    const int given = 1 + static_cast<int>(std::count(point.begin(), point.end(), ','));
+    if (given >= n) return point;
+    std::string zeros;
+    for (int i = given; i < n && point.size() + zeros.size() + 2 <= 255; ++i) zeros += ",0";
+    const std::size_t close = point.rfind(')');
+    if (close == std::string::npos) return point + zeros;
+    return point.substr(0, close) + zeros + point.substr(close);
+}
+
+std::string WithPoints(const std::string& points, int n) {
+    const int given = static_cast<int>(std::count(points.begin(), points.end(), '('));
+    std::string list = points;
+    // A field holds 255 characters; slots that do not fit are not added.
+    for (int i = given; i < n && list.size() + 7 <= 255; ++i) list += list.empty() ? "(0,0)" : "; (0,0)";
+    return list;
 }

@@ -38,6 +38,28 @@ private:
     long cuts_;
 };
 
+// Where an output points when its result is only in the log.
+inline constexpr const char* SeeLog = "Se fanen Log";
+
+// A start point text for n coordinates: the typed coordinates kept, missing
+// ones added as 0, extra ones left for the reader to pass over.
+std::string WithCoordinates(const std::string& point, int n);
+// A data point list for n points: the typed points kept, missing ones added
+// as (0,0), extra ones left for the reader to pass over.
+std::string WithPoints(const std::string& points, int n);
+
+// A result as an engine gave it, just before its check. Tests install a hook
+// that spoils it, to prove that a result failing its check is not shown;
+// the program leaves it empty. text or values may be null.
+using ResultHook = void (*)(const char* result, ExpressionText* text, double* values, int count);
+extern ResultHook BeforeCheckHook;
+inline void BeforeCheck(const char* result, ExpressionText& text) {
+    if (BeforeCheckHook) BeforeCheckHook(result, &text, nullptr, 0);
+}
+inline void BeforeCheck(const char* result, double* values, int count) {
+    if (BeforeCheckHook) BeforeCheckHook(result, nullptr, values, count);
+}
+
 // True when shown has typed's value wherever typed is defined (the log's
 // "Kontrol: " line says so); otherwise reported, and the result is not shown.
 bool KeepsValue(const ExpressionText& typed, const ExpressionText& shown);

@@ -3,6 +3,11 @@
 // whole form model; engines reach the user through the installed Host.
 #include "Form.h"
 
+// The f(x) fields of Integration, Differentiation and y=f(x) share their
+// function: a function taken in on one of them is written into the others
+// that are still empty.
+void ShareFunction(Form& form, const Control& source);
+
 // Integration
 void fxEditExit(Form& form);
 void NedreGraenseEditExit(Form& form);
@@ -26,27 +31,25 @@ void Factor_fxEditExit(Form& form);
 
 // Minimum for funktion
 void AntalVariableSpinEditChange(Form& form);
-void AntalVariableSpinEditExit(Form& form);
 void fxyzEditExit(Form& form);
 void xyz0EditExit(Form& form);
 void Praecision_EditExit(Form& form);
 
 // n-ubekendte Ligninger
 void AntalLigningerSpinEditChange(Form& form);
-void AntalLigningerSpinEditExit(Form& form);
-void AntalLigningerSpinEditEnter(Form& form);
+void LigningEditEnter(Form& form, int k);
 void Ligning1EditExit(Form& form);
 void Ligning2EditExit(Form& form);
 void Ligning3EditExit(Form& form);
 void Ligning4EditExit(Form& form);
 void Ligning5EditExit(Form& form);
 void xy0EditExit(Form& form);
+void PraecisionEditExit(Form& form);
 
 // Regression
-void PolynomiaerRegressionRadioButtonClick(Form& form);
-void PolGradSpinEditExit(Form& form);
+void RegressionMethodChange(Form& form);
+void PolGradSpinEditChange(Form& form);
 void AntalRegressionsPunkterSpinEditChange(Form& form);
-void AntalRegressionsPunkterSpinEditExit(Form& form);
 void AntalRegressionsPunkterSpinEditEnter(Form& form);
 void RegressionsPunkterEditExit(Form& form);
 

@@ -46,32 +46,48 @@ bool AntiderivativeVerified(const ExpressionText& f, const ExpressionText& F) {
 
 // A bound as typed (constant expressions such as pi/2 or 2*PI); false after a
 // reported error.
-bool ReadBound(const std::string& typed, ExpressionText& text, double& value) {
-    text = ExpressionText(typed);
+bool ReadBound(const std::string& typed, double& value) {
     value = EvaluateWhole(UserText(typed), 0);
     return !ErrorFlag;
+}
+
+// The definite integral of the fields as they stand: f(x), the F(x) shown
+// beside it (emptied whenever f(x) changes, so it belongs to this f(x)) and
+// both bounds. Nothing while a field is empty.
+void ComputeIntegral(Form& form) {
+    auto& tab = form.Integration;
+    tab.BestemtIntegralEdit.text.clear();
+    if (tab.fxEdit.text.empty() || tab.NedreGraenseEdit.text.empty() || tab.OevreGraenseEdit.text.empty()) return;
+    const ExpressionText f = UserText(tab.fxEdit.text);
+    // A function refused on leaving its field is not reported again here.
+    if (!ReadsWhole(f)) return;
+    Computation c({&tab.BestemtIntegralEdit});
+    double a = 0, b = 0;
+    if (!ReadBound(tab.NedreGraenseEdit.text, a) || !ReadBound(tab.OevreGraenseEdit.text, b)) return;
+    const ExpressionText F(tab.StamfunktionEdit.text == FailureText ? std::string() : tab.StamfunktionEdit.text);
+    const DefiniteIntegralResult r = DefiniteIntegral(f, F, a, b, SimpsonPanels);
+    if (r.numeric) form.State.SimpsonPanels = r.panels;
+    if (!r.shown) {
+        if (!r.refusal.empty()) ReportErrorOK(ExpressionText(r.refusal));
+        return;
+    }
+    const ExpressionText text = FormatNumber(10, 4, r.value);
+    AddLogLine("Integralet er " + text.Str());
+    c.Publish(tab.BestemtIntegralEdit, text);
 }
 
 }  // namespace
 
 void fxEditExit(Form& form) {
     auto& tab = form.Integration;
-    auto& state = form.State;
-    state.AntiderivativeText.Clear();
-    state.FunctionText = ExpressionText(tab.fxEdit.text);
+    tab.StamfunktionEdit.text.clear();
     // An empty field computes nothing and leaves the log alone (leaving it
     // on the way to another page is no request).
-    if (tab.fxEdit.text.empty()) {
-        tab.StamfunktionEdit.text.clear();
-        return;
-    }
+    if (tab.fxEdit.text.empty()) return;
     Computation c({&tab.StamfunktionEdit});
     ExpressionText typed = UserText(tab.fxEdit.text);
-    if (!c.Accept(typed)) {
-        state.FunctionText.Clear();  // a refused text is not kept
-        return;
-    }
-    state.FunctionText = typed;
+    if (!c.Accept(typed)) return;
+    ShareFunction(form, tab.fxEdit);
     ExpressionText F = IntegrateExpression(typed);
     if (ErrorFlag) AddLogLine("Fejl under integration: I_fx_dx = " + F.Str());
     bool found = !F.Empty() && !ErrorFlag && !c.ResultWasCut();
@@ -83,49 +99,29 @@ void fxEditExit(Form& form) {
     }
     if (found) {
         AddLogLine("I(" + typed.Str() + ")dx = " + F.Str());
+        BeforeCheck("F(x)", F);
         found = AntiderivativeVerified(typed, F);
     }
     if (!found) {
         if (F.Empty()) AddLogLine("Kan ikke udregne Integralet");
         // A failure shows its text, never a partial or unchecked result.
         ErrorFlag = false;
-        state.AntiderivativeText = FailureText;
         tab.StamfunktionEdit.text = FailureText;
         return;
     }
-    state.AntiderivativeText = F;
     c.Publish(tab.StamfunktionEdit, F);
 }
 
-void NedreGraenseEditExit(Form& form) {
-    auto& state = form.State;
-    state.BoundsGiven = !form.Integration.NedreGraenseEdit.text.empty();
-    if (state.BoundsGiven) state.LowerBoundText = ExpressionText(form.Integration.NedreGraenseEdit.text);
-}
+// The bounds are read when the upper one is left.
+void NedreGraenseEditExit(Form&) {}
 
+// The integral, with F(x) found first when f(x) has been typed but not yet
+// taken in.
 void OevreGraenseEditExit(Form& form) {
     auto& tab = form.Integration;
-    auto& state = form.State;
-    state.BoundsGiven = state.BoundsGiven && !tab.OevreGraenseEdit.text.empty();
     ErrorFlag = false;
-    if (!state.BoundsGiven) return;
-    Computation c({&tab.BestemtIntegralEdit});
-    double a = 0, b = 0;
-    if (!ReadBound(tab.NedreGraenseEdit.text, state.LowerBoundText, a) ||
-        !ReadBound(tab.OevreGraenseEdit.text, state.UpperBoundText, b))
-        return;
-    const ExpressionText& f = state.FunctionText;
-    const ExpressionText& F = state.AntiderivativeText;
-    if (f.Empty()) return;
-    const DefiniteIntegralResult r =
-        DefiniteIntegral(f, F == FailureText ? ExpressionText() : F, a, b, SimpsonPanels);
-    if (r.numeric) state.SimpsonPanels = r.panels;
-    if (!r.shown) {
-        if (!r.refusal.empty()) ReportErrorOK(ExpressionText(r.refusal));
-        return;
-    }
-    state.IntegralValue = r.value;
-    state.IntegralValueText = FormatNumber(10, 4, state.IntegralValue);
-    AddLogLine("Integralet er " + state.IntegralValueText.Str());
-    c.Publish(tab.BestemtIntegralEdit, state.IntegralValueText);
+    if (tab.StamfunktionEdit.text.empty() && !tab.fxEdit.text.empty() && ReadsWhole(UserText(tab.fxEdit.text)))
+        fxEditExit(form);
+    ErrorFlag = false;
+    ComputeIntegral(form);
 }

@@ -26,42 +26,26 @@ Control& EquationField(Form& form, int k) {
     return form.TrancendenteLigninger.*fields[k - 1];
 }
 
-// Takes in equation k without blanks. An equation "left = right" becomes
-// "left-(right)", also in its field, since the method solves "... = 0". An
-// empty equation is an error; otherwise the focus goes to the next equation
-// or, after the last, to the start point.
-void LigningEditExit(Form& form, int k) {
-    auto& state = form.State;
-    ErrorFlag = false;
-    Control& field = EquationField(form, k);
+// Equation k without blanks and with its products written out, "left = right"
+// read as "left-(right)", since the methods solve "... = 0".
+ExpressionText Equation(const Control& field) {
     ExpressionText equation = NotationText(ExpressionText(field.text));
     const int equals = equation.Find('=');
-    if (equals >= 0) {
-        const std::string moved = equation.Sub(0, equals).Str() + "-(" + equation.Sub(equals + 1).Str() + ")";
-        equation = ExpressionText(moved);
-        field.text = moved;
-    }
-    state.EquationTexts[k] = equation;
-    if (state.EquationTexts[k].Empty()) {
-        ReportError("Ligning " + std::to_string(k) + " skal udfyldes");
-        return;
-    }
-    if (k >= state.VariableCount) {
-        form.TrancendenteLigninger.xy0Edit.enabled = true;
-        form.SetFocus("xy0Edit");
-    } else {
-        form.SetFocus("Ligning" + std::to_string(k + 1) + "Edit");
-    }
+    if (equals < 0) return equation;
+    return ExpressionText(equation.Sub(0, equals).Str() + "-(" + equation.Sub(equals + 1).Str() + ")");
+}
+
+int EquationCount(const Form& form) {
+    return std::clamp(form.TrancendenteLigninger.AntalLigningerSpinEdit.value, 1, MaxVariables);
 }
 
 // One equation in one unknown: every solution in the interval the graph
 // shows, each logged with its check, shown as a list. False (nothing shown)
 // when there is none there; the method from the start point then goes on.
-bool AllSolutionsShown(Form& form) {
-    auto& state = form.State;
+bool AllSolutionsShown(Form& form, const ExpressionText& equation, char name, double precision) {
     std::vector<std::string> reports;
-    const std::vector<double> solutions = SolutionsInInterval(
-        state.EquationTexts[1], state.Names[1], -SolutionInterval, SolutionInterval, state.Precision, reports);
+    const std::vector<double> solutions =
+        SolutionsInInterval(equation, name, -SolutionInterval, SolutionInterval, precision, reports);
     const std::string interval = "[" + std::to_string(-SolutionInterval) + ", " + std::to_string(SolutionInterval) + "]";
     if (solutions.empty()) {
         AddLogLine("Ingen l\xF8sning i " + interval + "; der s\xF8ges fra startpunktet");
@@ -72,13 +56,12 @@ bool AllSolutionsShown(Form& form) {
     std::string list = "{";
     for (std::size_t k = 0; k < solutions.size(); ++k) {
         const std::string value = FormatNumber(8, 4, solutions[k]);
-        AddLogLine("L\xF8sning " + std::to_string(k + 1) + ": " + state.Names[1] + " = " + value);
+        AddLogLine("L\xF8sning " + std::to_string(k + 1) + ": " + name + " = " + value);
         AddLogLine(reports[k]);
         list += (k > 0 ? " , " : "") + value;
     }
     AddLogLine(std::to_string(solutions.size()) + (solutions.size() == 1 ? " l\xF8sning" : " l\xF8sninger") +
                " i " + interval);
-    state.Values[1] = solutions.front();
     form.TrancendenteLigninger.LoesningEdit.text = list + "}";
     return true;
 }
@@ -87,26 +70,30 @@ bool AllSolutionsShown(Form& form) {
 
 void AntalLigningerSpinEditChange(Form& form) {
     auto& tab = form.TrancendenteLigninger;
-    auto& state = form.State;
-    const int n = std::clamp(tab.AntalLigningerSpinEdit.value, 1, MaxVariables);
-    state.VariableCount = n;
-    state.Names = DefaultVariableNames();
+    const int n = EquationCount(form);
+    const VariableNames names = DefaultVariableNames();
     // Fields beyond n are disabled, so that nothing typed there looks used;
     // their texts stay for when the count goes up again.
     for (int k = 1; k <= MaxVariables; ++k) EquationField(form, k).enabled = k <= n;
-    tab.xy0Label.text = "(" + NameList(n, state.Names, "0") + ")= ";
-    tab.xy0Edit.text = ZeroPoint(n);
-    tab.xyzLabel.text = "(" + NameList(n, state.Names) + ")= ";
+    tab.xy0Label.text = "(" + NameList(n, names, "0") + ")= ";
+    tab.xy0Edit.text = WithCoordinates(tab.xy0Edit.text, n);
+    tab.xy0Edit.enabled = true;
+    tab.xyzLabel.text = "(" + NameList(n, names) + ")= ";
+    InputEdited(form, "AntalLigningerSpinEdit");
 }
 
-void AntalLigningerSpinEditExit(Form& form) {
-    AntalLigningerSpinEditChange(form);
-    form.SetFocus("Ligning1Edit");
+// Leaving equation k: an equation "left = right" is written "left-(right)"
+// in its field, as it is solved.
+void LigningEditExit(Form& form, int k) {
+    Control& field = EquationField(form, k);
+    if (field.text.find('=') == std::string::npos) return;
+    field.text = Equation(field).Str();
+    InputEdited(form, "Ligning" + std::to_string(k) + "Edit");
 }
 
-void AntalLigningerSpinEditEnter(Form& form) {
-    form.TrancendenteLigninger.Ligning1Edit.enabled = true;
-    form.SetFocus("Ligning1Edit");
+// Enter in equation k: on to the next equation or, after the last, to the start point.
+void LigningEditEnter(Form& form, int k) {
+    form.SetFocus(k < EquationCount(form) ? "Ligning" + std::to_string(k + 1) + "Edit" : std::string("xy0Edit"));
 }
 
 void Ligning1EditExit(Form& form) { LigningEditExit(form, 1); }
@@ -115,46 +102,63 @@ void Ligning3EditExit(Form& form) { LigningEditExit(form, 3); }
 void Ligning4EditExit(Form& form) { LigningEditExit(form, 4); }
 void Ligning5EditExit(Form& form) { LigningEditExit(form, 5); }
 
-// Solves the equations from the start point of xy0Edit; shows the solution
-// once it is confirmed, else "Se log Page".
+// The precision is read when the start point is left.
+void PraecisionEditExit(Form&) {}
+
+// Solves the equations of the first n fields (n of the spin edit) from the
+// start point of xy0Edit; shows the solution once it is confirmed, else
+// "Se fanen Log". Nothing while no equation is typed.
 void xy0EditExit(Form& form) {
     auto& tab = form.TrancendenteLigninger;
-    auto& state = form.State;
-    Computation c({&tab.LoesningEdit});
-    state.PointText = ExpressionText(tab.xy0Edit.text);
-    const int n = state.VariableCount;
-    if (!ReadStartPoint(n, state.PointText, state.Names, state.Values)) return;
-    for (int i = 1; i <= n; ++i) {
-        // An equation never taken in (the count was raised afterwards).
-        if (state.EquationTexts[i].Empty()) {
-            ReportError("Ligning " + std::to_string(i) + " skal udfyldes");
-            return;
-        }
-        if (!ReadsToTheEnd(n, state.EquationTexts[i], state.Names, state.Values)) {
-            ReportUnreadable(state.EquationTexts[i]);
-            return;
-        }
+    tab.LoesningEdit.text.clear();
+    const int n = EquationCount(form);
+    ExpressionText equations[MaxVariables + 1];
+    int missing = 0;
+    for (int i = n; i >= 1; --i) {
+        equations[i] = Equation(EquationField(form, i));
+        if (equations[i].Empty()) missing = i;
     }
+    bool any = false;
+    for (int i = 1; i <= n; ++i) any = any || !equations[i].Empty();
+    if (!any) return;
+    Computation c({&tab.LoesningEdit});
+    if (missing > 0) {
+        ReportError("Ligning " + std::to_string(missing) + " skal udfyldes");
+        return;
+    }
+    const VariableNames names = DefaultVariableNames();
+    VariableValues values{};
+    if (!ReadStartPoint(n, ExpressionText(tab.xy0Edit.text), names, values)) return;
+    for (int i = 1; i <= n; ++i)
+        if (!ReadsToTheEnd(n, equations[i], names, values)) {
+            ReportUnreadable(equations[i]);
+            return;
+        }
     ErrorFlag = false;
     // A malformed precision is not reported; it sets ErrorFlag, which stops both methods.
-    state.Precision = ReadNumber(tab.PraecisionEdit.text, ErrorFlag);
-    if (n == 1 && !ErrorFlag && AllSolutionsShown(form)) return;
-    EquationSearch search = SolveEquations(n, state.EquationTexts, state.Names, state.Precision, state.Values,
-                                           tab.MinimumForKvadratsumRadioButton.checked);
+    const double precision = ReadNumber(tab.PraecisionEdit.text, ErrorFlag);
+    if (n == 1 && !ErrorFlag && AllSolutionsShown(form, equations[1], names[1], precision)) return;
+    EquationSearch search =
+        SolveEquations(n, equations, names, precision, values, tab.MinimumForKvadratsumRadioButton.checked);
     const bool found = search.found;
     if (found) AddLogLine(search.method);
     AddLogLine(found ? "En l\xF8sning er fundet" : "En l\xF8sning er ikke fundet. Sidste v\xE6rdi udskrives");
-    AddLogLine(PointLogLine(n, state.Values));
+    AddLogLine(PointLogLine(n, values));
     if (!search.check.report.empty()) AddLogLine(search.check.report);
     if (found) {
-        if (search.check.singular)
-            AddLogLine("Jacobimatricen er singul\xE6r i l\xF8sningen: ligningerne har uendeligt mange l\xF8sninger "
-                       "(eller en flerfoldig) n\xE6r punktet; den viste er \xE9n af dem");
-        tab.LoesningEdit.text = PointText(n, state.Values);
-        return;
+        // The point as it is about to be shown passes the check once more.
+        BeforeCheck("l\xF8sning", values.data() + 1, n);
+        if (ConfirmSolution(n, equations, names, values, precision).confirmed) {
+            if (search.check.singular)
+                AddLogLine("Jacobimatricen er singul\xE6r i l\xF8sningen: ligningerne har uendeligt mange l\xF8sninger "
+                           "(eller en flerfoldig) n\xE6r punktet; den viste er \xE9n af dem");
+            tab.LoesningEdit.text = PointText(n, values);
+            return;
+        }
+        AddLogLine("Kontrol: punktet er ikke en l\xF8sning og vises ikke");
     }
     if (search.noSolution)
         AddLogLine("Systemet har ingen l\xF8sning n\xE6r startpunktet; mindste kvadratsum " +
-                   FormatNumber(12, 8, search.sumOfSquares) + " i " + PointText(n, state.Values));
-    tab.LoesningEdit.text = "Se log Page";
+                   FormatNumber(12, 8, search.sumOfSquares) + " i " + PointText(n, values));
+    tab.LoesningEdit.text = SeeLog;
 }

@@ -10,13 +10,7 @@ void FunktionMenuItemClick(Form& form) {
 void StamfunktionMenuItemClick(Form& form) {
     form.ActivePage = IntegrationTabSheet;
     form.Integration.fxEdit.text.clear();
-    form.Integration.StamfunktionEdit.text.clear();
-    auto& s = form.State;
-    s.FunctionText.Clear();
-    s.LowerBoundText.Clear();
-    s.UpperBoundText.Clear();
-    s.AntiderivativeText.Clear();
-    s.IntegralValueText.Clear();
+    InputEdited(form, "fxEdit");
     form.SetFocus("fxEdit");
 }
 
@@ -26,10 +20,8 @@ void DifferentiationMenuItemClick(Form& form) {
     form.ActivePage = DifferentiationTabSheet;
     auto& d = form.Differentiation;
     d.fx_Edit.text.clear();
-    d.df_dx_Edit.text.clear();
     d.x_Edit.text.clear();
-    d.f_value_Edit.text.clear();
-    form.State.FunctionText.Clear();
+    InputEdited(form, "fx_Edit");
     form.SetFocus("fx_Edit");
 }
 
@@ -37,21 +29,18 @@ void ExtremumMenuItemClick(Form& form) { form.ActivePage = ExtremumTabSheet; }
 
 void n_ubekendteligningerMenuItemClick(Form& form) {
     form.ActivePage = TrancendenteLigningerTabSheet;
-    form.State.MinimumFunctionText.Clear();
     ErrorFlag = false;
 }
 
 void PolynomiersRoedderMenuItemClick(Form& form) {
     form.ActivePage = PolynomierTabSheet;
-    form.State.PolynomialText.Clear();
     form.Polynomier.px_Edit.text.clear();
-    form.Polynomier.RoedderEdit.text.clear();
+    InputEdited(form, "px_Edit");
     form.SetFocus("px_Edit");
 }
 
 void PolynomiersDivisionMenuItemClick(Form& form) {
     form.ActivePage = PolynomierTabSheet;
-    form.State.PolynomialText.Clear();
     auto& p = form.Polynomier;
     p.DividendEdit.text.clear();
     p.DivisorEdit.text.clear();
@@ -62,7 +51,6 @@ void PolynomiersDivisionMenuItemClick(Form& form) {
 
 void ReduktionAfPolynomiumsBroekerMenuItemClick(Form& form) {
     form.ActivePage = PolynomierTabSheet;
-    form.State.FunctionText.Clear();
     form.Polynomier.PolBroekEdit.text.clear();
     form.Polynomier.ReduceretPolBroekEdit.text.clear();
     form.SetFocus("PolBroekEdit");
@@ -87,7 +75,7 @@ const std::vector<MenuInfo> MenuTable = {
     {"DifferentiationMenuItem", "&Differentiation", nullptr, DifferentiationMenuItemClick},
     {"ExtremumMenuItem", "&Minimum for funktion", nullptr, ExtremumMenuItemClick},
     {"n_ubekendteligningerMenuItem", "&n-ubekendte ligninger", nullptr, n_ubekendteligningerMenuItemClick},
-    {"PolynomierMenuItem", "&Polynomier", nullptr, nullptr},
+    {"PolynomierMenuItem", "P&olynomier", nullptr, nullptr},
     {"PolynomiersRoedderMenuItem", "Polynomiers &R\xF8" "dder", "PolynomierMenuItem", PolynomiersRoedderMenuItemClick},
     {"PolynomiersDivisionMenuItem", "Polynomiers &Division", "PolynomierMenuItem", PolynomiersDivisionMenuItemClick},
     {"ReduktionAfPolynomiumsBroekerMenuItem", "Reduktion af polynomiumsBr\xF8ker", "PolynomierMenuItem",

@@ -20,6 +20,9 @@
 namespace {
 
 constexpr const char* NotAPolynomial = "Fejl i polynomium: ";
+constexpr const char* NoRealRoots = "Ingen reelle r\xF8" "dder";
+
+void DivideFields(Form& form);
 
 // Reads text as a polynomial; one that is not is reported (unless the reader
 // already did), never cut or passed over.
@@ -70,10 +73,11 @@ ExpressionText Explicit(const ExpressionText& text) {
 
 void px_EditExit(Form& form) {
     auto& tab = form.Polynomier;
+    tab.RoedderEdit.text.clear();
+    tab.pxfak_Edit.text.clear();
     if (tab.px_Edit.text.empty()) return;
     Computation c({&tab.RoedderEdit, &tab.pxfak_Edit});
     ExpressionText p = UserText(tab.px_Edit.text);
-    form.State.PolynomialText = p;
     int degree = 0;
     TPolyCoefficients k;
     if (!ReadPolynomial(p, degree, k)) return;
@@ -95,23 +99,29 @@ void px_EditExit(Form& form) {
     if (leading.IsWhole()) factorised = ReduceExpression(factorised);
     factorised = TeacherForm(SplitQuadraticFactors(factorised));
     AddLogLine("Faktoropl\xF8sningen af p(x) er: " + factorised.Str());
+    for (int i = 1; i <= count; ++i) BeforeCheck("rod", roots[i]);
+    BeforeCheck("faktoriseret p(x)", factorised);
     if (ErrorFlag || c.ResultWasCut() || !RootsVerified(p, count, roots, factorised)) return;
-    if (count > 0) c.Publish(tab.RoedderEdit, BraceList(count, roots));
+    c.Publish(tab.RoedderEdit, count > 0 ? BraceList(count, roots) : std::string(NoRealRoots));
     c.Publish(tab.pxfak_Edit, factorised);
 }
 
-void DividendEditExit(Form& form) {
-    form.State.PolynomialText = ExpressionText(form.Polynomier.DividendEdit.text);
-    form.SetFocus("DivisorEdit");
-}
+// The division is made when d(x) is left.
+void DividendEditExit(Form&) {}
 
-void DivisorEditExit(Form& form) {
+void DivisorEditExit(Form& form) { DivideFields(form); }
+
+namespace {
+
+// p(x) divided by d(x) as both fields stand; nothing while either is empty.
+void DivideFields(Form& form) {
     auto& tab = form.Polynomier;
-    if (tab.DivisorEdit.text.empty()) return;
+    tab.KvotientEdit.text.clear();
+    tab.RestEdit.text.clear();
+    if (tab.DividendEdit.text.empty() || tab.DivisorEdit.text.empty()) return;
     Computation c({&tab.KvotientEdit, &tab.RestEdit});
     ExpressionText d = UserText(tab.DivisorEdit.text);
-    ExpressionText p = UserText(form.State.PolynomialText.Str());
-    form.State.DivisorText = d;
+    ExpressionText p = UserText(tab.DividendEdit.text);
     // Both texts are logged first; only then is one that is no polynomial reported.
     bool polynomial[2];
     int i = 0;
@@ -144,6 +154,7 @@ void DivisorEditExit(Form& form) {
     AddLogLine("Kvotienten: q(x) = " + q.Str());
     AddLogLine("Resten: r(x) = " + r.Str());
     if (ErrorFlag || c.ResultWasCut()) return;
+    BeforeCheck("q(x)", q);
     if (!DivisionReproduces(p, d, q, r)) {
         AddLogLine("Kontrol: q(x)*d(x)+r(x) giver ikke p(x)");
         ReportErrorOK("Divisionen kunne ikke kontrolleres og vises ikke: " + p);
@@ -154,12 +165,14 @@ void DivisorEditExit(Form& form) {
     c.Publish(tab.RestEdit, r);
 }
 
+}  // namespace
+
 void PolBroekEditExit(Form& form) {
     auto& tab = form.Polynomier;
+    tab.ReduceretPolBroekEdit.text.clear();
     if (tab.PolBroekEdit.text.empty()) return;
     Computation c({&tab.ReduceretPolBroekEdit});
     ExpressionText typed = UserText(tab.PolBroekEdit.text);
-    form.State.FunctionText = typed;
     ExpressionText p, q;
     if (!IsRationalFunction(typed, p, q)) {
         ReportError("Fejl i polynomiumsbr\xF8k " + typed);
@@ -188,6 +201,7 @@ void PolBroekEditExit(Form& form) {
     reduced = TeacherForm(reduced);
     AddLogLine("Reduceret f(x) = " + reduced.Str());
     if (ErrorFlag || c.ResultWasCut()) return;
+    BeforeCheck("reduceret p(x)/q(x)", reduced);
     ExpressionText fraction = "(" + Explicit(p) + ")/(" + Explicit(q) + ")";
     ValueCheck check = CheckSameValues(fraction, reduced);
     if (!check.passed) {
@@ -196,6 +210,5 @@ void PolBroekEditExit(Form& form) {
         return;
     }
     AddLogLine("Kontrol: den reducerede br\xF8k har br\xF8kens v\xE6rdi i " + std::to_string(check.points) + " punkter");
-    form.SetFocus("ReduceretPolBroekEdit");
     c.Publish(tab.ReduceretPolBroekEdit, reduced);
 }

@@ -67,34 +67,40 @@ bool FitTransformed(Form& form, int n, const Vector& x, const Vector& y) {
     return true;
 }
 
-// Presets the points field with n points (0,0) and enables it, when the
-// method and the count fit: at least 3 points for a line, and a degree from
-// 2 to below n for a polynomial. Otherwise, logged if asked, false.
-bool PreparePointsField(Form& form, bool logUnfit) {
-    auto& tab = form.Regression;
-    auto& state = form.State;
+// The method and the count fit: at least 3 points for a line (or another
+// fit with two coefficients), and a degree
+// from 2 to below n for a polynomial.
+bool Fits(const RegressionTab& tab) {
     const int n = tab.AntalRegressionsPunkterSpinEdit.value;
-    state.RegressionPointCount = n;
-    const int degree = state.RegressionDegree;
-    const bool fits = TwoCoefficients(tab) && n >= 3 ? true : 2 <= degree && degree < n;
-    if (!fits) {
-        if (logUnfit) AddLogLine("Polynomiumsgrad og Antal Regressions Punkter skal v\xE6lges");
-        return false;
+    if (TwoCoefficients(tab)) return n >= 3;
+    const int degree = tab.PolGradSpinEdit.value;
+    return tab.PolynomiaerRegressionRadioButton.checked && 2 <= degree && degree < n;
+}
+
+// Brings the tab in line with its method, degree and count at once: the
+// degree enabled for a polynomial, the points field enabled when they fit
+// (slots added for a raised count, typed points kept), the fits emptied.
+void Prepare(Form& form, const char* changed) {
+    auto& tab = form.Regression;
+    tab.PolGradSpinEdit.enabled = tab.PolynomiaerRegressionRadioButton.checked;
+    InputEdited(form, changed);
+    if (!Fits(tab)) {
+        if (tab.RegressionsPunkterEdit.enabled) AddLogLine("Polynomiumsgrad og Antal Regressions Punkter skal v\xE6lges");
+        tab.RegressionsPunkterEdit.enabled = false;
+        return;
     }
-    std::string points;
-    for (int i = 1; i < n; ++i) points += "(0,0); ";
-    tab.RegressionsPunkterEdit.text = points + "(0,0)";
+    tab.RegressionsPunkterEdit.text = WithPoints(tab.RegressionsPunkterEdit.text, tab.AntalRegressionsPunkterSpinEdit.value);
     tab.RegressionsPunkterEdit.enabled = true;
-    return true;
 }
 
 // Logs the Kontrol line of a fit and shows its equation when it passed.
 // The equation is shown in the form a teacher writes (no 1* or 0* terms).
 bool Publish(Control& output, std::string equation, int degree, int n, const Vector& x, const Vector& y) {
-    equation = TeacherForm(ExpressionText(equation)).Str();
-    const Confirmation check = ConfirmFitText(ExpressionText(equation), degree, n, x, y);
+    ExpressionText shown = TeacherForm(ExpressionText(equation));
+    BeforeCheck("regressionsligning", shown);
+    const Confirmation check = ConfirmFitText(shown, degree, n, x, y);
     AddLogLine(check.report);
-    if (check.confirmed) output.text = equation;
+    if (check.confirmed) output.text = shown.Str();
     return check.confirmed;
 }
 
@@ -107,30 +113,31 @@ void PublishWithQuality(Form& form, Control& output, const std::string& equation
 
 }  // namespace
 
-void PolynomiaerRegressionRadioButtonClick(Form& form) { form.Regression.PolGradSpinEdit.enabled = true; }
+void RegressionMethodChange(Form& form) { Prepare(form, "PolynomiaerRegressionRadioButton"); }
 
-void PolGradSpinEditExit(Form& form) { form.State.RegressionDegree = form.Regression.PolGradSpinEdit.value; }
+void PolGradSpinEditChange(Form& form) { Prepare(form, "PolGradSpinEdit"); }
 
-void AntalRegressionsPunkterSpinEditChange(Form& form) { PreparePointsField(form, false); }
-
-void AntalRegressionsPunkterSpinEditExit(Form& form) {
-    if (PreparePointsField(form, true)) form.SetFocus("RegressionsPunkterEdit");
-}
+void AntalRegressionsPunkterSpinEditChange(Form& form) { Prepare(form, "AntalRegressionsPunkterSpinEdit"); }
 
 void AntalRegressionsPunkterSpinEditEnter(Form& form) {
-    form.Regression.RegressionsPunkterEdit.enabled = true;
-    form.SetFocus("RegressionsPunkterEdit");
+    if (form.Regression.RegressionsPunkterEdit.enabled) form.SetFocus("RegressionsPunkterEdit");
 }
 
 // Fits the chosen line or polynomial through the typed points.
 void RegressionsPunkterEditExit(Form& form) {
     auto& tab = form.Regression;
-    auto& state = form.State;
+    for (Control* output : {&tab.RegressionsLiniensLigningEdit, &tab.RegressionsPolynomietsligningEdit,
+                            &tab.RegressionsligningEdit, &tab.ForklaringsgradEdit})
+        output->text.clear();
+    // Method, degree and count as the controls show them; the field is
+    // disabled when they do not fit.
+    if (!Fits(tab) || tab.RegressionsPunkterEdit.text.empty()) return;
     // No separator line: the regression's log starts with its points.
     Computation c({&tab.RegressionsLiniensLigningEdit, &tab.RegressionsPolynomietsligningEdit,
                    &tab.RegressionsligningEdit, &tab.ForklaringsgradEdit},
                   false);
-    const int n = state.RegressionPointCount;
+    const int n = tab.AntalRegressionsPunkterSpinEdit.value;
+    const int chosenDegree = tab.PolGradSpinEdit.value;
     Vector x{}, y{};
     RegressionCoefficients p{};
     if (!ReadDataPoints(n, ExpressionText(tab.RegressionsPunkterEdit.text), x, y)) return;
@@ -149,13 +156,13 @@ void RegressionsPunkterEditExit(Form& form) {
         PublishWithQuality(form, tab.RegressionsLiniensLigningEdit, equation, 1, n, x, y);
         return;
     }
-    if (!PolynomialRegression(n, state.RegressionDegree, x, y, p)) {
+    if (!PolynomialRegression(n, chosenDegree, x, y, p)) {
         AddLogLine("Fejl ved bestemmelse af Regressionspolynomiet");
         return;
     }
     // The degree the fit was made with, should the degree have been raised
     // after the count was confirmed.
-    const int degree = FittedDegree(n, state.RegressionDegree);
+    const int degree = FittedDegree(n, chosenDegree);
     AddLogLine("RegressionsPolynomiets er");
     const std::string equation = FitEquation(degree, p, n, x, y);
     AddLogLine(equation);

@@ -265,6 +265,8 @@ QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
         connect(edit, &QLineEdit::inputRejected, this, [this] {
             statusBar()->showMessage(ToQt(TooLongMessage), MessageMilliseconds);
         });
+        // Every keystroke empties the outputs computed from the old text at once.
+        connect(edit, &QLineEdit::textEdited, this, [this, name = info.name] { Edited(name); });
         widget = edit;
         break;
     }
@@ -301,15 +303,18 @@ QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
     case ControlKind::RadioButton: {
         auto* radio = new QRadioButton(ToQt(control.text), page);
         radio->setChecked(control.checked);
+        radio->setFocusPolicy(Qt::StrongFocus);  // reached by Tab on every platform
         const std::size_t index = controls_.size();
-        connect(radio, &QRadioButton::toggled, this, [this, index](bool checked) {
+        // A choice takes effect when it changes (click, arrow keys, access key);
+        // the button left emits first, so the model sees one choice.
+        const EventInfo* events = FindEvents(info.name);
+        connect(radio, &QRadioButton::toggled, this, [this, index, events](bool checked) {
             if (copyingOut_ || form_.Busy) return;
             BoundControl& bound = controls_[index];
             bound.info->get(form_).checked = checked;
             bound.shown.checked = checked;
+            if (checked && events && events->change) Run(events->change);
         });
-        if (const EventInfo* events = FindEvents(info.name); events && events->change)
-            connect(radio, &QRadioButton::clicked, this, [this, change = events->change] { Run(change); });
         widget = radio;
         break;
     }
@@ -450,6 +455,16 @@ void TKvadrixForm::CopyOut() {
         shown = control;
     }
     copyingOut_ = false;
+}
+
+// The user changed an input's text: its outputs are emptied, in the window
+// and in the open graph, before anything is computed again.
+void TKvadrixForm::Edited(const char* control) {
+    if (copyingOut_ || running_ || form_.Busy) return;
+    CopyIn();
+    InputEdited(form_, control);
+    CopyOut();
+    ReportChange();
 }
 
 void TKvadrixForm::ShowActivePage() {

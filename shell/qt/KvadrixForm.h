@@ -58,6 +58,7 @@ private:
     // One event's round trip through the model; events that arrive while one
     // runs (focus moves it causes) are queued and run right after it.
     void Run(void (*handler)(Form&));
+    void Edited(const char* control);
     void CopyIn();
     void CopyOut();
     void ShowActivePage();

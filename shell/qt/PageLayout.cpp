@@ -70,16 +70,18 @@ constexpr GridCell Funktion[] = {
     {"f_x0_Label", 2, 2, 1}, {"f_x0_Edit", 2, 3, 1},
 };
 
+// The method's two buttons are one stop for Tab (the chosen one): they come
+// one after the other, then the degree, then the count.
 constexpr GridCell Regression[] = {
     {"VaelgRegressionsMetodeLabel", 0, 0, 4},
     {"LineaerRegressionRadioButton", 1, 0, 2},
-    {"AntalRegressionsPunkterLabel", 1, 2, 1}, {"AntalRegressionsPunkterSpinEdit", 1, 3, 1},
     {"PolynomiaerRegressionRadioButton", 2, 0, 2},
+    {"EksponentielRegressionRadioButton", 3, 0, 1}, {"PotensRegressionRadioButton", 3, 1, 1},
     {"PolGradLabel", 2, 2, 1},                 {"PolGradSpinEdit", 2, 3, 1},
+    {"AntalRegressionsPunkterLabel", 1, 2, 1}, {"AntalRegressionsPunkterSpinEdit", 1, 3, 1},
     {"PunkterLabel", 4, 0, 1},                 {"RegressionsPunkterEdit", 4, 1, 3},
     {"RegressionsLiniensLigningLabel", 5, 0, 1},     {"RegressionsLiniensLigningEdit", 5, 1, 3},
     {"RegressionsPolynomietsligningLabel", 6, 0, 1}, {"RegressionsPolynomietsligningEdit", 6, 1, 3},
-    {"EksponentielRegressionRadioButton", 3, 0, 1}, {"PotensRegressionRadioButton", 3, 1, 1},
     {"RegressionsligningLabel", 7, 0, 1},      {"RegressionsligningEdit", 7, 1, 3},
     {"ForklaringsgradLabel", 8, 0, 1},         {"ForklaringsgradEdit", 8, 1, 1},
 };

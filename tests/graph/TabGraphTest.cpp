@@ -74,7 +74,7 @@ TEST_F(TabGraphTest, PolynomialRootsDivisionAndAsymptotes) {
 
 TEST_F(TabGraphTest, MarksOnlyWhatTheTabFound) {
     form.Extremum.AntalVariableSpinEdit.value = 1;
-    Set({"fxyzEdit=(x-1)^2+2", "xyzMinEdit=Se LogMemo", "fminEdit=2.0000"});  // no minimum found
+    Set({"fxyzEdit=(x-1)^2+2", "xyzMinEdit=Se fanen Log", "fminEdit=2.0000"});  // no minimum found
     EXPECT_TRUE(BuildGraph(form, ExtremumTabSheet).marks.empty());
 
     form.TrancendenteLigninger.AntalLigningerSpinEdit.value = 1;

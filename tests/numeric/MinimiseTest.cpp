@@ -47,7 +47,7 @@ TEST_F(MinimiseFunctionTest, EvaluationErrorIsReportedAndKeepsTheStart) {
     VariableValues p = Point("-1 0");
     EXPECT_FALSE(MinimiseFunction(2, "ln(x)+y^2", Names, 0.00001, p));
     ASSERT_EQ(host.boxes.size(), 2u);
-    EXPECT_EQ(host.boxes[1], "Kan ikke udregne udtryk: ln(x)+y^2 for x[1] = -1.0000");
+    EXPECT_EQ(host.boxes[1], "Kan ikke udregne udtryk: ln(x)+y^2 for (x,y) = (-1.0000,0.0000)");
     EXPECT_EQ(p, Point("-1 0"));
     EXPECT_TRUE(ErrorFlag);
 }

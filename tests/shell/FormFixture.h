@@ -30,6 +30,7 @@ protected:
     // Types text into a control and leaves it, as the user would.
     void Leave(const char* control, const std::string& text) {
         form.Find(control)->text = text;
+        InputEdited(form, control);
         RunHandler(form, FindEvents(control)->exit);
     }
     Form form;

@@ -1,5 +1,6 @@
 #include "FormFixture.h"
 #include <set>
+#include <cctype>
 
 TEST(ControlTableTest, EveryControlIsNamedOnceAndLabelsExist) {
     std::set<std::string> names;
@@ -13,16 +14,16 @@ TEST(ControlTableTest, EveryControlIsNamedOnceAndLabelsExist) {
 
 using MenuTest = FormTest;
 
-TEST_F(MenuTest, IntegrationItemsEmptyTheTabAndTheSharedTexts) {
+TEST_F(MenuTest, IntegrationItemsEmptyTheFunctionAndItsResults) {
     for (auto click : {StamfunktionMenuItemClick, BestemtIntegralMenuItemClick}) {
         form.Integration.fxEdit.text = "x";
-        form.State.FunctionText = "x";
-        form.State.UpperBoundText = "2";
+        form.Integration.StamfunktionEdit.text = "1/2*x^2";
+        form.Integration.BestemtIntegralEdit.text = "2.0000";
         click(form);
         EXPECT_EQ(form.ActivePage, IntegrationTabSheet);
         EXPECT_EQ(form.Integration.fxEdit.text, "");
-        EXPECT_TRUE(form.State.FunctionText.Empty());
-        EXPECT_TRUE(form.State.UpperBoundText.Empty());
+        EXPECT_EQ(form.Integration.StamfunktionEdit.text, "");
+        EXPECT_EQ(form.Integration.BestemtIntegralEdit.text, "");
         EXPECT_EQ(form.FocusRequest, "fxEdit");
     }
 }
@@ -33,7 +34,7 @@ TEST_F(RunHandlerTest, IgnoresReentry) {
     form.Busy = true;
     form.Funktion.f_x_Edit.text = "x";
     EXPECT_TRUE(RunHandler(form, f_x_EditExit));
-    EXPECT_TRUE(form.State.FunctionText.Empty());
+    EXPECT_EQ(form.Differentiation.fx_Edit.text, "");  // not shared: the handler never ran
 }
 
 // A control name that the field table lacks would reach a null pointer.
@@ -50,6 +51,30 @@ TEST(ControlNamesTest, EventsAndFocusTargetsNameControlsOfTheTable) {
             if (!form.FocusRequest.empty()) {
                 EXPECT_NE(FindControl(form.FocusRequest), nullptr) << e.control << " -> " << form.FocusRequest;
             }
+        }
+    }
+}
+
+// Alt+letter reaches one control: the access keys of a page's captions differ
+// from each other and from the menu bar's.
+TEST(ControlTableTest, AccessKeysAreUniqueOnEachPageAndBesideTheMenu) {
+    auto key = [](const std::string& caption) {
+        const std::size_t amp = caption.find('&');
+        return amp == std::string::npos || amp + 1 >= caption.size() ? '\0' : char(std::tolower(caption[amp + 1]));
+    };
+    std::string menu;
+    for (const MenuInfo& m : MenuTable)
+        if (!m.parent && key(m.caption)) {
+            EXPECT_EQ(menu.find(key(m.caption)), std::string::npos) << m.caption;
+            menu += key(m.caption);
+        }
+    Form form;
+    for (int p = 0; p < PageCount; ++p) {
+        std::string used = menu;
+        for (const ControlInfo& c : ControlTable) {
+            if (c.page != p || !key(c.get(form).text)) continue;
+            EXPECT_EQ(used.find(key(c.get(form).text)), std::string::npos) << c.name;
+            used += key(c.get(form).text);
         }
     }
 }

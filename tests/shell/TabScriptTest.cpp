@@ -61,7 +61,6 @@ protected:
                 if (c.page == FindControl(a)->page && c.kind == ControlKind::RadioButton) c.get(form).checked = false;
             return At(a).checked = true;
         }
-        if (op == "store") return form.State.FunctionText = a, true;
         if (op == "change") return RunHandler(form, Events(a).change), true;
         if (op == "enter") return Events(a).enter(form), true;
         if (op == "menu") {
@@ -101,7 +100,6 @@ protected:
         if (op == "box^") return host.boxes.size() > number(a) && host.boxes[number(a)].starts_with(b);
         if (op == "okonly") return host.okOnly.size() > number(a) && host.okOnly[number(a)] == (b == "1");
         if (op == "faults") return form.FaultCount == std::stoi(a) && !form.Busy;
-        if (op == "stored") return form.State.FunctionText.Str() == a;
         if (op == "logpage") return form.LogMemo.size() == number(a);
         if (op == "memo") return std::find(form.LogMemo.begin(), form.LogMemo.end(), a) != form.LogMemo.end();
         if (op == "panels") return form.State.SimpsonPanels == std::stoi(a);

@@ -195,17 +195,16 @@ private slots:
         QVERIFY(boxes->seen.isEmpty());
     }
 
-    // Activation empties the log and the shared texts, clears the flag and
+    // Activation empties the log, clears the flag and
     // shows the Integration page.
     void activationAtStartUp() {
         Form& model = window->Model();
         W<QTabWidget>("KvadrixPageControl")->setCurrentIndex(LogTabSheet);
         model.LogMemo = {"x"};
-        model.State.AntiderivativeText = "x^2";
         ErrorFlag = true;
         QVERIFY(Start());
         QCOMPARE(Log(), QString());
-        QVERIFY(model.LogMemo.empty() && model.State.AntiderivativeText.Empty());
+        QVERIFY(model.LogMemo.empty());
         QCOMPARE(model.State.EquationFields.size(), 5u);
         QCOMPARE(model.State.EquationFields[4], &model.TrancendenteLigninger.Ligning5Edit);
         QVERIFY(!ErrorFlag);
@@ -282,6 +281,33 @@ private slots:
             QVERIFY2(ok, (where + ": " + got.toUtf8()).constData());
         }
         QCOMPARE(boxes->seen.size(), boxesChecked);
+    }
+
+    // Tab goes through every enabled control of a page in reading order; a
+    // page's radio buttons are one stop (the arrow keys choose among them).
+    // No exit handler turns the focus away.
+    void tabReachesEveryControlInReadingOrder() {
+        QVERIFY(Start());
+        W<QAbstractButton>("PolynomiaerRegressionRadioButton")->click();  // PolynomiumsGrad enabled
+        auto* tabs = W<QTabWidget>("KvadrixPageControl");
+        auto stop = [](QWidget* w) { return qobject_cast<QRadioButton*>(w) ? QString("radio") : w->objectName(); };
+        for (int p = 0; p < PageCount; ++p) {
+            if (p == LogTabSheet) continue;
+            tabs->setCurrentIndex(p);
+            QStringList expected;
+            for (const GridCell& cell : PageGrid(Page(p))) {
+                QWidget* w = W(cell.control);
+                if (!qobject_cast<QLabel*>(w) && w->isEnabled() && !expected.contains(stop(w))) expected << stop(w);
+            }
+            tabs->tabBar()->setFocus(Qt::TabFocusReason);  // Tab from the page's tab
+            QStringList seen;
+            for (int k = 0; k < expected.size(); ++k) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                seen << stop(QApplication::focusWidget());
+            }
+            QCOMPARE(seen, expected);
+            QVERIFY(boxes->seen.isEmpty());
+        }
     }
 
     // Any text, longer than a field holds and outside Windows-1252, typed
