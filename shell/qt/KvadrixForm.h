@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,9 +15,11 @@
 #include "Form.h"
 
 class QPlainTextEdit;
+class QPrinter;
 class QTabWidget;
 class QtHost;
 class TGraphForm;
+class THjaelpForm;
 class Host;
 
 class TKvadrixForm : public QMainWindow {
@@ -33,6 +36,12 @@ public:
 
     // The host's AddLogLine: one line (Windows-1252) into the model and the log page.
     void AppendLogLine(std::string_view line);
+
+    // The dialogs of printing and saving the log: the print dialog (false:
+    // cancelled) and the file dialog for saving (the path, "" when cancelled).
+    // Tests answer them in place of the user.
+    std::function<bool(QPrinter&)> AskPrinter;
+    std::function<QString(const QString& title, const QString& filter, const QString& suffix)> AskSavePath;
 
 protected:
     bool event(QEvent* event) override;
@@ -60,6 +69,12 @@ private:
     void ApplyFocus(std::string_view control);
     void MirrorLog();
     void UdskrivLogMenuItemClick();
+    void GemLogPdfMenuItemClick();
+    void GemLogTekstMenuItemClick();
+    void NotationMenuItemClick();
+    // Runs a step that opens modal windows, with the model's handlers held
+    // back until it ends.
+    void RunModal(const std::function<void()>& step);
     void VisGrafMenuItemClick();
     void RefreshGraph();
 
@@ -78,4 +93,5 @@ private:
     bool copyingOut_ = false;
     std::vector<void (*)(Form&)> pending_;
     QPointer<TGraphForm> graphForm_;
+    QPointer<THjaelpForm> hjaelpForm_;
 };
