@@ -119,6 +119,9 @@ private slots:
         });
         QVERIFY2(formula || page == RegressionTabSheet, qPrintable(chart->title()));
         QCOMPARE(LegendNames(chart), legend);
+        QStringList axes;
+        for (QAbstractAxis* axis : chart->axes()) axes << QString::number(axis->alignment()) + axis->titleText();
+        QCOMPARE(axes, QStringList({QString::number(Qt::AlignBottom) + "x", QString::number(Qt::AlignLeft) + "y"}));
         QCOMPARE(CountSeries<QAreaSeries>(chart), areas);
         QVERIFY(CountSeries<QLineSeries>(chart) >= 1);
         if (areas) {
