@@ -30,7 +30,7 @@ public:
         ++boxes;
         std::string text(message);
         // The boxes put the expression on its own line after LF CR.
-        for (std::size_t p; (p = text.find("\n\r")) != std::string::npos;) text.replace(p, 2, "\n");
+        for (std::size_t p; (p = text.find("\n\r")) != std::string::npos;) text.erase(p + 1, 1);
         std::cerr << "Fejl: " << Cp1252ToUtf8(text) << "\n";
         return withIgnore && ignore_;
     }

@@ -16,7 +16,7 @@ void AntalVariableSpinEditChange(Form& form) {
     const int n = std::clamp(tab.AntalVariableSpinEdit.value, 1, MaxVariables);
     state.VariableCount = n;
     state.Names = DefaultVariableNames();
-    tab.xyz0Label.text = "(" + NameList(n, state.Names, "0") + ")= ";
+    tab.xyz0Label.text = '(' + NameList(n, state.Names, "0") + ")= ";
     tab.xyz0Edit.text = ZeroPoint(n);
     tab.fxyzLabel.text = "f(" + NameList(n, state.Names) + ")= ";
     tab.fxyzEdit.enabled = true;

@@ -60,9 +60,9 @@ void AntalLigningerSpinEditChange(Form& form) {
     // Fields beyond n are disabled, so that nothing typed there looks used;
     // their texts stay for when the count goes up again.
     for (int k = 1; k <= MaxVariables; ++k) EquationField(form, k).enabled = k <= n;
-    tab.xy0Label.text = "(" + NameList(n, state.Names, "0") + ")= ";
+    tab.xy0Label.text = '(' + NameList(n, state.Names, "0") + ")= ";
     tab.xy0Edit.text = ZeroPoint(n);
-    tab.xyzLabel.text = "(" + NameList(n, state.Names) + ")= ";
+    tab.xyzLabel.text = '(' + NameList(n, state.Names) + ")= ";
 }
 
 void AntalLigningerSpinEditExit(Form& form) {

@@ -8,7 +8,9 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -25,6 +27,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextCursor>
+#include <QTranslator>
 #include <QValidator>
 #include <QVBoxLayout>
 
@@ -87,6 +90,19 @@ bool IsLineEdit(ControlKind kind) {
 }
 
 }  // namespace
+
+bool InstallDanishQtTexts() {
+    static QTranslator* texts = nullptr;
+    if (texts) return true;
+    auto* loaded = new QTranslator(QCoreApplication::instance());
+    if (!loaded->load(QLocale(QLocale::Danish, QLocale::Denmark), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete loaded;
+        return false;
+    }
+    texts = loaded;
+    return QCoreApplication::installTranslator(texts);
+}
 
 TKvadrixForm::TKvadrixForm(QWidget* parent) : QMainWindow(parent), host_(std::make_unique<QtHost>(*this)) {
     setObjectName(QStringLiteral("KvadrixForm"));

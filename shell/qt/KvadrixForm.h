@@ -22,6 +22,10 @@ class TGraphForm;
 class THjaelpForm;
 class Host;
 
+// The program speaks Danish; so do Qt's own file and print dialogs once this
+// has run (when Debian's qt6-translations-l10n is installed). False: not found.
+bool InstallDanishQtTexts();
+
 class TKvadrixForm : public QMainWindow {
     Q_OBJECT
 

@@ -2,9 +2,6 @@
 // stops (or a key), then the main window, and runs until that is closed.
 //   kvadrix [--no-splash]   --no-splash starts straight into the main window.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -30,12 +27,7 @@ int main(int argc, char** argv) {
     int count = 1;
     QApplication application(count, arguments);
     QApplication::setApplicationName(QStringLiteral("Kvadrix"));
-    // The program speaks Danish; so do Qt's own file and print dialogs, when
-    // the translations are installed.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Danish, QLocale::Denmark), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    InstallDanishQtTexts();
     std::unique_ptr<TDodekaederSplashForm> splashForm;
     if (splash) {
         splashForm = std::make_unique<TDodekaederSplashForm>();

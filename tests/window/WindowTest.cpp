@@ -452,6 +452,13 @@ private slots:
         QVERIFY(boxes->seen[0].text.contains("Licens"));
     }
 
+    // Qt's own dialogs in Danish: the print dialog's and the file dialog's texts.
+    void qtDialogsSpeakDanish() {
+        QVERIFY(InstallDanishQtTexts());
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QString("Udskriv"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QString("&Filnavn:"));
+    }
+
     // The real window on a screen (run under Xvfb too); KVADRIX_SCREENSHOT_DIR
     // receives a picture of every page.
     void realWindowOpensAtItsSize() {
