@@ -1,6 +1,7 @@
 # Writes one program's manual page from the shared source (cmake -P):
 #   -DSOURCE=docs/kvadrix.man.in -DPROGRAM=kvadrix -DVERSION=1.0.0 -DDATE=... -DOUTPUT=kvadrix.1
 # A line ".\" @NAME" starts lines for that program ("@both": for every program).
+cmake_minimum_required(VERSION 3.22)
 file(STRINGS ${SOURCE} lines ENCODING UTF-8)
 set(owner both)
 set(page "")
