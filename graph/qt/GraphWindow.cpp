@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRubberBand>
+#include <QScreen>
 #include <QScatterSeries>
 #include <QStackedWidget>
 #include <QSvgGenerator>
@@ -377,6 +378,15 @@ TGraphForm::TGraphForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     connect(chartView_, &TGraphChartView::viewRequested, this,
             [this](View view, bool resample) { SetView(view, resample); });
+}
+
+void TGraphForm::PlaceBesideWindow(const QWidget& main) {
+    const QRect frame = main.frameGeometry(), inner = main.geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    const QRect place = PlaceBeside(frame, size().grownBy(margins), main.screen()->availableGeometry());
+    resize(place.size().shrunkBy(margins));
+    move(place.topLeft());
 }
 
 QChartView* TGraphForm::ChartView() const { return chartView_; }

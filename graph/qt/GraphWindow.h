@@ -62,6 +62,9 @@ public:
 
     void TilpasButtonClick();
 
+    // Beside the given window, on its screen and inside it, at any scale factor.
+    void PlaceBesideWindow(const QWidget& main);
+
 private:
     void SetView(const View& view, bool resample);
     void Replot();

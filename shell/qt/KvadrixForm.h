@@ -18,7 +18,6 @@ class QPlainTextEdit;
 class QPrinter;
 class QTabWidget;
 class QtHost;
-class TGraphForm;
 class THjaelpForm;
 class Host;
 
@@ -35,8 +34,10 @@ public:
 
     Form& Model() { return form_; }
 
-    // The graph window of "Graf > Vis graf" (nullptr until first opened).
-    TGraphForm* GraphForm() const;
+    // For the graph window, which the program connects: the model with the
+    // widgets' texts taken in, and the page shown.
+    const Form& CurrentModel();
+    int CurrentPage() const;
 
     // The host's AddLogLine: one line (Windows-1252) into the model and the log page.
     void AppendLogLine(std::string_view line);
@@ -46,6 +47,10 @@ public:
     // Tests answer them in place of the user.
     std::function<bool(QPrinter&)> AskPrinter;
     std::function<QString(const QString& title, const QString& filter, const QString& suffix)> AskSavePath;
+
+signals:
+    void graphRequested();  // "Graf > Vis graf"
+    void pageChanged();     // after every handler run and page change, when no handler runs
 
 protected:
     bool event(QEvent* event) override;
@@ -80,7 +85,7 @@ private:
     // back until it ends.
     void RunModal(const std::function<void()>& step);
     void VisGrafMenuItemClick();
-    void RefreshGraph();
+    void ReportChange();
 
     Form form_;
     std::unique_ptr<QtHost> host_;
@@ -96,6 +101,5 @@ private:
     bool running_ = false;
     bool copyingOut_ = false;
     std::vector<void (*)(Form&)> pending_;
-    QPointer<TGraphForm> graphForm_;
     QPointer<THjaelpForm> hjaelpForm_;
 };
