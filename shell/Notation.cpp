@@ -55,7 +55,7 @@ const std::vector<NotationExample> NotationExamples = {
     {DifferentiationTabSheet, {{"fx_Edit", "sin(2*x)"}}, "df_dx_Edit", "2*cos(2*x)", "k\xE6" "dereglen"},
     {DifferentiationTabSheet, {{"fx_Edit", "x^3"}, {"x_Edit", "2"}}, "f_value_Edit", "8.0000",
      "funktionsv\xE6rdien i et punkt"},
-    {IntegrationTabSheet, {{"fxEdit", "x*exp(x)"}}, "StamfunktionEdit", "x*exp(x)-exp(x)", "en stamfunktion"},
+    {IntegrationTabSheet, {{"fxEdit", "x*exp(x)"}}, "StamfunktionEdit", "x*e^x-e^x", "en stamfunktion"},
     {IntegrationTabSheet, {{"fxEdit", "x^2"}, {"NedreGraenseEdit", "0"}, {"OevreGraenseEdit", "3"}},
      "BestemtIntegralEdit", "9.0000", "et bestemt integral"},
     {PolynomierTabSheet, {{"px_Edit", "x^3-6x^2+11x-6"}}, "RoedderEdit", "{1 , 2 , 3}",
@@ -71,5 +71,5 @@ const std::vector<NotationExample> NotationExamples = {
      "LoesningEdit", "(1.4142,1.4142)", "to ligninger med to ubekendte"},
     {FaktorReduktionTabSheet, {{"Factor_fxEdit", "x^3/x"}}, "ReduceretFxEdit", "x^2", "reduktion af et udtryk"},
     {RegressionTabSheet, {{"AntalRegressionsPunkterSpinEdit", "3"}, {"RegressionsPunkterEdit", "(0,1); (1,3); (2,5)"}},
-     "RegressionsLiniensLigningEdit", "2.0000*x+1.0000", "line\xE6r regression"},
+     "RegressionsLiniensLigningEdit", "2*x+1", "line\xE6r regression"},
 };
