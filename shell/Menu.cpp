@@ -80,6 +80,7 @@ const std::vector<MenuInfo> MenuTable = {
     {"UdskrivLogMenuItem", "&Udskriv log...", "ProgramMenuItem", nullptr},
     {"GemLogPdfMenuItem", "Gem log som &PDF...", "ProgramMenuItem", nullptr},
     {"GemLogTekstMenuItem", "Gem log som &tekst...", "ProgramMenuItem", nullptr},
+    {"DecimalkommaMenuItem", "&Decimalkomma", "ProgramMenuItem", nullptr},
     {"AfslutMenuItem", "&Afslut", "ProgramMenuItem", nullptr},
     {"FunktionMenuItem", "y=&f(x)", nullptr, FunktionMenuItemClick},
     {"IntegrationMenuItem", "&Integration", nullptr, nullptr},

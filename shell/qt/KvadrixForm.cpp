@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSettings>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -48,6 +49,7 @@ constexpr int Width = 800;
 constexpr int Height = 431;
 constexpr int MaxInputLength = 255;
 constexpr std::size_t MaxQueuedEvents = 16;
+constexpr const char* DecimalCommaKey = "Decimalkomma";
 constexpr int MessageMilliseconds = 10000;
 constexpr const char* TooLongMessage = "Teksten er for lang: h\xF8jst 255 tegn. Feltet er u\xE6ndret.";
 
@@ -106,6 +108,8 @@ TKvadrixForm::TKvadrixForm(QWidget* parent) : QMainWindow(parent), host_(std::ma
     setObjectName(QStringLiteral("KvadrixForm"));
     setWindowTitle(QString());
     SetCompactFont();
+    // The decimal comma is on unless it was turned off in an earlier run.
+    SetDecimalComma(form_, QSettings(QStringLiteral("Kvadrix"), QStringLiteral("Kvadrix")).value(DecimalCommaKey, true).toBool());
     BuildMenu();
     BuildPages();
     FitBars();
@@ -204,6 +208,15 @@ void TKvadrixForm::BuildMenu() {
             connect(action, &QAction::triggered, this, [this] { NotationMenuItemClick(); });
         } else if (itemName == "OmKvadrixMenuItem") {
             connect(action, &QAction::triggered, this, [this] { RunModal([this] { ShowAboutBox(this); }); });
+        } else if (itemName == "DecimalkommaMenuItem") {
+            // A setting, remembered between runs.
+            action->setCheckable(true);
+            action->setChecked(form_.DecimalComma);
+            connect(action, &QAction::toggled, this, [this](bool on) {
+                SetDecimalComma(form_, on);
+                QSettings(QStringLiteral("Kvadrix"), QStringLiteral("Kvadrix")).setValue(DecimalCommaKey, on);
+                CopyOut();
+            });
         } else if (itemName == "AfslutMenuItem") {
             connect(action, &QAction::triggered, this, &QWidget::close);
         } else if (itemName == "VisGrafMenuItem") {
