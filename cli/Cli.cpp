@@ -54,7 +54,7 @@ public:
     bool ErrorBox(std::string_view message, bool withIgnore) override {
         std::string text(message);
         // The boxes put the expression on its own line after LF CR.
-        for (std::size_t p; (p = text.find("\n\r")) != std::string::npos;) text.replace(p, 2, "\n");
+        for (std::size_t p; (p = text.find("\n\r")) != std::string::npos;) text.erase(p + 1, 1);
         errors_.push_back(Cp1252ToUtf8(text));
         return withIgnore && ignore_;
     }

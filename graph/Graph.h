@@ -13,6 +13,7 @@ struct GraphCurve {
     RealFunction f;
     bool asymptotes = false;  // mark its poles as vertical asymptotes
     bool framesView = true;   // counts for the default view (a tangent does not)
+    std::string formula{};    // the field's text of the tab's own function, written in the title
 };
 
 struct GraphMarks {

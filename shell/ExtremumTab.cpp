@@ -15,7 +15,7 @@ void AntalVariableSpinEditChange(Form& form) {
     auto& tab = form.Extremum;
     const int n = std::clamp(tab.AntalVariableSpinEdit.value, 1, MaxVariables);
     const VariableNames names = DefaultVariableNames();
-    tab.xyz0Label.text = "(" + NameList(n, names, "0") + ")= ";
+    tab.xyz0Label.text = '(' + NameList(n, names, "0") + ")= ";
     tab.xyz0Edit.text = WithCoordinates(tab.xyz0Edit.text, n);
     tab.fxyzLabel.text = "f(" + NameList(n, names) + ")= ";
     tab.fxyzEdit.enabled = true;

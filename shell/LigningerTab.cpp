@@ -75,10 +75,10 @@ void AntalLigningerSpinEditChange(Form& form) {
     // Fields beyond n are disabled, so that nothing typed there looks used;
     // their texts stay for when the count goes up again.
     for (int k = 1; k <= MaxVariables; ++k) EquationField(form, k).enabled = k <= n;
-    tab.xy0Label.text = "(" + NameList(n, names, "0") + ")= ";
+    tab.xy0Label.text = '(' + NameList(n, names, "0") + ")= ";
     tab.xy0Edit.text = WithCoordinates(tab.xy0Edit.text, n);
     tab.xy0Edit.enabled = true;
-    tab.xyzLabel.text = "(" + NameList(n, names) + ")= ";
+    tab.xyzLabel.text = '(' + NameList(n, names) + ")= ";
     InputEdited(form, "AntalLigningerSpinEdit");
 }
 

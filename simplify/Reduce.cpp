@@ -408,7 +408,7 @@ ExpressionText ReduceTerm(const ExpressionText& term) {
     GatherPowers(den);
 
     std::string n = num.count == 0 ? "1" : JoinFactors(num);
-    std::string d = den.count == 0 ? "1" : den.count == 1 ? den.items[0].Str() : "(" + JoinFactors(den) + ")";
+    std::string d = den.count == 0 ? "1" : den.count == 1 ? den.items[0].Str() : '(' + JoinFactors(den) + ')';
     if (d != "1") n += "/" + d;
     // A result cut at 255 characters would lose factors: keep the term.
     if (n.size() > ExpressionText::MaxLength) return term;

@@ -225,7 +225,7 @@ bool Replace(const ExpressionText& w, const Match& m, std::string_view replaceme
         ExpressionText b = m.Of(c);
         int bp = TextPrecedence(b);
         bool bracket = !Fits(b, bp, NeedLeft(body, j)) || !Allowed(bp, NeedRight(body, j + 1));
-        built += bracket ? "(" + b.Str() + ")" : b.Str();
+        built += bracket ? '(' + b.Str() + ')' : b.Str();
     }
     if (built.size() > static_cast<std::size_t>(ExpressionText::MaxLength)) return false;
     ExpressionText builtText(built);
@@ -384,7 +384,7 @@ ExpressionText SubstituteVariable(const ExpressionText& text, const ExpressionTe
         int left = i > 0 && (IsDigit(t[i - 1]) || t[i - 1] == ')') ? 2 : NeedLeft(t, i);
         int right = NeedRight(t, end);
         bool bracket = !Fits(value, valuePrecedence, left) || !Allowed(valuePrecedence, right);
-        out += bracket ? "(" + value.Str() + ")" : value.Str();
+        out += bracket ? '(' + value.Str() + ')' : value.Str();
         i = end;
     }
     return ExpressionText(out);

@@ -40,6 +40,7 @@ bool AddMainCurve(Graph& graph, const std::string& name, const std::string& text
         return false;
     }
     graph.curves.push_back({name, std::move(*f)});
+    graph.curves.back().formula = Trimmed(text);
     return true;
 }
 

@@ -28,7 +28,7 @@ cases=(
 printf 'value x^2 3\n' >/tmp/kvadrix-deb-batch.txt
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVADRIX_TESTS=OFF -DKVADRIX_BENCH=OFF >/dev/null
-cmake --build "$build" -j "${KVADRIX_JOBS:-2}" --target kvadrix kvadrix-cli kvadrix-plot kvadrix_icon
+cmake --build "$build" -j "${KVADRIX_JOBS:-2}" --target kvadrix kvadrix-cli kvadrix-plot kvadrix_icon kvadrix_docs
 rm -f "$build"/kvadrix_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/kvadrix_*.deb)
@@ -39,15 +39,55 @@ failed=0
 fail() { echo "FEJL: $*" >&2; failed=1; }
 
 for f in usr/bin/kvadrix usr/bin/kvadrix-cli usr/bin/kvadrix-plot usr/share/applications/kvadrix.desktop \
-         usr/share/icons/hicolor/scalable/apps/kvadrix.svg usr/share/doc/kvadrix/README.md; do
+         usr/share/icons/hicolor/scalable/apps/kvadrix.svg usr/share/doc/kvadrix/README.md \
+         usr/share/doc/kvadrix/copyright usr/share/doc/kvadrix/changelog.gz \
+         usr/share/man/man1/kvadrix.1.gz usr/share/man/man1/kvadrix-cli.1.gz usr/share/man/man1/kvadrix-plot.1.gz \
+         usr/share/metainfo/dk.kvadrix.kvadrix.metainfo.xml; do
   [ -s "$root/$f" ] || fail "$f mangler i pakken"
 done
-grep -q '^Categories=Education;Math;Science;$' "$root/usr/share/applications/kvadrix.desktop" ||
+grep -q '^Categories=Education;Math;$' "$root/usr/share/applications/kvadrix.desktop" ||
   fail "kvadrix.desktop: forkerte kategorier"
 grep -q '<polygon' "$root/usr/share/icons/hicolor/scalable/apps/kvadrix.svg" || fail "ikonet er tomt"
-if command -v desktop-file-validate >/dev/null; then
-  desktop-file-validate "$root/usr/share/applications/kvadrix.desktop" || fail "kvadrix.desktop er ugyldig"
-fi
+
+for tool in lintian desktop-file-validate appstreamcli man; do
+  command -v "$tool" >/dev/null || fail "$tool mangler (tools/install-deps.sh installerer det)"
+done
+# The validators' every remark counts (hints and pedantic notes too).
+out=$(desktop-file-validate "$root/usr/share/applications/kvadrix.desktop" 2>&1) && [ -z "$out" ] ||
+  fail "desktop-file-validate: $out"
+appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/dk.kvadrix.kvadrix.metainfo.xml" >/dev/null 2>&1 ||
+  fail "appstreamcli: $(appstreamcli validate --no-net --pedantic "$root/usr/share/metainfo/dk.kvadrix.kvadrix.metainfo.xml" 2>&1)"
+grep -q '<launchable type="desktop-id">kvadrix.desktop</launchable>' \
+  "$root/usr/share/metainfo/dk.kvadrix.kvadrix.metainfo.xml" || fail "metainfo peger ikke på kvadrix.desktop"
+for shot in $(sed -n 's|.*<image>.*/docs/\([^<]*\)</image>.*|\1|p' "$root/usr/share/metainfo/dk.kvadrix.kvadrix.metainfo.xml"); do
+  [ -s "docs/$shot" ] || fail "metainfo viser docs/$shot, som ikke findes"
+done
+
+# The manual pages render without a warning and name their program.
+for page in kvadrix kvadrix-cli kvadrix-plot; do
+  text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+  [ -z "$text" ] || fail "man $page: $text"
+  LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$root/usr/share/man/man1/$page.1.gz" 2>/dev/null | grep -q "^ *$page - " ||
+    fail "man $page: navnet mangler"
+done
+cli_page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$root/usr/share/man/man1/kvadrix-cli.1.gz" 2>/dev/null)
+grep -q "Løsning af ligninger" <<<"$cli_page" || fail "man kvadrix-cli: æøå vises ikke"
+# Every subcommand the program offers is in its manual page.
+for sub in $("$root/usr/bin/kvadrix-cli" --help 2>&1 | awk '/^  [a-z]+ / {print $1}'); do
+  grep -q "^       $sub " <<<"$cli_page" || fail "man kvadrix-cli: kommandoen $sub mangler"
+done
+
+# lintian: no error, and no warning but the justified ones in
+# packaging/lintian-accepted (one tag a line, each with its reason).
+accepted=$(sed -n 's/^\([a-z0-9-]*\) .*/\1/p' packaging/lintian-accepted)
+while read -r line; do
+  [ -n "$line" ] || continue
+  tag=$(awk '{print $3}' <<<"$line")
+  case "$line" in
+    E:*) fail "lintian: $line" ;;
+    W:*) grep -Fxq "$tag" <<<"$accepted" || fail "lintian: $line" ;;
+  esac
+done < <(lintian --tag-display-limit 0 "$deb" 2>&1)
 
 # Every library the binaries name directly must come from a package in
 # Depends, and no -dev package may be among them.

@@ -4,6 +4,7 @@
 kvadrix_packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev xvfb xauth cups cups-filters poppler-utils fonts-liberation2
+  qt6-translations-l10n lintian desktop-file-utils appstream
 )
 
 kvadrix_install_deps() {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -136,5 +137,12 @@ int main(int argc, char** argv) {
         Settle();
         ok = Save(form, dir, shot.file) && ok;
     }
+    // The notation help, as the Hjælp menu opens it.
+    if (auto* action = form.findChild<QAction*>(QStringLiteral("NotationMenuItem"))) action->trigger();
+    Settle();
+    if (auto* help = form.findChild<QDialog*>(QStringLiteral("HjaelpForm")))
+        ok = Save(*help, dir, "notation.png") && ok;
+    else
+        ok = false;
     return ok ? 0 : 1;
 }

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRubberBand>
+#include <QScreen>
 #include <QScatterSeries>
 #include <QStackedWidget>
 #include <QSvgGenerator>
@@ -39,6 +41,7 @@ namespace {
 constexpr double WheelStep = 1.25;   // zoom factor per wheel notch
 constexpr int MinimumBand = 6;       // pixels a rubber band needs to zoom
 constexpr int ImageWidth = 800, ImageHeight = 600;
+constexpr int TitleFormulaLength = 80;  // longer formulas are cut in the title
 
 QString ToQt(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
 
@@ -86,7 +89,7 @@ QApplication* OffscreenApplication() {
     return &application;
 }
 
-QString SaveView(QChartView* view, const QString& path) {
+QString SaveView(QChartView* view, const QString& path, int scale) {
     if (QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
         QSvgGenerator generator;
         generator.setFileName(path);
@@ -99,7 +102,16 @@ QString SaveView(QChartView* view, const QString& path) {
         painter.end();
         return QFileInfo(path).size() > 0 ? QString() : QStringLiteral("Kan ikke skrive filen ") + path;
     }
-    return view->grab().save(path, "PNG") ? QString() : QStringLiteral("Kan ikke skrive filen ") + path;
+    // Drawn anew at the scale rather than enlarged: lines and text stay sharp.
+    QImage image(view->size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    view->render(&painter);
+    painter.end();
+    image.setDevicePixelRatio(1);
+    return image.save(path, "PNG") ? QString() : QStringLiteral("Kan ikke skrive filen ") + path;
 }
 
 // 1, 2 or 5 times a power of ten, about a given share of the range.
@@ -133,7 +145,32 @@ void SetTicks(QCategoryAxis* axis, double min, double max, int ticks) {
 
 constexpr int XTicks = 10, YTicks = 8;
 
+// The page's caption and the formula drawn: "y=f(x): f(x) = x^2-2*x".
+QString ChartTitle(const Graph& graph) {
+    QString title = ToQt(graph.title);
+    for (const GraphCurve& curve : graph.curves) {
+        if (curve.formula.empty()) continue;
+        QString formula = ToQt(curve.formula);
+        if (formula.size() > TitleFormulaLength) formula = formula.left(TitleFormulaLength - 1) + QChar(0x2026);
+        title += QStringLiteral(": ") + ToQt(curve.name) + QStringLiteral(" = ") + formula;
+        break;
+    }
+    return title;
+}
+
 }  // namespace
+
+QRect PlaceBeside(const QRect& mainFrame, QSize frameSize, const QRect& available) {
+    constexpr int Gap = 8;
+    const QSize size = frameSize.boundedTo(available.size());
+    int x = mainFrame.right() + 1 + Gap;
+    if (x + size.width() > available.right() + 1) {
+        x = mainFrame.left() - Gap - size.width();
+        if (x < available.left()) x = available.right() + 1 - size.width();
+    }
+    const int y = std::clamp(mainFrame.top(), available.top(), available.bottom() + 1 - size.height());
+    return QRect(QPoint(x, y), size);
+}
 
 View NiceView(const View& view) {
     const double sx = TickStep(view.xMax - view.xMin, XTicks), sy = TickStep(view.yMax - view.yMin, YTicks);
@@ -143,7 +180,7 @@ View NiceView(const View& view) {
 
 QChart* BuildChart(const Graph& graph, const Plot& plot, const View& view) {
     auto* chart = new QChart;
-    chart->setTitle(ToQt(graph.title));
+    chart->setTitle(ChartTitle(graph));
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* x = new QCategoryAxis;
     auto* y = new QCategoryAxis;
@@ -152,6 +189,7 @@ QChart* BuildChart(const Graph& graph, const Plot& plot, const View& view) {
     SetTicks(x, view.xMin, view.xMax, XTicks);
     SetTicks(y, view.yMin, view.yMax, YTicks);
     x->setTitleText(QStringLiteral("x"));
+    y->setTitleText(QStringLiteral("y"));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 
@@ -342,6 +380,15 @@ TGraphForm::TGraphForm(QWidget* parent) : QWidget(parent, Qt::Window) {
             [this](View view, bool resample) { SetView(view, resample); });
 }
 
+void TGraphForm::PlaceBesideWindow(const QWidget& main) {
+    const QRect frame = main.frameGeometry(), inner = main.geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    const QRect place = PlaceBeside(frame, size().grownBy(margins), main.screen()->availableGeometry());
+    resize(place.size().shrunkBy(margins));
+    move(place.topLeft());
+}
+
 QChartView* TGraphForm::ChartView() const { return chartView_; }
 
 QString TGraphForm::Message() const { return stack_->currentWidget() == message_ ? message_->text() : QString(); }
@@ -400,9 +447,9 @@ void TGraphForm::Replot() {
     stack_->setCurrentWidget(chartView_);
 }
 
-QString TGraphForm::SaveImage(const QString& path) const {
+QString TGraphForm::SaveImage(const QString& path, int scale) const {
     if (stack_->currentWidget() != chartView_) return QString::fromUtf8("Der er ingen graf at gemme");
-    return SaveView(chartView_, path);
+    return SaveView(chartView_, path, std::clamp(scale, 1, 4));
 }
 
 void TGraphForm::CopyImage() const {
@@ -448,7 +495,7 @@ std::string PlotToFile(const Graph& graph, const std::string& path) {
     view.setAttribute(Qt::WA_DontShowOnScreen);
     view.show();
     QCoreApplication::processEvents();
-    const QString problem = SaveView(&view, QString::fromStdString(path));
+    const QString problem = SaveView(&view, QString::fromStdString(path), 1);
     if (!problem.isEmpty()) return problem.toStdString();
     return Cp1252ToUtf8(plot.message);
 }

@@ -54,11 +54,16 @@ public:
     QChartView* ChartView() const;
     QString Message() const;  // the text shown instead of a graph, or ""
 
-    // Writes the picture as SVG (by the suffix .svg) or PNG; "" or the problem.
-    QString SaveImage(const QString& path) const;
+    // Writes the picture as SVG (by the suffix .svg) or PNG, the PNG drawn at
+    // scale times the window's pixels (sharp on paper); "" or the problem.
+    QString SaveImage(const QString& path, int scale = DefaultImageScale) const;
+    static constexpr int DefaultImageScale = 2;
     void CopyImage() const;
 
     void TilpasButtonClick();
+
+    // Beside the given window, on its screen and inside it, at any scale factor.
+    void PlaceBesideWindow(const QWidget& main);
 
 private:
     void SetView(const View& view, bool resample);
@@ -72,6 +77,11 @@ private:
     QLabel* status_ = nullptr;
     QStackedWidget* stack_ = nullptr;
 };
+
+// Where a window of the given frame size goes beside the main window's frame:
+// right of it, else left of it, else over its right part; always inside the
+// screen's available area, and made smaller where the screen is smaller.
+QRect PlaceBeside(const QRect& mainFrame, QSize frameSize, const QRect& available);
 
 // The chart of a sampled graph in a view: curves, marks, area, asymptotes, axes.
 QChart* BuildChart(const Graph& graph, const Plot& plot, const View& view);

@@ -2,16 +2,23 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSettings>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProxyStyle>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -20,6 +27,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextCursor>
+#include <QTranslator>
 #include <QValidator>
 #include <QVBoxLayout>
 
@@ -29,6 +37,7 @@
 
 #include "Cp1252.h"
 #include "Handlers.h"
+#include "HelpWindow.h"
 #include "Host.h"
 #include "LogPrinter.h"
 #include "PageLayout.h"
@@ -82,6 +91,19 @@ bool IsLineEdit(ControlKind kind) {
 
 }  // namespace
 
+bool InstallDanishQtTexts() {
+    static QTranslator* texts = nullptr;
+    if (texts) return true;
+    auto* loaded = new QTranslator(QCoreApplication::instance());
+    if (!loaded->load(QLocale(QLocale::Danish, QLocale::Denmark), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete loaded;
+        return false;
+    }
+    texts = loaded;
+    return QCoreApplication::installTranslator(texts);
+}
+
 TKvadrixForm::TKvadrixForm(QWidget* parent) : QMainWindow(parent), host_(std::make_unique<QtHost>(*this)) {
     setObjectName(QStringLiteral("KvadrixForm"));
     setWindowTitle(QString());
@@ -98,6 +120,20 @@ TKvadrixForm::TKvadrixForm(QWidget* parent) : QMainWindow(parent), host_(std::ma
     move(2, 2);
     resize(Width, Height);
     previousHost_ = SetHost(host_.get());
+
+    AskPrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        dialog.setWindowTitle(QStringLiteral("Udskriv log"));
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    AskSavePath = [this](const QString& title, const QString& filter, const QString& suffix) {
+        QFileDialog dialog(this, title, QStringLiteral("kvadrix-log.") + suffix, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(suffix);
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                       : QString();
+    };
 }
 
 TKvadrixForm::~TKvadrixForm() {
@@ -161,7 +197,17 @@ void TKvadrixForm::BuildMenu() {
         if (item.click) {
             connect(action, &QAction::triggered, this, [this, click = item.click] { Run(click); });
         } else if (itemName == "UdskrivLogMenuItem") {
-            connect(action, &QAction::triggered, this, [this] { UdskrivLogMenuItemClick(); });
+            action->setShortcut(QKeySequence::Print);
+            connect(action, &QAction::triggered, this, [this] { RunModal([this] { UdskrivLogMenuItemClick(); }); });
+        } else if (itemName == "GemLogPdfMenuItem") {
+            connect(action, &QAction::triggered, this, [this] { RunModal([this] { GemLogPdfMenuItemClick(); }); });
+        } else if (itemName == "GemLogTekstMenuItem") {
+            connect(action, &QAction::triggered, this, [this] { RunModal([this] { GemLogTekstMenuItemClick(); }); });
+        } else if (itemName == "NotationMenuItem") {
+            action->setShortcut(QKeySequence::HelpContents);
+            connect(action, &QAction::triggered, this, [this] { NotationMenuItemClick(); });
+        } else if (itemName == "OmKvadrixMenuItem") {
+            connect(action, &QAction::triggered, this, [this] { RunModal([this] { ShowAboutBox(this); }); });
         } else if (itemName == "DecimalkommaMenuItem") {
             // A setting, remembered between runs.
             action->setCheckable(true);
@@ -509,17 +555,67 @@ void TKvadrixForm::MirrorLog() {
     lastShownLogLine_ = lines.back();
 }
 
-void TKvadrixForm::UdskrivLogMenuItemClick() {
+void TKvadrixForm::RunModal(const std::function<void()>& step) {
     if (running_ || form_.Busy) return;
     running_ = true;
     form_.Busy = true;
-    const std::string problem = PrintLog(form_.LogMemo);
-    if (!problem.empty()) ShowErrorOK(ExpressionText(problem));
+    step();
     form_.Busy = false;
     running_ = false;
+    activateWindow();  // offscreen and without a window manager a closed box does not give it back
     std::vector<void (*)(Form&)> queued;
     queued.swap(pending_);
     for (auto* handler : queued) Run(handler);
+}
+
+// The print dialog on the default printer, where its "Print to PDF" is
+// offered too. Without any printer the message offers a PDF file instead.
+void TKvadrixForm::UdskrivLogMenuItemClick() {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Udskriv log"),
+                        QString::fromUtf8("Der er ingen printer. Vil du gemme loggen som PDF i stedet?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setObjectName(QStringLiteral("IngenPrinterBox"));
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&Nej"));
+        box.setDefaultButton(QMessageBox::Yes);
+        if (box.exec() == QMessageBox::Yes) GemLogPdfMenuItemClick();
+        return;
+    }
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    QPrinter printer(info, QPrinter::HighResolution);
+    if (!AskPrinter(printer)) return;
+    const std::string problem = PrintLog(printer, form_.LogMemo);
+    if (!problem.empty()) ShowErrorOK(ExpressionText(problem));
+}
+
+void TKvadrixForm::GemLogPdfMenuItemClick() {
+    const QString path = AskSavePath(QStringLiteral("Gem log som PDF"), QStringLiteral("PDF-fil (*.pdf)"),
+                                     QStringLiteral("pdf"));
+    if (path.isEmpty()) return;
+    const std::string problem = SaveLogPdf(path, form_.LogMemo);
+    if (problem.empty())
+        statusBar()->showMessage(QStringLiteral("Loggen er gemt i ") + path, MessageMilliseconds);
+    else
+        ShowErrorOK(ExpressionText(problem));
+}
+
+void TKvadrixForm::GemLogTekstMenuItemClick() {
+    const QString path = AskSavePath(QStringLiteral("Gem log som tekst"), QStringLiteral("Tekstfil (*.txt)"),
+                                     QStringLiteral("txt"));
+    if (path.isEmpty()) return;
+    const std::string problem = SaveLogText(path, form_.LogMemo);
+    if (problem.empty())
+        statusBar()->showMessage(QStringLiteral("Loggen er gemt i ") + path, MessageMilliseconds);
+    else
+        ShowErrorOK(ExpressionText(problem));
+}
+
+// One notation window, never modal, beside the work it explains.
+void TKvadrixForm::NotationMenuItemClick() {
+    if (!hjaelpForm_) hjaelpForm_ = new THjaelpForm(this);
+    hjaelpForm_->show();
+    hjaelpForm_->raise();
 }
 
 const Form& TKvadrixForm::CurrentModel() {

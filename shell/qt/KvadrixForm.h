@@ -3,7 +3,9 @@
 // model's tables, and runs the model's handlers on the field events: leaving
 // an input field runs its exit handler, Enter runs its Enter action.
 #include <QMainWindow>
+#include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,9 +15,15 @@
 #include "Form.h"
 
 class QPlainTextEdit;
+class QPrinter;
 class QTabWidget;
 class QtHost;
+class THjaelpForm;
 class Host;
+
+// The program speaks Danish; so do Qt's own file and print dialogs once this
+// has run (when Debian's qt6-translations-l10n is installed). False: not found.
+bool InstallDanishQtTexts();
 
 class TKvadrixForm : public QMainWindow {
     Q_OBJECT
@@ -33,6 +41,12 @@ public:
 
     // The host's AddLogLine: one line (Windows-1252) into the model and the log page.
     void AppendLogLine(std::string_view line);
+
+    // The dialogs of printing and saving the log: the print dialog (false:
+    // cancelled) and the file dialog for saving (the path, "" when cancelled).
+    // Tests answer them in place of the user.
+    std::function<bool(QPrinter&)> AskPrinter;
+    std::function<QString(const QString& title, const QString& filter, const QString& suffix)> AskSavePath;
 
 signals:
     void graphRequested();  // "Graf > Vis graf"
@@ -65,6 +79,12 @@ private:
     void ApplyFocus(std::string_view control);
     void MirrorLog();
     void UdskrivLogMenuItemClick();
+    void GemLogPdfMenuItemClick();
+    void GemLogTekstMenuItemClick();
+    void NotationMenuItemClick();
+    // Runs a step that opens modal windows, with the model's handlers held
+    // back until it ends.
+    void RunModal(const std::function<void()>& step);
     void VisGrafMenuItemClick();
     void ReportChange();
 
@@ -82,4 +102,5 @@ private:
     bool running_ = false;
     bool copyingOut_ = false;
     std::vector<void (*)(Form&)> pending_;
+    QPointer<THjaelpForm> hjaelpForm_;
 };

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSaveFile>
 #include <QStringList>
 
 #include "Cp1252.h"
@@ -18,6 +20,9 @@ constexpr int LogFontPoints = 10;
 const QString ContinuationIndent = QStringLiteral("    ");
 
 std::string Failure(const std::string& why) { return "Loggen kan ikke udskrives: " + why; }
+std::string SaveFailure(const QString& path) {
+    return "Loggen kan ikke gemmes: filen " + Utf8ToCp1252(path.toStdString()) + " kan ikke skrives";
+}
 
 QFont LogFont() {
     QFont font(QStringLiteral("Courier New"));
@@ -69,13 +74,20 @@ std::string PrintLog(const std::vector<std::string>& lines) {
     if (info.isNull())
         return Failure(QPrinterInfo::availablePrinterNames().isEmpty() ? "der er ingen printer"
                                                                        : "der er ingen standardprinter");
-    const std::string name = Utf8ToCp1252(info.printerName().toStdString());
-
     QPrinter printer(info, QPrinter::HighResolution);
+    return PrintLog(printer, lines);
+}
+
+std::string PrintLog(QPrinter& printer, const std::vector<std::string>& lines) {
+    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+    const std::string name = pdf ? "PDF-filen " + Utf8ToCp1252(printer.outputFileName().toStdString())
+                                 : "printeren " + Utf8ToCp1252(printer.printerName().toStdString());
     printer.setDocName(QStringLiteral("Kvadrix log"));
     QPainter painter;
-    if (!printer.isValid() || !painter.begin(&printer))
-        return Failure("printeren " + name + " kan ikke \xE5" "bnes");
+    auto failure = [pdf](const std::string& why) {
+        return pdf ? "Loggen kan ikke gemmes: " + why : Failure(why);
+    };
+    if (!printer.isValid() || !painter.begin(&printer)) return failure(name + " kan ikke \xE5" "bnes");
 
     painter.setFont(LogFont());
     const QFontMetrics metrics = painter.fontMetrics();
@@ -98,7 +110,27 @@ std::string PrintLog(const std::vector<std::string>& lines) {
         }
     }
     ok = painter.end() && ok;
-    if (!ok || printer.printerState() == QPrinter::Error)
-        return Failure("udskriften til printeren " + name + " mislykkedes");
+    if (!ok || printer.printerState() == QPrinter::Error) return failure("udskriften til " + name + " mislykkedes");
     return {};
+}
+
+std::string SaveLogPdf(const QString& path, const std::vector<std::string>& lines) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const std::string problem = PrintLog(printer, lines);
+    // QPainter on a PDF that cannot be written still "succeeds": look at the file.
+    if (problem.empty() && QFileInfo(path).size() <= 0) return SaveFailure(path);
+    return problem;
+}
+
+std::string SaveLogText(const QString& path, const std::vector<std::string>& lines) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return SaveFailure(path);
+    for (const std::string& line : lines) {
+        file.write(LogLineText(line).toUtf8());
+        file.write("\n");
+    }
+    return file.commit() ? std::string() : SaveFailure(path);
 }

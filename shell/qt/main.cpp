@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     int count = 1;
     QApplication application(count, arguments);
     QApplication::setApplicationName(QStringLiteral("Kvadrix"));
+    InstallDanishQtTexts();
     std::unique_ptr<TDodekaederSplashForm> splashForm;
     if (splash) {
         splashForm = std::make_unique<TDodekaederSplashForm>();

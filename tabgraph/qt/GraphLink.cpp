@@ -23,7 +23,7 @@ void LinkGraphWindow(TKvadrixForm& window) {
         TGraphForm* graph = GraphWindowOf(window);
         if (!graph) {
             graph = new TGraphForm(&window);
-            graph->move(window.frameGeometry().topRight() + QPoint(8, 0));
+            graph->PlaceBesideWindow(window);
         }
         graph->show();
         graph->raise();

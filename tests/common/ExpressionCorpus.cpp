@@ -47,7 +47,7 @@ struct Generator {
         for (int f = 0, factors = Pick(4); f < factors; ++f) {
             s += Chance(65) ? "*" : "/";
             if (Chance(4)) s += "-";
-            if (Chance(10) && depth < 2) s += "(" + Factor(depth + 1) + "*" + Factor(depth + 1) + ")";
+            if (Chance(10) && depth < 2) s += '(' + Factor(depth + 1) + "*" + Factor(depth + 1) + ")";
             else s += Factor(depth);
         }
         return s;
@@ -56,7 +56,7 @@ struct Generator {
         if (!pool.empty() && Chance(30)) return pool[Pick(static_cast<int>(pool.size()))];
         static const char* const exponents[] = {"2", "2", "3", "4", "-1", "-2", "(1/2)", "0", "2.5", "(2-1)"};
         std::string f = Atom(depth);
-        if (Chance(25)) f += "^" + std::string(exponents[Pick(10)]);
+        if (Chance(25)) f += '^' + std::string(exponents[Pick(10)]);
         if (Chance(40)) pool.push_back(f);
         return f;
     }
@@ -70,7 +70,7 @@ struct Generator {
         if (kind < 55) return numbers[Pick(11)];
         if (kind < 60) return Chance(50) ? "pi" : "e";
         if (kind < 78) return std::string(functions[Pick(15)]) + "(" + (deep ? "x" : Sum(depth + 1)) + ")";
-        return "(" + (deep ? std::string("x+1") : Sum(depth + 1)) + ")";
+        return '(' + (deep ? std::string("x+1") : Sum(depth + 1)) + ')';
     }
 };
 

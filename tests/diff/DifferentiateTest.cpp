@@ -55,8 +55,8 @@ TEST_F(DifferentiateExpressionTest, ErrorsAndTheirMessages) {
 TEST_F(DifferentiateExpressionTest, DeepNestingIsBounded) {
     auto nested = [](const std::string& open, int n) { return Repeat(open, n) + "x" + Repeat(")", n); };
     for (const std::string& t : {nested("(", 127), nested("sin(", 50), nested("x*(", 63), nested("x^(", 63),
-                                 nested("-(", 126), "x" + Repeat("^x", 127), "x" + Repeat("/x", 127),
-                                 "x" + Repeat("*x", 127), Repeat("sin(", 63) + "x*x", Repeat("(", 254) + '\0',
+                                 nested("-(", 126), 'x' + Repeat("^x", 127), 'x' + Repeat("/x", 127),
+                                 'x' + Repeat("*x", 127), Repeat("sin(", 63) + "x*x", Repeat("(", 254) + '\0',
                                  Repeat("(-", 127)}) {
         ErrorFlag = false;
         DifferentiateExpression(t);

@@ -27,7 +27,7 @@ std::string RandomText(std::mt19937& rng, int depth) {
         int kind = pick(depth < 2 ? 10 : 8);
         if (kind < 8) s += atoms[kind];
         if (kind == 9) s += functions[pick(8)];
-        if (kind >= 8) s += "(" + RandomText(rng, depth + 1) + ")";
+        if (kind >= 8) s += '(' + RandomText(rng, depth + 1) + ')';
         for (int p = 0, m = pick(4) == 0 ? 1 + pick(2) : 0; p < m; ++p) s += std::string("^") + exponents[pick(9)];
     }
     return s;

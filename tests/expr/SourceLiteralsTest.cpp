@@ -39,7 +39,7 @@ std::vector<std::string> RawBytesInLiterals(const fs::path& file) {
             // R"delim( ... )delim"
             const std::size_t open = s.find('(', i);
             if (open == std::string::npos) break;
-            const std::string close = ")" + s.substr(i + 2, open - i - 2) + "\"";
+            const std::string close = ')' + s.substr(i + 2, open - i - 2) + "\"";
             const std::size_t end = std::min(s.find(close, open), s.size());
             for (std::size_t k = open; k < end; ++k) {
                 report(s[k]);

@@ -73,12 +73,18 @@ TEST_F(TreeTest, PrintCanonicalAndExpandKeepTheValue) {
         if (!tree || !corpus::WellConditioned(text)) continue;
         ++compared;
         ExpressionText printed;
-        if (PrintTree(tree, printed)) EXPECT_TRUE(KeepsValue(text, printed)) << "printed";
+        if (PrintTree(tree, printed)) {
+            EXPECT_TRUE(KeepsValue(text, printed)) << "printed";
+        }
         Tree c = Canonical(tree);
-        if (PrintTree(c, printed)) EXPECT_TRUE(KeepsValue(text, printed)) << "canonical";
+        if (PrintTree(c, printed)) {
+            EXPECT_TRUE(KeepsValue(text, printed)) << "canonical";
+        }
         EXPECT_TRUE(SameTree(c, Canonical(c))) << text << " -> " << PrintTree(c);
         Tree e = Expand(tree);
-        if (e && PrintTree(e, printed)) EXPECT_TRUE(KeepsValue(text, printed)) << "expanded";
+        if (e && PrintTree(e, printed)) {
+            EXPECT_TRUE(KeepsValue(text, printed)) << "expanded";
+        }
     }
     EXPECT_GT(compared, 2000);
 }
@@ -111,7 +117,9 @@ TEST_F(TreeTest, PolynomialCoefficientsAreExact) {
         std::string s;
         for (const TreeNumber& n : c) s += (s.empty() ? "" : " ") + PrintTree(Num(n));
         EXPECT_EQ(ok ? s : "no", row[1]) << row.where;
-        if (ok) EXPECT_TRUE(corpus::SameValue(row[0], PrintTree(PolynomialTree(c, 'x')))) << row.where;
+        if (ok) {
+            EXPECT_TRUE(corpus::SameValue(row[0], PrintTree(PolynomialTree(c, 'x')))) << row.where;
+        }
     }
 }
 

@@ -113,8 +113,16 @@ private slots:
         QCOMPARE(graph.Message().section('\n', 0, 0), message);
         if (!message.isEmpty()) return;
         QChart* chart = graph.ChartView()->chart();
-        QCOMPARE(chart->title(), ToQ(Pages[page].caption));
+        QVERIFY2(chart->title().startsWith(ToQ(Pages[page].caption)), qPrintable(chart->title()));
+        // The tab's own function in the title; the regression line is named by its equation.
+        const bool formula = std::any_of(fields.begin(), fields.end(), [&](const QString& field) {
+            return chart->title().endsWith(" = " + field.section('=', 1));
+        });
+        QVERIFY2(formula || page == RegressionTabSheet, qPrintable(chart->title()));
         QCOMPARE(LegendNames(chart), legend);
+        QStringList axes;
+        for (QAbstractAxis* axis : chart->axes()) axes << QString::number(axis->alignment()) + axis->titleText();
+        QCOMPARE(axes, QStringList({QString::number(Qt::AlignBottom) + "x", QString::number(Qt::AlignLeft) + "y"}));
         QCOMPARE(CountSeries<QAreaSeries>(chart), areas);
         QVERIFY(CountSeries<QLineSeries>(chart) >= 1);
         if (areas) {
@@ -212,7 +220,9 @@ private slots:
         QCOMPARE(graph.SaveImage(png), QString());
         QCOMPARE(graph.SaveImage(svg), QString());
         QImage image(png);
-        QCOMPARE(image.size(), graph.ChartView()->size());
+        QCOMPARE(image.size(), graph.ChartView()->size() * TGraphForm::DefaultImageScale);
+        QCOMPARE(graph.SaveImage(dir.filePath("1x.png"), 1), QString());
+        QCOMPARE(QImage(dir.filePath("1x.png")).size(), graph.ChartView()->size());
         QFile file(svg);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray text = file.readAll();
@@ -220,6 +230,28 @@ private slots:
         QVERIFY(!graph.SaveImage(dir.filePath("no/such/dir/graf.png")).isEmpty());
         graph.CopyImage();
         QCOMPARE(QApplication::clipboard()->pixmap().size(), graph.ChartView()->size());
+    }
+
+    // The graph window beside the main window, inside the main window's
+    // screen: a small screen, a scale factor of 2 (half the logical pixels),
+    // a second screen to the right.
+    void placedOnTheMainWindowsScreen_data() {
+        QTest::addColumn<QRect>("main");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("room on the right") << QRect(2, 2, 806, 460) << QRect(0, 0, 1920, 1080) << QRect(816, 2, 646, 506);
+        QTest::newRow("room on the left") << QRect(1100, 40, 806, 460) << QRect(0, 0, 1920, 1080) << QRect(446, 40, 646, 506);
+        QTest::newRow("no room beside") << QRect(2, 2, 806, 460) << QRect(0, 0, 1024, 768) << QRect(378, 2, 646, 506);
+        QTest::newRow("scale factor 2") << QRect(2, 2, 806, 460) << QRect(0, 0, 512, 384) << QRect(0, 0, 512, 384);
+        QTest::newRow("second screen") << QRect(1930, 10, 806, 460) << QRect(1920, 0, 1280, 1024) << QRect(2554, 10, 646, 506);
+    }
+    void placedOnTheMainWindowsScreen() {
+        QFETCH(QRect, main);
+        QFETCH(QRect, screen);
+        QFETCH(QRect, expected);
+        const QRect place = PlaceBeside(main, QSize(646, 506), screen);
+        QCOMPARE(place, expected);
+        QVERIFY(screen.contains(place));
     }
 
     // Under Xvfb with KVADRIX_SCREENSHOT_DIR: the main window and the graph

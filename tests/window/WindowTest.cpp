@@ -3,6 +3,7 @@
 // The handlers' logic is tested through the model elsewhere.
 #include <QtTest>
 #include <QtWidgets>
+#include <QPrinter>
 
 #include <memory>
 
@@ -11,6 +12,7 @@
 #include "Handlers.h"
 #include "Host.h"
 #include "KvadrixForm.h"
+#include "Notation.h"
 #include "PageLayout.h"
 
 namespace {
@@ -41,6 +43,7 @@ private:
         seen.append({box->text(), box->icon(), ignore && ignore->text() == "Ignorer"});
         const auto answer = answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
         QAbstractButton* button = box->button(answer) ? box->button(answer) : box->button(QMessageBox::Ok);
+        if (!button) button = box->button(QMessageBox::No);
         if (button) button->click();
     }
     QTimer timer_;
@@ -66,6 +69,12 @@ class WindowTest : public QObject {
     void ActivatedAgain() {
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(window.get(), &activate);
+    }
+    static QString PdfText(const QString& pdf) {
+        QProcess text;
+        text.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
+        text.waitForFinished(5000);
+        return text.exitCode() == 0 ? QString::fromUtf8(text.readAllStandardOutput()) : QString();
     }
     bool Start() {
         window->show();
@@ -256,7 +265,7 @@ private slots:
             } else if (op == "addlog") {
                 AddLogLine(row[2]);
             } else if (op == "answer") {
-                boxes->answers.append(arg == "Ignore" ? QMessageBox::Ignore : QMessageBox::Ok);
+                boxes->answers.append(arg == "Ignore" ? QMessageBox::Ignore : arg == "No" ? QMessageBox::No : QMessageBox::Ok);
             } else if (op == "activate") {
                 ActivatedAgain();
             } else if (op == "active") {
@@ -265,7 +274,10 @@ private slots:
                 QVERIFY2(boxesChecked < boxes->seen.size(), (where + ": no box").constData());
                 const BoxAnswerer::Box& box = boxes->seen[boxesChecked++];
                 got = box.text;
-                ok = box.icon == QMessageBox::Critical && box.withIgnore == (arg == "1") && (value.isEmpty() || got == value);
+                // "?" is a question (Ja/Nej), otherwise an error box with (1) or without (0) Ignore.
+                const bool kind = arg == "?" ? box.icon == QMessageBox::Question
+                                             : box.icon == QMessageBox::Critical && box.withIgnore == (arg == "1");
+                ok = kind && (value.isEmpty() || got == value);
             } else {
                 QVERIFY2(checks.contains(op), (where + ": unknown step").constData());
                 got = op == "focus"     ? Focus()
@@ -369,17 +381,17 @@ private slots:
             AddLogLine(line);
             expected << ToQ(line);
         }
+        int dialogs = 0;
+        window->AskPrinter = [&](QPrinter& printer) {
+            ++dialogs;
+            return printer.printerName() == "KVADRIX_PDF";  // the dialog starts on the default printer
+        };
         Menu("UdskrivLogMenuItem");
         QVERIFY(boxes->seen.isEmpty());
+        QCOMPARE(dialogs, 1);
 
         QString printed;
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pdf) && [&] {
-            QProcess text;
-            text.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
-            text.waitForFinished(5000);
-            printed = QString::fromUtf8(text.readAllStandardOutput());
-            return text.exitCode() == 0 && printed.contains("Linje 150:");
-        }(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(pdf) && (printed = PdfText(pdf)).contains("Linje 150:"), 15000);
         // An indented printed line continues the log line above it.
         QStringList lines;
         int continuations = 0;
@@ -397,6 +409,102 @@ private slots:
         QVERIFY2(continuations >= 6, "the two long lines are continued, not cut");
         QVERIFY2(printed.count('\f') >= 2, "150 lines take several pages");
         QCOMPARE(window->Model().LogMemo.size(), std::size_t(150));
+    }
+
+    // The log saved as PDF (the printout's pages) and as UTF-8 text, read back;
+    // a file that cannot be written gives a message, and a cancelled dialog nothing.
+    void savesLogAsPdfAndText() {
+        QVERIFY(Start());
+        const std::vector<std::string> lines = {"Log over mellemregninger", "",
+                                                "f(x) = x^2 \xE6\xF8\xE5 \xC6\xD8\xC5", "Kontrol: F'(x) = f(x) i 7 punkter"};
+        window->Model().LogMemo.clear();
+        for (const std::string& line : lines) AddLogLine(line);
+        QTemporaryDir dir;
+        QString answer;
+        QStringList asked;
+        window->AskSavePath = [&](const QString& title, const QString&, const QString& suffix) {
+            asked << title + "|" + suffix;
+            return answer;
+        };
+        answer = dir.filePath("log.pdf");
+        Menu("GemLogPdfMenuItem");
+        answer = dir.filePath("log.txt");
+        Menu("GemLogTekstMenuItem");
+        QCOMPARE(asked, QStringList({"Gem log som PDF|pdf", "Gem log som tekst|txt"}));
+        QVERIFY(boxes->seen.isEmpty());
+
+        QStringList pdfLines;
+        for (const QString& line : PdfText(dir.filePath("log.pdf")).split('\n'))
+            if (!line.trimmed().isEmpty()) pdfLines << line.trimmed();
+        QStringList expected;
+        for (const std::string& line : lines)
+            if (!line.empty()) expected << ToQ(line);
+        QCOMPARE(pdfLines, expected);
+        QFile text(dir.filePath("log.txt"));
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QString expectedText;
+        for (const std::string& line : lines) expectedText += ToQ(line) + "\n";
+        QCOMPARE(QString::fromUtf8(text.readAll()), expectedText);
+
+        for (const char* item : {"GemLogPdfMenuItem", "GemLogTekstMenuItem"}) {
+            answer = dir.filePath("mangler/log");
+            Menu(item);
+            QCOMPARE(boxes->seen.size(), 1);
+            QVERIFY2(boxes->seen.takeFirst().text.startsWith("Loggen kan ikke gemmes: "), item);
+            answer.clear();
+            Menu(item);
+            QVERIFY(boxes->seen.isEmpty());
+        }
+        QVERIFY(!QFile::exists(dir.filePath("mangler")));
+    }
+
+    // Without a printer, printing offers the PDF file instead: "Nej" leaves
+    // it, "Ja" saves through the file dialog.
+    void printWithoutPrinterOffersPdf() {
+        QVERIFY(Start());
+        QTemporaryDir dir;
+        int asked = 0;
+        window->AskSavePath = [&](const QString&, const QString&, const QString&) {
+            ++asked;
+            return dir.filePath("log.pdf");
+        };
+        window->AskPrinter = [](QPrinter&) { return false; };
+        AddLogLine("Kontrol: f(x) = \xE6\xF8\xE5");
+        boxes->answers = {QMessageBox::No, QMessageBox::Yes};
+        Menu("UdskrivLogMenuItem");
+        QCOMPARE(asked, 0);
+        Menu("UdskrivLogMenuItem");
+        QCOMPARE(asked, 1);
+        QCOMPARE(boxes->seen.size(), 2);
+        QCOMPARE(boxes->seen[0].text, QString::fromUtf8("Der er ingen printer. Vil du gemme loggen som PDF i stedet?"));
+        QCOMPARE(PdfText(dir.filePath("log.pdf")).trimmed(), QString::fromUtf8("Kontrol: f(x) = \u00e6\u00f8\u00e5"));
+    }
+
+    // Hjælp: the notation window states every example, "Om Kvadrix" the checks.
+    void helpMenuShowsNotationAndAbout() {
+        QVERIFY(Start());
+        Menu("NotationMenuItem");
+        auto* help = window->findChild<QDialog*>("HjaelpForm");
+        QVERIFY(help && help->isVisible() && !help->isModal());
+        const QString notation = help->findChild<QTextBrowser*>("NotationBrowser")->toPlainText();
+        for (const NotationExample& example : NotationExamples) {
+            QVERIFY2(notation.contains(ToQ(example.result)), example.result);
+            for (const NotationStep& step : example.steps) QVERIFY2(notation.contains(ToQ(step.text)), step.text);
+        }
+        QVERIFY(notation.contains("255 tegn"));
+        QVERIFY(notation.contains("-(x^2)"));
+        Menu("OmKvadrixMenuItem");
+        QCOMPARE(boxes->seen.size(), 1);
+        QVERIFY(boxes->seen[0].text.contains("Kvadrix 1."));
+        QVERIFY(boxes->seen[0].text.contains("Kontrol: "));
+        QVERIFY(boxes->seen[0].text.contains("Licens"));
+    }
+
+    // Qt's own dialogs in Danish: the print dialog's and the file dialog's texts.
+    void qtDialogsSpeakDanish() {
+        QVERIFY(InstallDanishQtTexts());
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QString("Udskriv"));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QString("&Filnavn:"));
     }
 
     // The real window on a screen (run under Xvfb too); KVADRIX_SCREENSHOT_DIR

@@ -1,0 +1,21 @@
+# Writes one program's manual page from the shared source (cmake -P):
+#   -DSOURCE=docs/kvadrix.man.in -DPROGRAM=kvadrix -DVERSION=1.0.0 -DDATE=... -DOUTPUT=kvadrix.1
+# A line ".\" @NAME" starts lines for that program ("@both": for every program).
+cmake_minimum_required(VERSION 3.22)
+file(STRINGS ${SOURCE} lines ENCODING UTF-8)
+set(owner both)
+set(page "")
+string(TOUPPER ${PROGRAM} upper)
+foreach(line IN LISTS lines)
+  if(line MATCHES "^\\.\\\\\" @([a-z-]+)$")
+    set(owner ${CMAKE_MATCH_1})
+  elseif(owner STREQUAL "both" OR owner STREQUAL PROGRAM)
+    if(NOT line MATCHES "^\\.\\\\\"")
+      string(REPLACE "@PROGRAM_UPPER@" "${upper}" line "${line}")
+      string(REPLACE "@VERSION@" "${VERSION}" line "${line}")
+      string(REPLACE "@DATE@" "${DATE}" line "${line}")
+      string(APPEND page "${line}\n")
+    endif()
+  endif()
+endforeach()
+file(WRITE ${OUTPUT} "${page}")
