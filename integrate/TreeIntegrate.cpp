@@ -16,7 +16,80 @@ constexpr int MaxReductionPower = 12;
 
 Tree X() { return Sym('x'); }
 Tree Y() { return Sym('y'); }
-Tree C(const Tree& t) { return Canonical(t); }
+// exp(a)*exp(b) as exp(a+b) in every product (the canonical form keeps the
+// two factors apart), so that a quotient by exp(x) cancels.
+Tree MergeExponentials(const Tree& t) {
+    if (t->args.empty() || t->kind == NodeKind::Number) return t;
+    std::vector<Tree> args;
+    for (const Tree& a : t->args) args.push_back(MergeExponentials(a));
+    switch (t->kind) {
+    case NodeKind::Sum: return Add(std::move(args));
+    case NodeKind::Power: return Pow(args[0], args[1]);
+    case NodeKind::Call: return Call(t->function, args[0]);
+    default: break;
+    }
+    std::vector<Tree> exponents, rest;
+    for (const Tree& a : args) {
+        if (IsCall(a, fnExp))
+            exponents.push_back(a->args[0]);
+        else
+            rest.push_back(a);
+    }
+    if (exponents.size() > 1) rest.push_back(Exp(Add(std::move(exponents))));
+    else if (exponents.size() == 1) rest.push_back(Exp(exponents[0]));
+    return Mul(std::move(rest));
+}
+
+bool NonNegative(const Tree& t, bool strict) {
+    switch (t->kind) {
+    case NodeKind::Number: return strict ? t->number.Value() > 0 : !t->number.Negative();
+    case NodeKind::Constant: return true;
+    case NodeKind::Call: return IsCall(t, fnExp) || (!strict && IsCall(t, fnAbs));
+    case NodeKind::Power: {
+        std::int64_t n = 0;
+        if (IsNumber(t->args[1]) && t->args[1]->number.IsInteger() && (n = t->args[1]->number.num) % 2 == 0)
+            return !strict;
+        return NonNegative(t->args[0], strict);
+    }
+    case NodeKind::Sum: {
+        bool positive = false;
+        for (const Tree& a : t->args) {
+            if (!NonNegative(a, false)) return false;
+            positive = positive || NonNegative(a, true);
+        }
+        return positive || !strict;
+    }
+    case NodeKind::Product:
+        for (const Tree& a : t->args)
+            if (!NonNegative(a, strict)) return false;
+        return true;
+    default: return false;
+    }
+}
+
+// ln(abs(u)) as ln(u) where u is positive everywhere (e^x+1, x^2+4).
+Tree DropNeedlessAbs(const Tree& t) {
+    if (IsCall(t, fnAbs) && NonNegative(t->args[0], true)) return DropNeedlessAbs(t->args[0]);
+    if (t->args.empty()) return t;
+    std::vector<Tree> args;
+    bool changed = false;
+    for (const Tree& a : t->args) {
+        args.push_back(DropNeedlessAbs(a));
+        changed = changed || args.back() != a;
+    }
+    if (!changed) return t;
+    switch (t->kind) {
+    case NodeKind::Sum: return Add(std::move(args));
+    case NodeKind::Product: return Mul(std::move(args));
+    case NodeKind::Power: return Pow(args[0], args[1]);
+    default: return Call(t->function, args[0]);
+    }
+}
+
+Tree C(const Tree& t) {
+    Tree c = Canonical(t);
+    return c->size > 3 ? Canonical(MergeExponentials(c)) : c;
+}
 std::string P(const Tree& t) { return PrintTree(t); }
 
 bool Linear(const Tree& u, TreeNumber& a, TreeNumber& b) {
@@ -71,6 +144,15 @@ public:
     Tree Integrate(const Tree& f, int depth) {
         if (!f || ++steps_ > MaxTreeSteps || depth > MaxSearchDepth || f->size > MaxIntegrandNodes) return nullptr;
         if (!DependsOn(f, 'x')) return C(Mul({f, X()}));
+        // (a*x+b)^n stays a power, as a teacher writes it.
+        if (f->kind == NodeKind::Power)
+            if (Tree r = Elementary(f, depth)) return r;
+        // x*(x^2+1)^3 by substitution, before it is multiplied out.
+        if (f->kind == NodeKind::Product && HasPowerOfSum(f)) {
+            std::size_t mark = log_.size();
+            if (Tree r = Substitution(f, depth)) return r;
+            log_.resize(mark);
+        }
         std::vector<TreeNumber> poly;
         if (PolynomialCoefficients(f, 'x', poly, 64)) return PolynomialIntegral(f, poly);
         if (f->kind == NodeKind::Sum) {
@@ -110,6 +192,15 @@ private:
     int steps_ = 0;
     int parts_ = 0;
     int substitutions_ = 0;
+
+    static bool HasPowerOfSum(const Tree& f) {
+        TreeNumber a, b;
+        for (const Tree& g : f->args)
+            if (g->kind == NodeKind::Power && g->args[0]->kind == NodeKind::Sum && IsNumber(g->args[1]) &&
+                g->args[1]->number.Value() >= 2 && !Linear(g->args[0], a, b))
+                return true;
+        return false;
+    }
 
     void Log(const std::string& line, std::size_t at) {
         if (std::find(log_.begin(), log_.end(), line) == log_.end())
@@ -274,9 +365,16 @@ private:
         // Product to sum.
         Tree A = s.argument, B = t.argument;
         Tree plus = C(Add({A, B})), minus = C(Sub(A, B));
+        // sin(-u) = -sin(u), cos(-u) = cos(u): the difference with a positive slope.
+        TreeNumber slope, shift;
+        int sign = 1;
+        if (Linear(minus, slope, shift) && slope.Negative()) {
+            minus = C(Sub(B, A));
+            sign = -1;
+        }
         Tree sum;
         if (s.function == fnSin && t.function == fnCos)
-            sum = Mul({Num(1, 2), Add({Call(fnSin, plus), Call(fnSin, minus)})});
+            sum = Mul({Num(1, 2), Add({Call(fnSin, plus), Mul({Num(sign), Call(fnSin, minus)})})});
         else if (s.function == fnSin)
             sum = Mul({Num(1, 2), Add({Call(fnCos, minus), Neg(Call(fnCos, plus))})});
         else
@@ -301,14 +399,15 @@ private:
         Tree sn = Call(fnSin, v), cs = Call(fnCos, v);
         bool sine = IsCall(t, fnSin);
         // I = e*T/a - (c/a)*J and J = e*T'/a + (c/a)*I (T' the other function)
-        Tree first = sine ? Add({Mul({Num(Inverse(a)), e, sn}),
-                                 Mul({Num(-(c * Inverse(a * a))), e, cs})})
-                          : Add({Mul({Num(Inverse(a)), e, cs}), Mul({Num(c * Inverse(a * a)), e, sn})});
+        TreeNumber p = Inverse(a), r = sine ? -(c * Inverse(a * a)) : c * Inverse(a * a);
+        Tree first = sine ? Add({Mul({Num(p), e, sn}), Mul({Num(r), e, cs})})
+                          : Add({Mul({Num(p), e, cs}), Mul({Num(r), e, sn})});
         TreeNumber q = c * c * Inverse(a * a);
         TreeNumber scale = Inverse(TreeNumber::Fraction(1) + q);
-        if (!scale.exact) return nullptr;
+        if (!scale.exact || !(p * scale).exact || !(r * scale).exact) return nullptr;
         Log("Partiel integration to gange: I = " + P(C(first)) + "-" + P(Num(q)) + "*I", log_.size());
-        return C(Mul({Num(scale), first}));
+        return sine ? C(Add({Mul({Num(p * scale), e, sn}), Mul({Num(r * scale), e, cs})}))
+                    : C(Add({Mul({Num(p * scale), e, cs}), Mul({Num(r * scale), e, sn})}));
     }
 
     Tree Substitution(const Tree& f, int depth) {
@@ -325,7 +424,8 @@ private:
             Tree h = C(ReplaceSubtree(C(Mul({f, Pow(dg, Num(-1))})), g, Y()));
             TreeNumber a, b;
             if (DependsOn(h, 'x')) {
-                if (!Linear(g, a, b)) continue;
+                // x = (t-b)/a for t = a*x+b with b != 0 (x*sqrt(x+1)).
+                if (g->kind != NodeKind::Sum || !Linear(g, a, b)) continue;
                 h = C(Substitute(h, 'x', Mul({Num(Inverse(a)), Add({Y(), Num(-b)})})));
             }
             if (DependsOn(h, 'x')) continue;
@@ -395,12 +495,12 @@ private:
 
 Tree IntegrateTree(const Tree& f, std::vector<std::string>& log) {
     if (!f) return nullptr;
-    Tree g = Canonical(f);
+    Tree g = C(f);
     std::vector<std::string> steps;
     Search search(steps);
     Tree F = search.Integrate(g, 0);
     if (!F) return nullptr;
-    F = Canonical(F);
+    F = Canonical(DropNeedlessAbs(F));
     if (!AntiderivativeHolds(g, F)) return nullptr;
     log.insert(log.end(), steps.begin(), steps.end());
     return F;
