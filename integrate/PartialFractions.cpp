@@ -403,11 +403,8 @@ Tree IntegrateRational(const Poly& p0, const Poly& q0, std::vector<std::string>&
             parts.push_back(Mul({Num(D * TreeNumber::Fraction(1, 2)), Pow(s, Num(-1)), Call(fnLn, Call(fnAbs, ratio))}));
         }
     }
-    if (factors.size() > 1 || factors[0].multiplicity > 1 || !factors[0].linear || !terms.empty()) {
-        Tree remainderFraction = Canonical(Div(PolynomialTree(p, 'x'), PolynomialTree(q, 'x')));
-        Tree sum = Canonical(Add(terms));
-        if (terms.size() > 1 || CompareTrees(sum, remainderFraction) != 0)
-            log.push_back("Partialbr\xF8ker: " + PrintTree(remainderFraction) + " = " + PrintTree(sum));
-    }
+    if (terms.size() > 1)
+        log.push_back("Partialbr\xF8ker: " + PrintTree(Canonical(Div(PolynomialTree(p, 'x'), PolynomialTree(q, 'x')))) +
+                      " = " + PrintTree(Canonical(Add(terms))));
     return Canonical(Add(parts));
 }

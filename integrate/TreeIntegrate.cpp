@@ -202,6 +202,12 @@ private:
         return false;
     }
 
+    static std::string ReductionLine(const Tree& f, const Tree& first, const TreeNumber& ratio, const Tree& rest) {
+        TreeNumber r = ratio.Negative() ? -ratio : ratio;
+        return "Reduktionsformel: I(" + P(f) + ")dx = " + P(C(first)) + (ratio.Negative() ? "-" : "+") +
+               (r.Is(1) ? "" : P(Num(r)) + "*") + "I(" + P(rest) + ")dx";
+    }
+
     void Log(const std::string& line, std::size_t at) {
         if (std::find(log_.begin(), log_.end(), line) == log_.end())
             log_.insert(log_.begin() + static_cast<std::ptrdiff_t>(std::min(at, log_.size())), line);
@@ -329,9 +335,7 @@ private:
             }
             Tree I = Integrate(rest, depth + 1);
             if (!I) return nullptr;
-            Log("Reduktionsformel: I(" + P(f) + ")dx = " + P(C(first)) + (ratio.Negative() ? "-" : "+") +
-                    P(Num(ratio.Negative() ? -ratio : ratio)) + "*I(" + P(rest) + ")dx",
-                mark);
+            Log(ReductionLine(f, first, ratio, rest), mark);
             return C(Add({first, Mul({Num(ratio), I})}));
         }
         TreeNumber c, d;
@@ -357,8 +361,7 @@ private:
             }
             Tree I = Integrate(rest, depth + 1);
             if (!I) return nullptr;
-            Log("Reduktionsformel: I(" + P(f) + ")dx = " + P(C(first)) + "+" + P(Num(ratio)) + "*I(" + P(rest) + ")dx",
-                mark);
+            Log(ReductionLine(f, first, ratio, rest), mark);
             return C(Add({first, Mul({Num(ratio), I})}));
         }
         if (s.power != 1 || t.power != 1) return nullptr;
@@ -412,10 +415,17 @@ private:
 
     Tree Substitution(const Tree& f, int depth) {
         if (substitutions_ >= MaxSubstitutionChain) return nullptr;
-        std::vector<Tree> candidates;
-        Collect(f, candidates);
-        std::stable_sort(candidates.begin(), candidates.end(),
-                         [](const Tree& a, const Tree& b) { return a->size > b->size; });
+        // Inner functions (arguments, bases, exponents) before whole calls
+        // and powers, the larger first: t = -x^2 in x*exp(-x^2).
+        std::vector<Tree> inner, whole;
+        Collect(f, inner, whole);
+        auto larger = [](const Tree& a, const Tree& b) { return a->size > b->size; };
+        std::stable_sort(inner.begin(), inner.end(), larger);
+        std::stable_sort(whole.begin(), whole.end(), larger);
+        std::vector<Tree> candidates = inner;
+        for (const Tree& g : whole)
+            if (std::none_of(inner.begin(), inner.end(), [&](const Tree& h) { return SameTree(g, h); }))
+                candidates.push_back(g);
         int tried = 0;
         for (const Tree& g : candidates) {
             if (++tried > MaxCandidates) break;
@@ -447,24 +457,23 @@ private:
         return nullptr;
     }
 
-    static void Collect(const Tree& t, std::vector<Tree>& out) {
-        if (!DependsOn(t, 'x') || t->kind == NodeKind::Symbol) return;
-        auto add = [&](const Tree& g) {
+    static void Collect(const Tree& t, std::vector<Tree>& inner, std::vector<Tree>& whole) {
+        if (!DependsOn(t, 'x') || t->kind == NodeKind::Symbol || inner.size() + whole.size() > 32) return;
+        auto add = [](std::vector<Tree>& out, const Tree& g) {
             if (!DependsOn(g, 'x') || g->kind == NodeKind::Symbol) return;
             for (const Tree& h : out)
                 if (SameTree(h, g)) return;
             out.push_back(g);
         };
         if (t->kind == NodeKind::Call) {
-            add(t);
-            add(t->args[0]);
+            add(whole, t);
+            add(inner, t->args[0]);
         } else if (t->kind == NodeKind::Power) {
-            add(t->args[0]);
-            add(t->args[1]);
-            if (!IsNumber(t->args[1]) || !t->args[1]->number.IsInteger()) add(t);
+            add(inner, t->args[0]);
+            add(inner, t->args[1]);
+            if (!IsNumber(t->args[1]) || !t->args[1]->number.IsInteger()) add(whole, t);
         }
-        if (out.size() > 32) return;
-        for (const Tree& a : t->args) Collect(a, out);
+        for (const Tree& a : t->args) Collect(a, inner, whole);
     }
 
     Tree ByParts(const Tree& f, int depth) {
