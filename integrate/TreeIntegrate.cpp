@@ -433,11 +433,8 @@ private:
             if (!dg || IsNumber(dg, 0)) continue;
             Tree h = C(ReplaceSubtree(C(Mul({f, Pow(dg, Num(-1))})), g, Y()));
             TreeNumber a, b;
-            if (DependsOn(h, 'x')) {
-                // x = (t-b)/a for t = a*x+b with b != 0 (x*sqrt(x+1)).
-                if (g->kind != NodeKind::Sum || !Linear(g, a, b)) continue;
-                h = C(Substitute(h, 'x', Mul({Num(Inverse(a)), Add({Y(), Num(-b)})})));
-            }
+            if (DependsOn(h, 'x')) h = SolvedForX(g, h);
+            if (!h) continue;
             if (DependsOn(h, 'x')) continue;
             Tree hx = C(Substitute(h, 'y', X()));
             if (SameTree(hx, f)) continue;
@@ -455,6 +452,22 @@ private:
             return C(Substitute(R, 'x', g));
         }
         return nullptr;
+    }
+
+    // h in t = g with the x left over written in t: x = (t-b)/a for
+    // g = a*x+b (b != 0), x^(j*k) = ((t-b)/a)^j for g = a*x^k+b; nullptr
+    // when g is neither.
+    static Tree SolvedForX(const Tree& g, const Tree& h) {
+        std::vector<TreeNumber> c;
+        if (g->kind != NodeKind::Sum || !PolynomialCoefficients(g, 'x', c, 8) || c.size() < 2) return nullptr;
+        const std::int64_t k = static_cast<std::int64_t>(c.size()) - 1;
+        for (std::int64_t i = 1; i < k; ++i)
+            if (!c[i].IsZero()) return nullptr;
+        Tree power = C(Mul({Num(Inverse(c[k])), Add({Y(), Num(-c[0])})}));
+        if (k == 1) return C(Substitute(h, 'x', power));
+        Tree r = h;
+        for (std::int64_t j = 1; j * k <= 16; ++j) r = ReplaceSubtree(r, Pow(X(), Num(j * k)), C(Pow(power, Num(j))));
+        return C(r);
     }
 
     static void Collect(const Tree& t, std::vector<Tree>& inner, std::vector<Tree>& whole) {
