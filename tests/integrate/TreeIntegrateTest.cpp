@@ -95,6 +95,11 @@ TEST_F(TreeIntegrateTest, StrategyLogsAreTidy) {
         IntegrateExpression(r[0]);
         ExpectTidyLog(host.log, r.where);
     }
+    for (const CaseRow& r : CaseTable(Cases, "giveup")) {
+        host.log.clear();
+        EXPECT_EQ(IntegrateExpression(r[0]).Str(), "") << r.where;
+        ExpectTidyLog(host.log, r.where);
+    }
 }
 
 std::string RootsText(const RationalFactors& f) {
