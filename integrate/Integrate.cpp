@@ -164,24 +164,28 @@ SearchHost* activeSearch = nullptr;
 
 bool SearchFailed() { return activeSearch && activeSearch->failed; }
 
+
+
 namespace {
 
-// The table on the integrand as typed, then the strategies on its tree, then
-// the rewriting search on the typed text.
+// The table on the integrand as typed, then the strategies on its tree. (The
+// rewriting search of IntegrateStep, which the table's reduction rows still
+// use, found nothing more than these on the school corpora and could take
+// tens of milliseconds to give up, so it is not tried on the whole integrand.)
 ExpressionText FirstAntiderivative(const ExpressionText& f) {
     const ExpressionText typed = LowerCaseText(f);
     ExpressionText F;
     if (Quietly([&] { F = IntegrateByTable(ToFractions(typed)); }) && !F.Empty()) return F;
-    if (Tree t = ParseTree(typed)) {
-        std::vector<std::string> steps;
-        if (Tree G = IntegrateTree(t, steps)) {
-            if (PrintTree(G, F)) {
-                for (const std::string& line : steps) AddLogLine(line);
-                return F;
-            }
-        }
+    Tree t = ParseTree(typed);
+    if (!t) return IntegrateStep(0, 0, true, f);  // the search reports what the notation cannot read
+    std::vector<std::string> steps;
+    Tree G = IntegrateTree(t, steps);
+    if (G && PrintTree(G, F)) {
+        for (const std::string& line : steps) AddLogLine(line);
+        return F;
     }
-    return IntegrateStep(0, 0, true, f);
+    Announce(typed);
+    return {};
 }
 
 }  // namespace

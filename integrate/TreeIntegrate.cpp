@@ -1,6 +1,7 @@
 #include "TreeIntegrate.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Canonical.h"
 #include "PartialFractions.h"
@@ -100,6 +101,28 @@ bool Linear(const Tree& u, TreeNumber& a, TreeNumber& b) {
     return a.exact && b.exact;
 }
 
+// How many terms t would have multiplied out (at least), to keep expansion
+// away from (x+1)^32*(x-1)^32.
+double ExpandedTerms(const Tree& t) {
+    switch (t->kind) {
+    case NodeKind::Sum: {
+        double n = 0;
+        for (const Tree& a : t->args) n += ExpandedTerms(a);
+        return n;
+    }
+    case NodeKind::Product: {
+        double n = 1;
+        for (const Tree& a : t->args) n *= ExpandedTerms(a);
+        return n;
+    }
+    case NodeKind::Power:
+        if (IsNumber(t->args[1]) && t->args[1]->number.IsInteger() && !t->args[1]->number.Negative())
+            return std::pow(ExpandedTerms(t->args[0]), std::min<double>(64, t->args[1]->number.num));
+        return 1;
+    default: return 1;
+    }
+}
+
 bool IsWhole(const Tree& t, std::int64_t& n) {
     if (!IsNumber(t) || !t->number.IsInteger()) return false;
     n = t->number.num;
@@ -142,7 +165,9 @@ public:
     explicit Search(std::vector<std::string>& log) : log_(log) {}
 
     Tree Integrate(const Tree& f, int depth) {
-        if (!f || ++steps_ > MaxTreeSteps || depth > MaxSearchDepth || f->size > MaxIntegrandNodes) return nullptr;
+        if (!f || ++steps_ > MaxTreeSteps || depth > MaxSearchDepth || f->size > MaxIntegrandNodes ||
+            ExpandedTerms(f) > MaxExpandTerms)
+            return nullptr;
         if (!DependsOn(f, 'x')) return C(Mul({f, X()}));
         // (a*x+b)^n stays a power, as a teacher writes it.
         if (f->kind == NodeKind::Power)
