@@ -194,8 +194,11 @@ bool AntiderivativeHolds(const Tree& f, const Tree& F) {
         double q1 = (b - a) / (2 * h), q2 = (d - c) / h;
         // Richardson: the O(h^2) errors of the two quotients cancel.
         double q = (4 * q2 - q1) / 3;
-        if (std::fabs(q1 - q2) > 1e-4 * (1 + std::fabs(q2))) continue;  // not smooth here
-        if (std::fabs(q - fx) > 1e-6 * (1 + std::fabs(fx))) return false;
+        if (std::fabs(q1 - q2) > 1e-4 * (1 + std::fabs(q2)) + 1e-12 * (std::fabs(a) + std::fabs(b)) / h)
+            continue;  // not smooth here
+        // The quotients carry the rounding of F's values over h.
+        double noise = 1e-12 * (std::fabs(a) + std::fabs(b)) / h;
+        if (std::fabs(q - fx) > 1e-6 * (1 + std::fabs(fx)) + noise) return false;
         ++agreeing;
     }
     return agreeing >= 2;
