@@ -548,7 +548,7 @@ Tree IntegrateTree(const Tree& f, std::vector<std::string>& log) {
     Tree F = search.Integrate(g, 0);
     if (!F) return nullptr;
     F = Canonical(DropNeedlessAbs(F));
-    if (!AntiderivativeHolds(g, F)) return nullptr;
+    if (!AntiderivativeHolds(f, F)) return nullptr;  // against f as typed, where it is defined
     log.insert(log.end(), steps.begin(), steps.end());
     return F;
 }
