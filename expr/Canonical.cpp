@@ -57,6 +57,7 @@ Tree CanonCall(int f, const Tree& a) {
     switch (f) {
     case fnExp:
         if (IsNumber(a, 0)) return Num(1);
+        if (IsNumber(a, 1)) return ConstE();
         break;
     case fnLn:
         if (a->kind == NodeKind::Constant && a->name == 'e') return Num(1);
@@ -133,14 +134,48 @@ int FactorRank(const Tree& f) {
     return 4;
 }
 
+// Sums as factors in the order of their roots: (x-1)*(x+1)*(x-2), by the
+// terms beside the number, then the number's size, a negative one first.
+int CompareSumFactors(const Tree& a, const Tree& b) {
+    auto split = [](const Tree& s, Tree& rest, TreeNumber& c) {
+        std::vector<Tree> others;
+        c = TreeNumber{};
+        for (const Tree& t : s->args) {
+            if (IsNumber(t)) c = t->number;
+            else others.push_back(t);
+        }
+        rest = Add(std::move(others));
+    };
+    Tree ra, rb;
+    TreeNumber ca, cb;
+    split(a, ra, ca);
+    split(b, rb, cb);
+    if (int c = CompareTrees(ra, rb)) return c;
+    const TreeNumber ma = ca.Negative() ? -ca : ca, mb = cb.Negative() ? -cb : cb;
+    if (int c = CompareNumbers(ma, mb)) return c;
+    return ca.Negative() == cb.Negative() ? 0 : ca.Negative() ? -1 : 1;
+}
+
 bool FactorBefore(const Tree& a, const Tree& b) {
     int ra = FactorRank(a), rb = FactorRank(b);
     if (ra != rb) return ra < rb;
+    if (ra == 3) {
+        const Tree& sa = a->kind == NodeKind::Power ? a->args[0] : a;
+        const Tree& sb = b->kind == NodeKind::Power ? b->args[0] : b;
+        if (int c = CompareSumFactors(sa, sb)) return c < 0;
+    }
     return CompareTrees(a, b) < 0;
 }
 
+// A factor as base^exponent; e and e^u have the base e.
 void SplitPower(const Tree& f, Tree& base, Tree& exponent) {
-    if (f->kind == NodeKind::Power) {
+    if (IsCall(f, fnExp)) {
+        base = ConstE();
+        exponent = f->args[0];
+    } else if (f->kind == NodeKind::Constant && f->name == 'e') {
+        base = f;
+        exponent = Num(1);
+    } else if (f->kind == NodeKind::Power) {
         base = f->args[0];
         exponent = f->args[1];
     } else {
@@ -184,9 +219,7 @@ Tree CanonProduct(std::vector<Tree> factors) {
             std::vector<Tree> exponents{powers[i].second};
             while (j < powers.size() && SameTree(powers[j].first, powers[i].first))
                 exponents.push_back(powers[j++].second);
-            Tree f = exponents.size() == 1 ? Pow(powers[i].first, exponents[0])
-                                           : CanonPow(powers[i].first, CanonSum(std::move(exponents)));
-            if (exponents.size() == 1 && IsNumber(powers[i].second, 1)) f = powers[i].first;
+            Tree f = CanonPow(powers[i].first, exponents.size() == 1 ? exponents[0] : CanonSum(std::move(exponents)));
             if (IsNumber(f)) {
                 coefficient = coefficient * f->number;
             } else if (f->kind == NodeKind::Product) {
@@ -247,14 +280,14 @@ int DegreeOfFactor(const Tree& f) {
 
 // Sort key of a term: its power of x and the other factors.
 struct TermKey {
-    int group;    // 0: c*x^n with x-free c; 1: other terms with x; 2: constants; 3: the number
+    int group;    // 0: c*x^n with x-free c; 1: other terms with x; 2: the number; 3: other constants
     int degree;
     Tree other;   // the factors beside x^n (nullptr: none)
 };
 
 TermKey KeyOf(const Tree& rest) {
-    if (!rest) return {3, 0, nullptr};
-    if (!DependsOn(rest, 'x')) return {2, 0, rest};
+    if (!rest) return {2, 0, nullptr};
+    if (!DependsOn(rest, 'x')) return {3, 0, rest};
     std::vector<Tree> others;
     int degree = 0;
     const std::vector<Tree> single{rest};
@@ -280,10 +313,9 @@ bool TermBefore(const std::pair<TermKey, Tree>& a, const std::pair<TermKey, Tree
         if (x.degree != y.degree) return x.degree > y.degree;
         return CompareOptional(x.other, y.other) < 0;
     }
-    // e^x before x*e^x: the other factors first, then rising degree; plain
-    // powers of x (1/x, 1/x^2) by falling degree.
+    // By the other factors, then by falling degree: x*e^x+e^x, 1/x+1/x^2.
     if (int c = CompareOptional(x.other, y.other)) return c < 0;
-    return x.other ? x.degree < y.degree : x.degree > y.degree;
+    return x.degree > y.degree;
 }
 
 Tree CanonSum(std::vector<Tree> terms) {
@@ -477,7 +509,9 @@ Tree PolynomialTree(const std::vector<TreeNumber>& coefficients, char symbol) {
 }
 
 ExpressionText TeacherForm(const ExpressionText& text) {
-    Tree t = ParseTree(text);
+    ParseOptions options;
+    options.decimals = true;
+    Tree t = ParseTree(text, options);
     if (!t) return text;
     ExpressionText out;
     return PrintTree(Canonical(t), out) ? out : text;

@@ -9,7 +9,10 @@
 //   - like terms collected (x+x is 2*x) and like factors collected by adding
 //     exponents (x*x^2 is x^3, 2^x*2^x is 2^(2*x)); 0*u and +0 dropped, 1*u is u;
 //   - terms ordered: powers of x with whole positive exponents by falling
-//     degree, then the other terms in CompareTrees order, the constant last;
+//     degree, then the other terms with x (x*e^x before e^x, 1/x before
+//     1/x^2), then the number, then other constants (x+1/2-1/2*sqrt(3));
+//     the printer puts a positive term first where a negative one would
+//     need a bracket (x*e^x-e^x);
 //     factors: the number first, then pi and numeric roots, powers of
 //     symbols, and the rest in CompareTrees order;
 //   - u^1 is u, u^0 is 1, (u^a)^n is u^(a*n) and (a*b)^n is a^n*b^n for a whole n;
@@ -47,6 +50,8 @@ bool PolynomialCoefficients(const Tree& t, char symbol, std::vector<TreeNumber>&
 Tree PolynomialTree(const std::vector<TreeNumber>& coefficients, char symbol);
 
 // A shown result in the form a teacher writes: parsed, canonical, printed.
-// The text itself when it is not one whole expression or the printed form
-// would pass 255 characters.
+// Decimal numbers stay decimals (the engines turn into fractions what they
+// can; a measured or rounded value stays as written, 2.0000 as 2). The text
+// itself when it is not one whole expression or the printed form would pass
+// 255 characters.
 ExpressionText TeacherForm(const ExpressionText& text);

@@ -1,5 +1,6 @@
 #include "Tree.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -52,12 +53,16 @@ TreeNumber TreeNumber::Real(double v) {
 
 TreeNumber operator+(const TreeNumber& a, const TreeNumber& b) {
     if (!a.exact || !b.exact) return TreeNumber::Real(a.Value() + b.Value());
-    return FromWide(Wide(a.num) * b.den + Wide(b.num) * a.den, Wide(a.den) * b.den);
+    TreeNumber r = FromWide(Wide(a.num) * b.den + Wide(b.num) * a.den, Wide(a.den) * b.den);
+    r.decimal = a.decimal || b.decimal;
+    return r;
 }
 
 TreeNumber operator*(const TreeNumber& a, const TreeNumber& b) {
     if (!a.exact || !b.exact) return TreeNumber::Real(a.Value() * b.Value());
-    return FromWide(Wide(a.num) * b.num, Wide(a.den) * b.den);
+    TreeNumber r = FromWide(Wide(a.num) * b.num, Wide(a.den) * b.den);
+    r.decimal = a.decimal || b.decimal;
+    return r;
 }
 
 TreeNumber operator-(const TreeNumber& a) {
@@ -69,7 +74,9 @@ TreeNumber operator-(const TreeNumber& a) {
 
 TreeNumber Inverse(const TreeNumber& a) {
     if (!a.exact) return TreeNumber::Real(1 / a.real);
-    return FromWide(a.den, a.num);
+    TreeNumber r = FromWide(a.den, a.num);
+    r.decimal = a.decimal;
+    return r;
 }
 
 bool IntegerPower(const TreeNumber& a, std::int64_t n, TreeNumber& result) {
@@ -339,7 +346,8 @@ private:
         const NumberToken token = ScanNumber(text_, start);
         std::string_view digits(text_.Data() + start - 1, token.Length(start));
         Advance(token.Length(start));
-        if (!token.exponent && token.separators <= 1 && digits.size() - token.separators <= 18) {
+        const bool keepDecimal = options_.decimals && token.exponent;
+        if (!keepDecimal && !token.exponent && token.separators <= 1 && digits.size() - token.separators <= 18) {
             std::int64_t mantissa = 0, scale = 1;
             bool fraction = false;
             for (char c : digits) {
@@ -350,7 +358,9 @@ private:
                     fraction = true;
                 }
             }
-            return Num(mantissa, scale);
+            TreeNumber n = TreeNumber::Fraction(mantissa, scale);
+            n.decimal = options_.decimals && token.separators > 0;
+            return Num(n);
         }
         bool malformed = false;
         double value = NumberValue(digits, malformed);
@@ -377,8 +387,30 @@ Tree ParseTree(const ExpressionText& text, const ParseOptions& options) {
 
 namespace {
 
+// num/den as a decimal when den is 2^a*5^b and the digits fit; empty otherwise.
+std::string DecimalText(const TreeNumber& n) {
+    std::int64_t d = n.den;
+    int twos = 0, fives = 0;
+    while (d % 2 == 0) d /= 2, ++twos;
+    while (d % 5 == 0) d /= 5, ++fives;
+    const int places = std::max(twos, fives);
+    if (d != 1 || places > 18) return {};
+    Wide scaled = Wide(n.num < 0 ? -n.num : n.num);
+    for (int i = 0; i < twos - fives; ++i) scaled *= 5;
+    for (int i = 0; i < fives - twos; ++i) scaled *= 2;
+    std::string digits;
+    for (; scaled > 0 || static_cast<int>(digits.size()) <= places; scaled /= 10)
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(scaled % 10)));
+    digits.insert(digits.end() - places, '.');
+    return (n.num < 0 ? "-" : "") + digits;
+}
+
 std::string NumberText(const TreeNumber& n) {
     char buf[64];
+    if (n.exact && n.decimal && n.den != 1) {
+        std::string s = DecimalText(n);
+        if (!s.empty()) return s;
+    }
     if (n.exact) {
         auto r = std::to_chars(buf, buf + sizeof buf, n.num);
         std::string s(buf, r.ptr);
@@ -389,7 +421,10 @@ std::string NumberText(const TreeNumber& n) {
         }
         return s;
     }
-    auto r = std::to_chars(buf, buf + sizeof buf, n.real);
+    // Plain decimals where they are short (0.0001 rather than 1e-04).
+    const double size = std::fabs(n.real);
+    auto r = size >= 1e-5 && size < 1e15 ? std::to_chars(buf, buf + sizeof buf, n.real, std::chars_format::fixed)
+                                         : std::to_chars(buf, buf + sizeof buf, n.real);
     return std::string(buf, r.ptr);
 }
 
@@ -409,7 +444,7 @@ public:
     std::string Print(const Tree& t, Place place) {
         switch (t->kind) {
         case NodeKind::Number: {
-            const bool plain = t->number.exact ? t->number.den == 1 : true;
+            const bool plain = NumberText(t->number).find('/') == std::string::npos;
             std::string s = NumberText(t->number);
             if (t->number.Negative() && place != Place::Whole) return "(" + s + ")";
             // A fraction before "^" or after "/" is read as its parts.
@@ -509,8 +544,7 @@ private:
         bool leadingPower = false;
         std::string divisorNumber;
         if (hasCoefficient && !(coefficient.Is(1) && !top.empty())) {
-            bool sumAbove = false;
-            for (const Tree& f : top) sumAbove |= f->kind == NodeKind::Sum;
+            const bool sumAbove = top.size() == 1 && top[0]->kind == NodeKind::Sum;
             if (coefficient.exact && coefficient.den != 1 && sumAbove) {
                 // (x+1)/2 rather than 1/2*(x+1)
                 if (coefficient.num != 1) s = NumberText(TreeNumber::Fraction(coefficient.num));
@@ -543,12 +577,16 @@ private:
     }
 
     std::string SumText(const Tree& t) {
-        std::string s;
-        for (std::size_t i = 0; i < t->args.size(); ++i) {
-            Signed term = Unsigned(t->args[i]);
-            if (i == 0) s = Leading(term);
-            else s += (term.negative ? "-" : "+") + term.text;
+        std::vector<Signed> terms;
+        for (const Tree& a : t->args) terms.push_back(Unsigned(a));
+        // A first term that would need "-(...)" gives its place to the first
+        // positive term: x*e^x-e^x rather than -(e^x)+x*e^x.
+        if (Leading(terms[0]).compare(0, 2, "-(") == 0) {
+            auto positive = std::find_if(terms.begin(), terms.end(), [](const Signed& s) { return !s.negative; });
+            if (positive != terms.end()) std::rotate(terms.begin(), positive, positive + 1);
         }
+        std::string s = Leading(terms[0]);
+        for (std::size_t i = 1; i < terms.size(); ++i) s += (terms[i].negative ? "-" : "+") + terms[i].text;
         return s;
     }
 

@@ -32,6 +32,9 @@ struct TreeNumber {
     bool exact = true;
     std::int64_t num = 0, den = 1;
     double real = 0;
+    // Written as a decimal (0.25 rather than 1/4) where the fraction ends;
+    // results of arithmetic with a decimal are decimal.
+    bool decimal = false;
 
     static TreeNumber Fraction(std::int64_t num, std::int64_t den = 1);  // den != 0
     static TreeNumber Real(double v);  // exact when v is a whole number of at most 15 digits
@@ -101,8 +104,12 @@ constexpr int MaxTreeNodes = 4000;
 // Which letters are variables. Empty: the one-variable reading of
 // EvaluateFunction (x, and e the constant). Otherwise the named variables of
 // EvaluateFunctionN: these letters (read after the functions and pi), and no e.
+// decimals: numbers written with a separator stay decimals when printed
+// (exact all the same), and those with an exponent are doubles; otherwise
+// every number is an exact fraction where it fits (0.5 is 1/2).
 struct ParseOptions {
     std::string_view variables;
+    bool decimals = false;
 };
 
 // Reads the whole text under the evaluator's reading (-2^2 is 4, 2^3^2 is

@@ -1,4 +1,5 @@
 // The Differentiation tab: f'(x) of the typed function, and f(x0).
+#include "Canonical.h"
 #include "Differentiate.h"
 #include "Fractions.h"
 #include "HandlerSupport.h"
@@ -52,7 +53,7 @@ void fx_EditExit(Form& form) {
     derivative = ToFractions(derivative);
     AddLogLine("Reduceret f'(x) = " + derivative.Str());
     if (ErrorFlag || c.ResultWasCut()) return;
-    derivative = ToFractions(ReduceExpression(derivative));
+    derivative = TeacherForm(ToFractions(ReduceExpression(derivative)));
     form.State.DerivativeText = derivative;
     AddLogLine("f'(x) = " + derivative.Str());
     if (ErrorFlag || c.ResultWasCut() || !Verified(typed, derivative)) return;

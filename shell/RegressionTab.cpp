@@ -2,6 +2,7 @@
 // 10, through 3 to 21 points.
 #include <string>
 
+#include "Canonical.h"
 #include "Confirm.h"
 #include "Handlers.h"
 #include "Host.h"
@@ -48,8 +49,9 @@ std::string PolynomialText(int degree, const RegressionCoefficients& p) {
 }
 
 // Logs the Kontrol line of a fit and shows its equation when it passed.
-void Publish(Control& output, const std::string& equation, int degree, const RegressionCoefficients& p, int n,
+void Publish(Control& output, std::string equation, int degree, const RegressionCoefficients& p, int n,
              const Vector& x, const Vector& y) {
+    equation = TeacherForm(ExpressionText(equation)).Str();
     const Confirmation check = ConfirmFitText(ExpressionText(equation), degree, p, n, x, y);
     AddLogLine(check.report);
     if (check.confirmed) output.text = equation;
