@@ -70,6 +70,13 @@ std::string RunRegression(Form& form, const std::vector<std::string>& fields, co
     // n is the number of points, one "(" each.
     const int n = static_cast<int>(std::count(fields[0].begin(), fields[0].end(), '('));
     if (n < 3 || n > 21) return "der skal v\xE6re 3 til 21 punkter";
+    if (options.exponential + options.power + !options.degree.empty() > 1)
+        return "v\xE6lg h\xF8jst \xE9n af --degree, --exponential og --power";
+    if (options.exponential || options.power) {
+        form.Find("LineaerRegressionRadioButton")->checked = false;
+        form.Find(options.exponential ? "EksponentielRegressionRadioButton" : "PotensRegressionRadioButton")->checked =
+            true;
+    }
     if (!options.degree.empty()) {
         const int degree = Count(options.degree, 2, 10);
         if (degree == 0) return "graden skal v\xE6re 2 til 10";
@@ -90,8 +97,8 @@ const std::vector<Subcommand> Subcommands = {
     {"integrate", "integrate F [LOWER UPPER]  F(x) og bestemt integral (fanen Integration)", 1,
      {"fxEdit", "NedreGraenseEdit", "OevreGraenseEdit"}, {"StamfunktionEdit", "BestemtIntegralEdit"}},
     {"value", "value F X0          f(x0) (fanen y=f(x))", 2, {"f_x_Edit", "x0Edit"}, {"f_x0_Edit"}},
-    {"diff", "diff F [X0]         f'(x) og f(x0) (fanen Differentiation)", 1, {"fx_Edit", "x_Edit"},
-     {"df_dx_Edit", "f_value_Edit"}},
+    {"diff", "diff F [X0]         f'(x), f(x0), f'(x0) og tangenten (fanen Differentiation)", 1, {"fx_Edit", "x_Edit"},
+     {"df_dx_Edit", "f_value_Edit", "df_x0_Edit", {"TangentEdit", "Tangent"}}},
     {"reduce", "reduce F            reduceret f(x) (fanen FaktorReduktion)", 1, {"Factor_fxEdit"},
      {"ReduceretFxEdit"}},
     {"roots", "roots P             rødder og faktoriseret p(x) (fanen Polynomier)", 1, {"px_Edit"},
@@ -107,8 +114,10 @@ const std::vector<Subcommand> Subcommands = {
               "                      n ligninger med n ubekendte (fanen n-ubekendte Ligninger)",
      1, {"Ligning1Edit", "Ligning2Edit", "Ligning3Edit", "Ligning4Edit", "Ligning5Edit"},
      {{"LoesningEdit", "L\xF8sning"}}, {"--point", "--least-squares", "--precision"}, RunSolve},
-    {"regression", "regression POINTS [--degree D]\n"
-                   "                      regressionslinie eller -polynomium (fanen Regression)",
-     1, {"RegressionsPunkterEdit"}, {"RegressionsLiniensLigningEdit", "RegressionsPolynomietsligningEdit"},
-     {"--degree"}, RunRegression},
+    {"regression", "regression POINTS [--degree D | --exponential | --power]\n"
+                   "                      regressionslinie, -polynomium, eksponentiel eller potens (fanen Regression)",
+     1, {"RegressionsPunkterEdit"},
+     {"RegressionsLiniensLigningEdit", "RegressionsPolynomietsligningEdit", "RegressionsligningEdit",
+      "ForklaringsgradEdit"},
+     {"--degree", "--exponential", "--power"}, RunRegression},
 };

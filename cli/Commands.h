@@ -8,10 +8,11 @@
 #include "Form.h"
 
 // Options that belong to a subcommand: --precision E, --point POINT,
-// --degree D, --least-squares.
+// --degree D, --least-squares, --exponential, --power.
 struct SubcommandOptions {
     std::string precision, point, degree;
     bool leastSquares = false;
+    bool exponential = false, power = false;  // regression methods
 };
 
 struct Output {

@@ -52,7 +52,8 @@ int Usage(const char* problem) {
            "  --ignore  svar Ignorer på fejlbokse\n"
            "  --help    vis denne hjælp\n"
            "  --precision E  præcisionen (ellers 0.00001); --point POINT  startpunktet (ellers 0,...,0)\n"
-           "  --least-squares  minimum for kvadratsum i stedet for NewtonRapson; --degree D  polynomiets grad\n";
+           "  --least-squares  minimum for kvadratsum i stedet for NewtonRapson; --degree D  polynomiets grad\n"
+           "  --exponential  eksponentiel regression y = b*a^x; --power  potensregression y = b*x^a\n";
 #ifdef KVADRIX_PLOT
     out << "  plot FANE FELTER... --out FIL.png|FIL.svg   tegn fanens graf (FANE: se README)\n";
 #endif
@@ -181,6 +182,9 @@ int main(int argc, char** argv) {
             out = argv[++i];
         } else if (!optionsDone && a == "--least-squares") {
             options.leastSquares = true;
+            given.push_back(a);
+        } else if (!optionsDone && (a == "--exponential" || a == "--power")) {
+            (a == "--power" ? options.power : options.exponential) = true;
             given.push_back(a);
         } else if (!optionsDone && value) {
             if (i + 1 >= argc) return Usage((std::string(a) + " mangler en værdi").c_str());

@@ -1,15 +1,20 @@
-// The three methods and the result checks on any texts. The first byte
+// The methods, the searches that go on after them, and the result checks on
+// any texts. The first byte
 // picks the method, the number of variables (1 to 3) and the answer to the
 // boxes; the rest is split at ';' into the function or the equations. Each
 // call ends (100 iterations at most); arithmetic faults are allowed, as the
 // handlers catch them.
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "Confirm.h"
+#include "Fits.h"
 #include "FuzzHost.h"
 #include "LinearEquations.h"
 #include "Minimise.h"
 #include "PointText.h"
+#include "Search.h"
 
 static FuzzHost host;
 
@@ -31,17 +36,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     VariableValues values{};
     for (int i = 1; i <= n; ++i) values[i] = 0.5 * i;
     Guarded([&] {
-        bool found = false;
         switch (method) {
         case 0:
-            found = MinimiseFunction(n, equations[1], names, 0.0001, values);
-            if (found) ConfirmMinimum(n, equations[1], names, values, 0.0001);
+            FindMinimum(n, equations[1], names, 0.0001, values);
             break;
         case 1:
-            found = SolveEquationsNewton(n, equations, names, 0.0001, values);
+            if (n == 1) {
+                std::vector<std::string> reports;
+                SolutionsInInterval(equations[1], 'x', -10, 10, 0.0001, reports);
+            }
+            SolveEquations(n, equations, names, 0.0001, values, false);
             break;
         case 2:
-            found = SolveEquationsLeastSquares(n, equations, names, 0.0001, values);
+            SolveEquations(n, equations, names, 0.0001, values, true);
             break;
         default: {
             // The equations' values as regression data.
@@ -55,10 +62,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             double a, b;
             LinearRegression(3 + data[0] % 19, x, y, a, b);
             PolynomialRegression(3 + data[0] % 19, 2 + data[0] % 9, x, y, p);
+            std::string refusal;
+            const FitKind kind = data[0] & 4 ? FitKind::Power : FitKind::Exponential;
+            if (TransformedRegression(kind, 3 + data[0] % 19, x, y, a, b, refusal)) {
+                const std::string text = TransformedFitText(kind, a, b, 3 + data[0] % 19, x);
+                ConfirmTransformedFit(ExpressionText(text), kind, a, b, 3 + data[0] % 19, x, y);
+            }
+            std::string xText, yText;
+            SplitDataPoint(rest, xText, yText, refusal);
             break;
         }
         }
-        if (found && method > 0) ConfirmSolution(n, equations, names, values, 0.0001);
     });
     return 0;
 }

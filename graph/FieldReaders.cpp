@@ -8,6 +8,7 @@
 #include "Evaluate.h"
 #include "ExpressionText.h"
 #include "Fractions.h"
+#include "PointText.h"
 #include "Host.h"
 #include "Polynomial.h"
 #include "TextOps.h"
@@ -104,9 +105,13 @@ std::optional<std::vector<SamplePoint>> FieldPoints(std::string_view text, int m
         if (open == std::string_view::npos) break;
         const std::size_t close = text.find(')', open);
         if (close == std::string_view::npos) return std::nullopt;
-        const auto pair = FieldList(text.substr(open, close - open + 1));
-        if (!pair || pair->size() != 2) return std::nullopt;
-        points.push_back({(*pair)[0], (*pair)[1]});
+        // Read as the Regression tab reads them: "(1;2,1)" as well as "(1,2.1)".
+        std::string xText, yText, problem;
+        if (!SplitDataPoint(text.substr(open + 1, close - open - 1), xText, yText, problem)) return std::nullopt;
+        bool error = false;
+        const double x = ReadNumber(xText, error), y = ReadNumber(yText, error);
+        if (error) return std::nullopt;
+        points.push_back({x, y});
         pos = close + 1;
     }
     return points;

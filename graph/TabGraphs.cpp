@@ -77,8 +77,10 @@ Graph DifferentiationGraph(const Form& form) {
         const double slope = QuietValue(derivative->f, *x0);
         if (std::isfinite(slope)) {
             const double a = *x0, b = *y0;
-            graph.curves.push_back(
-                {"Tangent i x0", [a, b, slope](double x) { return b + slope * (x - a); }, false, false});
+            // Named by its equation once the tab shows it.
+            const std::string tangent = Trimmed(tab.TangentEdit.text);
+            graph.curves.push_back({tangent.empty() ? "Tangent i x0" : "Tangent: " + tangent,
+                                    [a, b, slope](double x) { return b + slope * (x - a); }, false, false});
         }
     }
     AddMark(graph, "(x0, f(x0))", *x0, *y0);
@@ -157,8 +159,12 @@ Graph LigningerGraph(const Form& form) {
         return graph;
     }
     if (!AddMainCurve(graph, "f(x)", tab.Ligning1Edit.text)) return graph;
-    const auto at = FieldList(tab.LoesningEdit.text);
-    if (at && at->size() == 1) AddMark(graph, SolutionName, (*at)[0], QuietValue(graph.curves[0].f, (*at)[0]));
+    // One solution, or the list of every solution in the interval.
+    if (const auto at = FieldList(tab.LoesningEdit.text); at && !at->empty()) {
+        GraphMarks marks{SolutionName, {}};
+        for (double x : *at) marks.points.push_back({x, QuietValue(graph.curves[0].f, x)});
+        graph.marks.push_back(marks);
+    }
     return graph;
 }
 
@@ -178,8 +184,10 @@ Graph RegressionGraph(const Form& form) {
     const auto& tab = form.Regression;
     Graph graph;
     const bool linear = tab.LineaerRegressionRadioButton.checked;
-    const std::string equation = Trimmed(linear ? tab.RegressionsLiniensLigningEdit.text
-                                                : tab.RegressionsPolynomietsligningEdit.text);
+    const bool transformed = tab.EksponentielRegressionRadioButton.checked || tab.PotensRegressionRadioButton.checked;
+    const std::string equation = Trimmed(transformed ? tab.RegressionsligningEdit.text
+                                         : linear    ? tab.RegressionsLiniensLigningEdit.text
+                                                     : tab.RegressionsPolynomietsligningEdit.text);
     if (!AddMainCurve(graph, "y = " + equation, equation)) return graph;
     const auto points = FieldPoints(tab.RegressionsPunkterEdit.text, tab.AntalRegressionsPunkterSpinEdit.value);
     if (points && !points->empty()) graph.marks.push_back({"Punkter", *points});

@@ -11,6 +11,7 @@
 struct Confirmation {
     bool confirmed = false;
     std::string report;  // "Kontrol: ..."
+    bool singular = false;  // a solution where the Jacobian is singular
 };
 
 // True unless function, evaluated at point, reads without an error but stops
@@ -19,13 +20,16 @@ bool ReadsToTheEnd(int n, const ExpressionText& function, const VariableNames& n
 
 // point is a local minimum of function to within 10*n*eps: the Hessian there
 // (central differences) is positive definite and one Newton step from point
-// is shorter than 10*n*eps. Reports the length of the gradient.
+// is shorter than 10*n*eps; or, where the Hessian is only semi-definite, f is
+// lower nowhere around point. Reports the length of the gradient.
 Confirmation ConfirmMinimum(int n, const ExpressionText& function, const VariableNames& names,
                             const VariableValues& point, double eps);
 
 // point solves equations[1..n] = 0 to within 10*n*eps: every residual is 0,
 // or the Jacobian there is regular and one Newton step from point is shorter
-// than 10*n*eps. Reports the largest residual.
+// than 10*n*eps; where it is singular, the residuals lie in its range and the
+// shortest step to their zero is that short (singular set). Reports the
+// largest residual.
 Confirmation ConfirmSolution(int n, const ExpressionText equations[], const VariableNames& names,
                              const VariableValues& point, double eps);
 
@@ -35,3 +39,7 @@ Confirmation ConfirmSolution(int n, const ExpressionText equations[], const Vari
 // determination R^2 of the fit to y[1..n].
 Confirmation ConfirmFitText(const ExpressionText& text, int degree, const RegressionCoefficients& p, int n,
                             const Vector& x, const Vector& y);
+
+// slope is f'(x0) of f (a function of x) to within 1e-5 of its size: the
+// central difference quotient of f around x0 agrees.
+Confirmation ConfirmSlope(const ExpressionText& f, double x0, double slope);

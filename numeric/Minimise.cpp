@@ -94,10 +94,18 @@ bool MinimiseFunction(int n, const ExpressionText& function, const VariableNames
 }
 
 bool SolveEquationsNewton(int n, const ExpressionText equations[], const VariableNames& names, double eps,
-                          VariableValues& values) {
+                          VariableValues& values, bool* stalled) {
     if (ErrorFlag) return false;
+    // With stalled given, a singular Jacobian or an evaluation error is the
+    // caller's to handle: no box, the last good point in values.
+    auto stall = [&](const VariableValues& last) {
+        *stalled = true;
+        values = last;
+        ErrorFlag = false;
+        return false;
+    };
     const double h = eps;
-    VariableValues xc = values, dx{};
+    VariableValues xc = values, dx{}, previous = values;
     int iter = 0;
     do {
         ++iter;
@@ -105,20 +113,29 @@ bool SolveEquationsNewton(int n, const ExpressionText equations[], const Variabl
         for (int i = 1; i <= n; ++i) {
             a[i][n + 1] = -EvaluateFunctionN(n, equations[i], names, xc);
             if (ErrorFlag) {
+                if (stalled) return stall(previous);
                 CantEvaluate(equations[i], xc[1]);
                 return false;
             }
             for (int j = 1; j <= n; ++j) a[i][j] = PartialDerivative(n, equations[i], names, xc, j, h);
         }
         if (!SolveLinearEquation(n, a, dx)) {
+            if (stalled) return stall(xc);
             ReportLastingError("Singul\xE6r JacobiMatrix");
             return false;
         }
-        for (int i = 1; i <= n; ++i) xc[i] = CheckedReal(xc[i] + dx[i]);
+        previous = xc;
+        for (int i = 1; i <= n; ++i) {
+            const double next = xc[i] + dx[i];
+            if (stalled && !std::isfinite(next)) return stall(previous);
+            xc[i] = CheckedReal(next);
+        }
         LogPoint(n, xc);
     } while (VectorNorm(n, dx) >= n * eps && iter < MaxIterations);
-    values = xc;
     // A derivative probe of the last iteration that failed has no later test.
+    if (stalled && ErrorFlag) return stall(previous);
+    values = xc;
+    if (stalled && iter >= MaxIterations) *stalled = true;
     return iter < MaxIterations && !ErrorFlag;
 }
 

@@ -23,8 +23,11 @@ bool MinimiseFunction(int n, const ExpressionText& function, const VariableNames
 // True when a step shorter than n*eps ended the iteration within 100
 // iterations. A singular Jacobian gives the box "Singulær JacobiMatrix"
 // (ErrorFlag set), an evaluation error "Kan ikke udregne udtryk: "; both false.
+// With stalled given, neither is shown: *stalled is set, ErrorFlag cleared and
+// values hold the last point that could be evaluated (also after 100
+// iterations without convergence), for another method to go on from.
 bool SolveEquationsNewton(int n, const ExpressionText equations[], const VariableNames& names, double eps,
-                          VariableValues& values);
+                          VariableValues& values, bool* stalled = nullptr);
 
 // The sum of the squares of equations[1..n] as one text, or false (with a
 // box) when it does not fit in 255 characters.

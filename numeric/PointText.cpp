@@ -1,5 +1,7 @@
 #include "PointText.h"
 
+#include <vector>
+
 #include "Host.h"
 #include "TextUtils.h"
 
@@ -62,6 +64,46 @@ bool ReadStartPoint(int n, const ExpressionText& point, const VariableNames& nam
     return false;
 }
 
+bool SplitDataPoint(std::string_view inside, std::string& xText, std::string& yText, std::string& problem) {
+    const std::string s(inside);
+    problem.clear();
+    // "(1;2,1)": the semicolon separates, a comma is a decimal comma.
+    if (const std::size_t semicolon = s.find(';'); semicolon != std::string::npos) {
+        xText = s.substr(0, semicolon);
+        yText = s.substr(semicolon + 1);
+        return true;
+    }
+    std::vector<std::size_t> commas;
+    for (std::size_t i = 0; i < s.size(); ++i)
+        if (s[i] == ',') commas.push_back(i);
+    if (commas.empty()) return false;
+    // Every comma that leaves a number on both sides (each with at most one
+    // comma, then a decimal comma) is a reading.
+    std::vector<std::size_t> readings;
+    for (std::size_t c : commas) {
+        const std::string left = s.substr(0, c), right = s.substr(c + 1);
+        bool error = false;
+        ReadNumber(left, error);
+        if (!error) ReadNumber(right, error);
+        if (!error) readings.push_back(c);
+    }
+    if (readings.size() > 1) {
+        auto reading = [&](std::size_t c) {
+            bool error = false;
+            return "(" + FormatNumber(10, 4, ReadNumber(s.substr(0, c), error)) + "; " +
+                   FormatNumber(10, 4, ReadNumber(s.substr(c + 1), error)) + ")";
+        };
+        problem = "(" + s + ") kan l\xE6ses b\xE5" "de som " + reading(readings[0]) + " og som " + reading(readings[1]) +
+                  "; skriv ; mellem koordinaterne, som (0,5;1), eller brug decimalpunktum";
+        return false;
+    }
+    // One reading, or none (then the first comma, for the error on its number).
+    const std::size_t c = readings.empty() ? commas.front() : readings.front();
+    xText = s.substr(0, c);
+    yText = s.substr(c + 1);
+    return true;
+}
+
 bool ReadDataPoints(int n, const ExpressionText& text, Vector& x, Vector& y) {
     const std::string s = text.Str();
     auto dataError = [](const std::string& faulty) {
@@ -76,11 +118,11 @@ bool ReadDataPoints(int n, const ExpressionText& text, Vector& x, Vector& y) {
         // Fewer points than the count asks for: a data error, not zeros.
         if (open == std::string::npos)
             return dataError("punkt " + std::to_string(i) + " af " + std::to_string(n) + " mangler");
-        const std::size_t comma = s.find(',', open + 1);
-        const std::size_t close = comma == std::string::npos ? comma : s.find(')', comma + 1);
+        const std::size_t close = s.find(')', open + 1);
         if (close == std::string::npos) return dataError(s.substr(open));
-        const std::string xText = s.substr(open + 1, comma - open - 1);
-        const std::string yText = s.substr(comma + 1, close - comma - 1);
+        std::string xText, yText, problem;
+        if (!SplitDataPoint(std::string_view(s).substr(open + 1, close - open - 1), xText, yText, problem))
+            return dataError(problem.empty() ? s.substr(open, close - open + 1) : problem);
         pos = close + 1;
         bool error = false;
         x[i] = ReadNumber(xText, error);

@@ -24,10 +24,16 @@ double ReadNumber(std::string_view text, bool& error);
 // and the box "Fejl i begyndelsesværdierne", false.
 bool ReadStartPoint(int n, const ExpressionText& point, const VariableNames& names, VariableValues& values);
 
-// Reads n points "(x,y)" into x[1..n] and y[1..n], logging each as
-// "(x[i],y[i])=(x,y)". A number, a bracket, a comma or a point that is
-// missing gives the box "Fejl i data: " with the faulty text (ErrorFlag clear
-// afterwards), false.
+// The two coordinate texts inside a point's brackets: "1;2,1" (a semicolon
+// between them, decimal commas) or "1,2.1". With commas only, each comma that
+// leaves a number on both sides is a reading; two readings, as in "0,5,1",
+// are refused with problem showing both. False without a separator.
+bool SplitDataPoint(std::string_view inside, std::string& xText, std::string& yText, std::string& problem);
+
+// Reads n points "(x,y)" or "(x;y)" into x[1..n] and y[1..n], logging each as
+// "(x[i],y[i])=(x,y)". A number, a bracket, a separator or a point that is
+// missing, or an ambiguous point, gives the box "Fejl i data: " with the
+// faulty text (ErrorFlag clear afterwards), false.
 bool ReadDataPoints(int n, const ExpressionText& text, Vector& x, Vector& y);
 
 // "x0,y0" for n = 2 and suffix "0": the names joined by commas.

@@ -48,6 +48,10 @@ static const std::vector<InitialRow>& Rows() {
         ROW(DifferentiationTabSheet, Differentiation, x_Edit, Input, "xLabel", Text("")),
         ROW(DifferentiationTabSheet, Differentiation, f_value_Label, Label, nullptr, Text("f(x0) =")),
         ROW(DifferentiationTabSheet, Differentiation, f_value_Edit, Output, "f_value_Label", Text("")),
+        ROW(DifferentiationTabSheet, Differentiation, df_x0_Label, Label, nullptr, Text("f'(x0) =")),
+        ROW(DifferentiationTabSheet, Differentiation, df_x0_Edit, Output, "df_x0_Label", Text("")),
+        ROW(DifferentiationTabSheet, Differentiation, TangentLabel, Label, nullptr, Text("Tangent:")),
+        ROW(DifferentiationTabSheet, Differentiation, TangentEdit, Output, "TangentLabel", Text("")),
         // Polynomier
         ROW(PolynomierTabSheet, Polynomier, px_Label, Label, nullptr, Text("p(x) =")),
         ROW(PolynomierTabSheet, Polynomier, px_Edit, Input, "px_Label", Text("")),
@@ -132,6 +136,12 @@ static const std::vector<InitialRow>& Rows() {
         ROW(RegressionTabSheet, Regression, RegressionsLiniensLigningEdit, Output, "RegressionsLiniensLigningLabel", Text("")),
         ROW(RegressionTabSheet, Regression, RegressionsPolynomietsligningLabel, Label, nullptr, Text("Regressionspolynomiets Ligning")),
         ROW(RegressionTabSheet, Regression, RegressionsPolynomietsligningEdit, Output, "RegressionsPolynomietsligningLabel", Text("")),
+        ROW(RegressionTabSheet, Regression, EksponentielRegressionRadioButton, RadioButton, nullptr, Radio("&Eksponentiel regression", false)),
+        ROW(RegressionTabSheet, Regression, PotensRegressionRadioButton, RadioButton, nullptr, Radio("P&otensregression", false)),
+        ROW(RegressionTabSheet, Regression, RegressionsligningLabel, Label, nullptr, Text("Regressionsligning")),
+        ROW(RegressionTabSheet, Regression, RegressionsligningEdit, Output, "RegressionsligningLabel", Text("")),
+        ROW(RegressionTabSheet, Regression, ForklaringsgradLabel, Label, nullptr, Text("Forklaringsgrad R^2 =")),
+        ROW(RegressionTabSheet, Regression, ForklaringsgradEdit, Output, "ForklaringsgradLabel", Text("")),
     };
     return rows;
 }

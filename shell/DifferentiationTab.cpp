@@ -1,11 +1,18 @@
-// The Differentiation tab: f'(x) of the typed function, and f(x0).
+// The Differentiation tab: f'(x) of the typed function, f(x0), f'(x0) and
+// the tangent at x0.
+#include <algorithm>
+#include <cmath>
+#include <string>
+
 #include "Canonical.h"
+#include "Confirm.h"
 #include "Differentiate.h"
 #include "Fractions.h"
 #include "HandlerSupport.h"
 #include "Handlers.h"
 #include "Host.h"
 #include "Reduce.h"
+#include "TextOps.h"
 #include "TextUtils.h"
 #include "Verify.h"
 
@@ -32,12 +39,76 @@ bool Verified(const ExpressionText& f, const ExpressionText& derivative) {
                " punkter");
     return true;
 }
+// v as a fraction p/q (q <= 1000) when it is one to within 1e-9 of its
+// size ("4", "-3/4"), by continued fractions; empty otherwise.
+std::string FractionText(double v) {
+    const double tolerance = 1e-9 * std::max(1.0, std::fabs(v));
+    long long p0 = 0, q0 = 1, p1 = 1, q1 = 0;
+    double rest = std::fabs(v);
+    for (int term = 0; term < 20; ++term) {
+        const double whole = std::floor(rest);
+        if (whole > 1e9) break;
+        const long long a = static_cast<long long>(whole);
+        const long long p2 = a * p1 + p0, q2 = a * q1 + q0;
+        if (q2 > 1000) break;
+        if (std::fabs(static_cast<double>(p2) / static_cast<double>(q2) - std::fabs(v)) <= tolerance) {
+            const std::string sign = v < 0 && p2 != 0 ? "-" : "";
+            return sign + std::to_string(p2) + (q2 == 1 ? "" : "/" + std::to_string(q2));
+        }
+        p0 = p1;
+        q0 = q1;
+        p1 = p2;
+        q1 = q2;
+        if (rest - whole == 0) break;
+        rest = 1 / (rest - whole);
+    }
+    return {};
+}
+
+// The tangent y = a*x+b at x0 with slope a = f'(x0) and b = f(x0) - a*x0:
+// as fractions where both are, else with 4 decimals.
+std::string TangentText(double x0, double value, double slope) {
+    const double intercept = value - slope * x0;
+    std::string a = FractionText(slope), b = FractionText(intercept);
+    if (a.empty() || b.empty()) {
+        a = FormatNumber(10, 4, slope);
+        b = FormatNumber(10, 4, intercept);
+    } else if (a == "0") {
+        return "y = " + b;
+    } else if (a == "1" || a == "-1") {
+        a.pop_back();  // x, -x
+        return "y = " + a + "x" + (b == "0" ? std::string() : SignedTerm(ExpressionText(b)).Str());
+    }
+    return "y = " + a + "*x" + (b == "0" ? std::string() : SignedTerm(ExpressionText(b)).Str());
+}
+
+// f'(x0) and the tangent at x0, when the derivative is shown: f'(x0) is
+// checked against the difference quotient of f around x0.
+void ShowSlope(Form& form) {
+    auto& tab = form.Differentiation;
+    auto& state = form.State;
+    if (tab.df_dx_Edit.text.empty() || tab.df_dx_Edit.text != state.DerivativeText.Str()) return;
+    double slope = 0, value = 0;
+    const double x0 = state.DiffX0;
+    if (!TryEvaluate(state.DerivativeText, x0, slope) || !TryEvaluate(state.FunctionText, x0, value)) {
+        AddLogLine("f'(x0) kan ikke udregnes i x0 = " + FormatNumber(10, 4, x0));
+        return;
+    }
+    const Confirmation check = ConfirmSlope(state.FunctionText, x0, slope);
+    AddLogLine(check.report);
+    if (!check.confirmed) return;
+    tab.df_x0_Edit.text = FormatNumber(10, 4, slope);
+    tab.TangentEdit.text = TangentText(x0, value, slope);
+    AddLogLine("f'(x0) = " + tab.df_x0_Edit.text);
+    AddLogLine("Tangent: " + tab.TangentEdit.text);
+}
+
 }  // namespace
 
 void fx_EditExit(Form& form) {
     auto& tab = form.Differentiation;
     if (tab.fx_Edit.text.empty()) return;
-    Computation c({&tab.df_dx_Edit});
+    Computation c({&tab.df_dx_Edit, &tab.df_x0_Edit, &tab.TangentEdit});
     ExpressionText typed = UserText(tab.fx_Edit.text);
     form.State.FunctionText.Clear();  // a refused text is not kept
     if (!c.Accept(typed)) return;
@@ -64,10 +135,11 @@ void x_EditExit(Form& form) {
     auto& tab = form.Differentiation;
     if (tab.x_Edit.text.empty()) return;
     auto& state = form.State;
-    Computation c({&tab.f_value_Edit}, false);
+    Computation c({&tab.f_value_Edit, &tab.df_x0_Edit, &tab.TangentEdit}, false);
     state.DiffX0Text = ExpressionText(tab.x_Edit.text);
     state.DiffX0 = EvaluateWhole(UserText(tab.x_Edit.text), 0);
     if (ErrorFlag || state.FunctionText.Empty()) return;
     double value = EvaluateWhole(state.FunctionText, state.DiffX0);
     if (!ErrorFlag) tab.f_value_Edit.text = FormatNumber(10, 4, value);
+    if (!ErrorFlag) ShowSlope(form);
 }

@@ -42,8 +42,10 @@ const std::vector<EventInfo> EventTable = {
      AntalRegressionsPunkterSpinEditChange},
     {"RegressionsPunkterEdit", RegressionsPunkterEditExit,
      [](Form& f) {
-         f.SetFocus(f.Regression.LineaerRegressionRadioButton.checked ? "RegressionsLiniensLigningEdit"
-                                                                      : "RegressionsPolynomietsligningEdit");
+         const auto& tab = f.Regression;
+         f.SetFocus(tab.LineaerRegressionRadioButton.checked       ? "RegressionsLiniensLigningEdit"
+                    : tab.PolynomiaerRegressionRadioButton.checked ? "RegressionsPolynomietsligningEdit"
+                                                                   : "RegressionsligningEdit");
      }},
 };
 

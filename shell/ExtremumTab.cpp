@@ -8,6 +8,7 @@
 #include "Host.h"
 #include "Minimise.h"
 #include "PointText.h"
+#include "Search.h"
 #include "TextUtils.h"
 
 void AntalVariableSpinEditChange(Form& form) {
@@ -56,26 +57,25 @@ void xyz0EditExit(Form& form) {
         return;
     }
     state.Precision = ReadNumber(tab.Praecision_Edit.text, ErrorFlag);
-    int iterations = 0;
-    if (!ErrorFlag) ErrorFlag = !MinimiseFunction(n, function, state.Names, state.Precision, state.Values, &iterations);
-    const bool found = !ErrorFlag;
+    // Steepest descent first; where it stops short, Newton's method goes on.
+    MinimumSearch search;
+    if (!ErrorFlag) search = FindMinimum(n, function, state.Names, state.Precision, state.Values);
+    const bool found = search.found;
     if (found) {
+        AddLogLine(search.method);
         // The count logged is the number of iterations the search made.
-        AddLogLine(std::to_string(iterations) + " Iterationer");
+        AddLogLine(std::to_string(search.iterations) + " Iterationer");
         AddLogLine("L\xF8sningen er:");
     } else {
         AddLogLine("Ingen l\xF8sning fundet, med den kr\xE6vede n\xF8jagtighed");
         AddLogLine("Sidste v\xE6rdi er:");
     }
     AddLogLine(PointLogLine(n, state.Values));
+    if (!search.check.report.empty()) AddLogLine(search.check.report);
     if (found) {
-        const Confirmation check = ConfirmMinimum(n, function, state.Names, state.Values, state.Precision);
-        AddLogLine(check.report);
-        if (check.confirmed) {
-            tab.xyzMinEdit.text = PointText(n, state.Values);
-            tab.fminEdit.text = FormatNumber(8, 4, EvaluateFunctionN(n, function, state.Names, state.Values));
-            return;
-        }
+        tab.xyzMinEdit.text = PointText(n, state.Values);
+        tab.fminEdit.text = FormatNumber(8, 4, EvaluateFunctionN(n, function, state.Names, state.Values));
+        return;
     }
     tab.xyzMinEdit.text = "Se LogMemo";
 }

@@ -32,6 +32,8 @@ struct IntegrationTab {
 };
 struct DifferentiationTab {
     Control fx_Label, fx_Edit, df_dx_Label, df_dx_Edit, xLabel, x_Edit, f_value_Label, f_value_Edit;
+    // f'(x0) and the tangent at x0
+    Control df_x0_Label, df_x0_Edit, TangentLabel, TangentEdit;
 };
 struct PolynomierTab {
     Control px_Label, px_Edit, RoedderLabel, RoedderEdit, pxfak_Label, pxfak_Edit, DividendLabel,
@@ -60,6 +62,9 @@ struct RegressionTab {
         PunkterLabel, RegressionsPunkterEdit, RegressionsLiniensLigningLabel,
         RegressionsLiniensLigningEdit, RegressionsPolynomietsligningLabel,
         RegressionsPolynomietsligningEdit;
+    // y = b*a^x and y = b*x^a, and R^2 of every method
+    Control EksponentielRegressionRadioButton, PotensRegressionRadioButton, RegressionsligningLabel,
+        RegressionsligningEdit, ForklaringsgradLabel, ForklaringsgradEdit;
 };
 
 // Working texts and values kept between events.

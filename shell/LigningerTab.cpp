@@ -2,6 +2,7 @@
 // Newton-Raphson or by minimising the sum of their squares.
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "Confirm.h"
 #include "HandlerSupport.h"
@@ -9,9 +10,13 @@
 #include "Host.h"
 #include "Minimise.h"
 #include "PointText.h"
+#include "Search.h"
 #include "TextUtils.h"
 
 namespace {
+
+// One equation in one unknown is solved on [-10, 10], the graph's x range.
+constexpr int SolutionInterval = 10;
 
 Control& EquationField(Form& form, int k) {
     static constexpr Control TrancendenteLigningerTab::*fields[] = {
@@ -47,6 +52,35 @@ void LigningEditExit(Form& form, int k) {
     } else {
         form.SetFocus("Ligning" + std::to_string(k + 1) + "Edit");
     }
+}
+
+// One equation in one unknown: every solution in the interval the graph
+// shows, each logged with its check, shown as a list. False (nothing shown)
+// when there is none there; the method from the start point then goes on.
+bool AllSolutionsShown(Form& form) {
+    auto& state = form.State;
+    std::vector<std::string> reports;
+    const std::vector<double> solutions = SolutionsInInterval(
+        state.EquationTexts[1], state.Names[1], -SolutionInterval, SolutionInterval, state.Precision, reports);
+    const std::string interval = "[" + std::to_string(-SolutionInterval) + ", " + std::to_string(SolutionInterval) + "]";
+    if (solutions.empty()) {
+        AddLogLine("Ingen l\xF8sning i " + interval + "; der s\xF8ges fra startpunktet");
+        return false;
+    }
+    AddLogLine("Metode: fortegnsskift og minima af |f| p\xE5 et net af 2000 trin i " + interval +
+               ", forfinet og kontrolleret hver for sig");
+    std::string list = "{";
+    for (std::size_t k = 0; k < solutions.size(); ++k) {
+        const std::string value = FormatNumber(8, 4, solutions[k]);
+        AddLogLine("L\xF8sning " + std::to_string(k + 1) + ": " + state.Names[1] + " = " + value);
+        AddLogLine(reports[k]);
+        list += (k > 0 ? " , " : "") + value;
+    }
+    AddLogLine(std::to_string(solutions.size()) + (solutions.size() == 1 ? " l\xF8sning" : " l\xF8sninger") +
+               " i " + interval);
+    state.Values[1] = solutions.front();
+    form.TrancendenteLigninger.LoesningEdit.text = list + "}";
+    return true;
 }
 
 }  // namespace
@@ -104,19 +138,23 @@ void xy0EditExit(Form& form) {
     ErrorFlag = false;
     // A malformed precision is not reported; it sets ErrorFlag, which stops both methods.
     state.Precision = ReadNumber(tab.PraecisionEdit.text, ErrorFlag);
-    const bool found =
-        tab.MinimumForKvadratsumRadioButton.checked
-            ? SolveEquationsLeastSquares(n, state.EquationTexts, state.Names, state.Precision, state.Values)
-            : SolveEquationsNewton(n, state.EquationTexts, state.Names, state.Precision, state.Values);
+    if (n == 1 && !ErrorFlag && AllSolutionsShown(form)) return;
+    EquationSearch search = SolveEquations(n, state.EquationTexts, state.Names, state.Precision, state.Values,
+                                           tab.MinimumForKvadratsumRadioButton.checked);
+    const bool found = search.found;
+    if (found) AddLogLine(search.method);
     AddLogLine(found ? "En l\xF8sning er fundet" : "En l\xF8sning er ikke fundet. Sidste v\xE6rdi udskrives");
     AddLogLine(PointLogLine(n, state.Values));
+    if (!search.check.report.empty()) AddLogLine(search.check.report);
     if (found) {
-        const Confirmation check = ConfirmSolution(n, state.EquationTexts, state.Names, state.Values, state.Precision);
-        AddLogLine(check.report);
-        if (check.confirmed) {
-            tab.LoesningEdit.text = PointText(n, state.Values);
-            return;
-        }
+        if (search.check.singular)
+            AddLogLine("Jacobimatricen er singul\xE6r i l\xF8sningen: ligningerne har uendeligt mange l\xF8sninger "
+                       "(eller en flerfoldig) n\xE6r punktet; den viste er \xE9n af dem");
+        tab.LoesningEdit.text = PointText(n, state.Values);
+        return;
     }
+    if (search.noSolution)
+        AddLogLine("Systemet har ingen l\xF8sning n\xE6r startpunktet; mindste kvadratsum " +
+                   FormatNumber(12, 8, search.sumOfSquares) + " i " + PointText(n, state.Values));
     tab.LoesningEdit.text = "Se log Page";
 }

@@ -1,9 +1,10 @@
-// The Regression tab: the least-squares line, or polynomial of degree 2 to
-// 10, through 3 to 21 points.
+// The Regression tab: the least-squares line, polynomial of degree 2 to 10,
+// exponential y = b*a^x or power y = b*x^a, through 3 to 21 points.
 #include <string>
 
 #include "Canonical.h"
 #include "Confirm.h"
+#include "Fits.h"
 #include "Handlers.h"
 #include "Host.h"
 #include "LinearEquations.h"
@@ -14,6 +15,58 @@
 
 namespace {
 
+// The methods with two coefficients (line, exponential, power): 3 points are enough.
+bool TwoCoefficients(const RegressionTab& tab) {
+    return tab.LineaerRegressionRadioButton.checked || tab.EksponentielRegressionRadioButton.checked ||
+           tab.PotensRegressionRadioButton.checked;
+}
+
+// Logs each point's residual and the residual spread of the shown equation,
+// and shows its R^2 (for the exponential and power fits: of the linear fit of
+// ln y, with R^2 on the data themselves in the log).
+void ShowQuality(Form& form, const std::string& equation, FitKind kind, int parameters, int n, const Vector& x,
+                 const Vector& y) {
+    const FitQuality q = AssessFit(ExpressionText(equation), kind, parameters, n, x, y);
+    if (!q.readable) return;
+    AddLogLine("Residualer r = y - f(x):");
+    for (int i = 1; i <= n; ++i)
+        AddLogLine("r[" + std::to_string(i) + "] = " + FormatNumber(10, 4, y[i]) + " - " + FormatNumber(10, 4, q.fitted[i]) +
+                   " = " + FormatNumber(10, 4, q.residuals[i]));
+    AddLogLine("Residualspredning s = kvadratrod(sum r^2/(n-" + std::to_string(parameters) + ")) = " +
+               FormatNumber(10, 4, q.spread));
+    if (kind == FitKind::Exponential || kind == FitKind::Power) {
+        AddLogLine("Forklaringsgrad R^2 = " + FormatNumber(6, 4, q.transformedDetermination) + " beregnet p\xE5 ln(y) mod " +
+                   (kind == FitKind::Power ? "ln(x)" : "x") + " (den line\xE6re tilpasning, som i regneark)");
+        AddLogLine("Forklaringsgrad R^2 p\xE5 de oprindelige data (y mod f(x)) = " + FormatNumber(6, 4, q.determination));
+    }
+    form.Regression.ForklaringsgradEdit.text = FormatNumber(6, 4, q.transformedDetermination);
+}
+
+// The exponential or power fit through the points, when one of them is chosen.
+bool FitTransformed(Form& form, int n, const Vector& x, const Vector& y) {
+    auto& tab = form.Regression;
+    const FitKind kind = tab.EksponentielRegressionRadioButton.checked ? FitKind::Exponential
+                         : tab.PotensRegressionRadioButton.checked     ? FitKind::Power
+                                                                       : FitKind::Line;
+    if (kind == FitKind::Line) return false;
+    double a = 0, b = 0;
+    std::string refusal;
+    if (!TransformedRegression(kind, n, x, y, a, b, refusal)) {
+        AddLogLine(refusal);
+        ReportErrorOK(ExpressionText(std::string_view(refusal).substr(0, ExpressionText::MaxLength)));
+        return true;
+    }
+    const std::string equation = TransformedFitText(kind, a, b, n, x);
+    AddLogLine((kind == FitKind::Exponential ? "Eksponentiel regression y = b*a^x: " : "Potensregression y = b*x^a: ") +
+               equation);
+    const Confirmation check = ConfirmTransformedFit(ExpressionText(equation), kind, a, b, n, x, y);
+    AddLogLine(check.report);
+    if (!check.confirmed) return true;
+    tab.RegressionsligningEdit.text = equation;
+    ShowQuality(form, equation, kind, 2, n, x, y);
+    return true;
+}
+
 // Presets the points field with n points (0,0) and enables it, when the
 // method and the count fit: at least 3 points for a line, and a degree from
 // 2 to below n for a polynomial. Otherwise, logged if asked, false.
@@ -23,7 +76,7 @@ bool PreparePointsField(Form& form, bool logUnfit) {
     const int n = tab.AntalRegressionsPunkterSpinEdit.value;
     state.RegressionPointCount = n;
     const int degree = state.RegressionDegree;
-    const bool fits = tab.LineaerRegressionRadioButton.checked && n >= 3 ? true : 2 <= degree && degree < n;
+    const bool fits = TwoCoefficients(tab) && n >= 3 ? true : 2 <= degree && degree < n;
     if (!fits) {
         if (logUnfit) AddLogLine("Polynomiumsgrad og Antal Regressions Punkter skal v\xE6lges");
         return false;
@@ -57,6 +110,14 @@ void Publish(Control& output, std::string equation, int degree, const Regression
     if (check.confirmed) output.text = equation;
 }
 
+// The line or polynomial shown, with its residuals and R^2.
+void PublishWithQuality(Form& form, Control& output, const std::string& equation, int degree,
+                        const RegressionCoefficients& p, int n, const Vector& x, const Vector& y) {
+    Publish(output, equation, degree, p, n, x, y);
+    if (output.text == equation)
+        ShowQuality(form, equation, degree == 1 ? FitKind::Line : FitKind::Polynomial, degree + 1, n, x, y);
+}
+
 }  // namespace
 
 void PolynomiaerRegressionRadioButtonClick(Form& form) { form.Regression.PolGradSpinEdit.enabled = true; }
@@ -79,12 +140,15 @@ void RegressionsPunkterEditExit(Form& form) {
     auto& tab = form.Regression;
     auto& state = form.State;
     // No separator line: the regression's log starts with its points.
-    Computation c({&tab.RegressionsLiniensLigningEdit, &tab.RegressionsPolynomietsligningEdit}, false);
+    Computation c({&tab.RegressionsLiniensLigningEdit, &tab.RegressionsPolynomietsligningEdit,
+                   &tab.RegressionsligningEdit, &tab.ForklaringsgradEdit},
+                  false);
     const int n = state.RegressionPointCount;
     Vector x{}, y{};
     RegressionCoefficients p{};
     if (!ReadDataPoints(n, ExpressionText(tab.RegressionsPunkterEdit.text), x, y)) return;
     ErrorFlag = false;
+    if (FitTransformed(form, n, x, y)) return;
     if (tab.LineaerRegressionRadioButton.checked) {
         double a = 0, b = 0;
         if (!LinearRegression(n, x, y, a, b)) {
@@ -95,7 +159,7 @@ void RegressionsPunkterEditExit(Form& form) {
         AddLogLine("Regressionsliniens ligning: " + equation);
         p[0] = b;
         p[1] = a;
-        Publish(tab.RegressionsLiniensLigningEdit, equation, 1, p, n, x, y);
+        PublishWithQuality(form, tab.RegressionsLiniensLigningEdit, equation, 1, p, n, x, y);
         return;
     }
     if (!PolynomialRegression(n, state.RegressionDegree, x, y, p)) {
@@ -108,5 +172,5 @@ void RegressionsPunkterEditExit(Form& form) {
     AddLogLine("RegressionsPolynomiets er");
     const std::string equation = PolynomialText(degree, p);
     AddLogLine(equation);
-    Publish(tab.RegressionsPolynomietsligningEdit, equation, degree, p, n, x, y);
+    PublishWithQuality(form, tab.RegressionsPolynomietsligningEdit, equation, degree, p, n, x, y);
 }

@@ -16,6 +16,8 @@ constexpr GridCell Differentiation[] = {
     {"df_dx_Label", 1, 0, 1}, {"df_dx_Edit", 1, 1, 3},
     {"xLabel", 3, 0, 1},      {"x_Edit", 3, 1, 1},
     {"f_value_Label", 3, 2, 1}, {"f_value_Edit", 3, 3, 1},
+    {"df_x0_Label", 4, 2, 1},   {"df_x0_Edit", 4, 3, 1},
+    {"TangentLabel", 5, 0, 1},  {"TangentEdit", 5, 1, 3},
 };
 
 constexpr GridCell Polynomier[] = {
@@ -77,6 +79,9 @@ constexpr GridCell Regression[] = {
     {"PunkterLabel", 4, 0, 1},                 {"RegressionsPunkterEdit", 4, 1, 3},
     {"RegressionsLiniensLigningLabel", 5, 0, 1},     {"RegressionsLiniensLigningEdit", 5, 1, 3},
     {"RegressionsPolynomietsligningLabel", 6, 0, 1}, {"RegressionsPolynomietsligningEdit", 6, 1, 3},
+    {"EksponentielRegressionRadioButton", 3, 0, 1}, {"PotensRegressionRadioButton", 3, 1, 1},
+    {"RegressionsligningLabel", 7, 0, 1},      {"RegressionsligningEdit", 7, 1, 3},
+    {"ForklaringsgradLabel", 8, 0, 1},         {"ForklaringsgradEdit", 8, 1, 1},
 };
 
 }  // namespace

@@ -82,6 +82,8 @@ TEST_F(TabGraphTest, MarksOnlyWhatTheTabFound) {
     const Graph g = BuildGraph(form, TrancendenteLigningerTabSheet);
     ASSERT_EQ(g.marks.size(), 1u);
     EXPECT_NEAR(g.marks[0].points[0].y, 0, 1e-3);  // on the curve
+    Set({"Ligning1Edit=exp(x)-3*x", "LoesningEdit={0.6191 , 1.5121}"});  // every solution in the interval
+    EXPECT_EQ(BuildGraph(form, TrancendenteLigningerTabSheet).marks.at(0).points.size(), 2u);
 
     form.Regression.AntalRegressionsPunkterSpinEdit.value = 2;  // more points typed than counted
     Set({"RegressionsPunkterEdit=(0,1); (1,3); (2,5)", "RegressionsLiniensLigningEdit=    2.0000*x+    1.0000"});
@@ -89,6 +91,8 @@ TEST_F(TabGraphTest, MarksOnlyWhatTheTabFound) {
     ASSERT_EQ(fit.marks.size(), 1u);
     EXPECT_EQ(fit.marks[0].points.size(), 2u);
     EXPECT_DOUBLE_EQ(QuietValue(fit.curves[0].f, 3), 7);
+    Set({"RegressionsPunkterEdit=(0;1,5); (1;3)"});  // read as the tab reads them
+    EXPECT_EQ(BuildGraph(form, RegressionTabSheet).marks.at(0).points.at(0).y, 1.5);
 }
 
 // Nothing computed, text only a later reader understands, several variables,

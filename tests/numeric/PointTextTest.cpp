@@ -43,7 +43,7 @@ using ReadDataPointsTest = EngineTest;
 TEST_F(ReadDataPointsTest, ReadsPointsAndEchoesThem) {
     // The echo of the points in the log is checked through the Regression tab.
     Vector x{}, y{};
-    ASSERT_TRUE(ReadDataPoints(3, "(-1.5,2)(.5,1,5)x(3, -4)", x, y));
+    ASSERT_TRUE(ReadDataPoints(3, "(-1.5,2)(.5,1.5)x(3, -4)", x, y));
     EXPECT_EQ(x[1], -1.5);
     EXPECT_EQ(x[2], 0.5);
     EXPECT_EQ(y[3], -4);
@@ -58,4 +58,25 @@ TEST_F(ReadDataPointsTest, FaultyDataIsShownAndNothingFitted) {
         EXPECT_EQ(host.boxes, Lines{c[1]}) << c.where;
         EXPECT_FALSE(ErrorFlag) << c.where;
     }
+}
+
+// Danish entry: a semicolon between the coordinates and decimal commas; a
+// comma-only point with two readings is refused, showing both.
+TEST_F(ReadDataPointsTest, SemicolonsAndDecimalCommas) {
+    for (const CaseRow& c : CaseTable("numeric/data/points.tsv", "Danish")) {
+        SCOPED_TRACE(c.where + " " + c[0]);
+        std::istringstream in(c[1]);
+        Vector x{}, y{};
+        ASSERT_TRUE(ReadDataPoints(2, c[0], x, y));
+        for (int i = 1; i <= 2; ++i) {
+            double ex = 0, ey = 0;
+            in >> ex >> ey;
+            EXPECT_EQ(x[i], ex);
+            EXPECT_EQ(y[i], ey);
+        }
+    }
+    Vector x{}, y{};
+    EXPECT_FALSE(ReadDataPoints(2, "(1;2); (0,5,1)", x, y));
+    EXPECT_EQ(host.boxes, Lines{"Fejl i data: (0,5,1) kan l\xE6ses b\xE5" "de som (0.0000; 5.1000) og som (0.5000; 1.0000); "
+                                "skriv ; mellem koordinaterne, som (0,5;1), eller brug decimalpunktum"});
 }
