@@ -17,6 +17,7 @@ constexpr int MaxReductionPower = 12;
 
 Tree X() { return Sym('x'); }
 Tree Y() { return Sym('y'); }
+
 // exp(a)*exp(b) as exp(a+b) in every product (the canonical form keeps the
 // two factors apart), so that a quotient by exp(x) cancels.
 Tree MergeExponentials(const Tree& t) {
@@ -41,17 +42,16 @@ Tree MergeExponentials(const Tree& t) {
     return Mul(std::move(rest));
 }
 
+// t >= 0 (strict: t > 0) wherever it is defined, as far as its form shows.
 bool NonNegative(const Tree& t, bool strict) {
     switch (t->kind) {
     case NodeKind::Number: return strict ? t->number.Value() > 0 : !t->number.Negative();
     case NodeKind::Constant: return true;
     case NodeKind::Call: return IsCall(t, fnExp) || (!strict && IsCall(t, fnAbs));
-    case NodeKind::Power: {
-        std::int64_t n = 0;
-        if (IsNumber(t->args[1]) && t->args[1]->number.IsInteger() && (n = t->args[1]->number.num) % 2 == 0)
-            return !strict;
+    case NodeKind::Power:
+        if (IsNumber(t->args[1]) && t->args[1]->number.IsInteger() && t->args[1]->number.num % 2 == 0)
+            return !strict;  // an even power may be 0
         return NonNegative(t->args[0], strict);
-    }
     case NodeKind::Sum: {
         bool positive = false;
         for (const Tree& a : t->args) {
@@ -299,8 +299,16 @@ private:
         std::vector<TreeNumber> q;
         if (!(IsNumber(e) && e->number.exact && e->number.den == 2 && (e->number.num == 1 || e->number.num == -1)))
             return nullptr;
-        if (!PolynomialCoefficients(base, 'x', q, 2) || q.size() != 3 || !q[1].IsZero() || q[0].IsZero())
-            return nullptr;
+        if (!PolynomialCoefficients(base, 'x', q, 2) || q.size() != 3) return nullptr;
+        if (!q[1].IsZero()) {
+            // a*x^2+b*x+c = a*(x+h)^2 + c - a*h^2 with h = b/(2a): the integral in x+h.
+            TreeNumber h = q[1] * Inverse(TreeNumber::Fraction(2) * q[2]);
+            TreeNumber c = q[0] + -(q[2] * h * h);
+            if (!h.exact || !c.exact || c.IsZero()) return nullptr;
+            Tree shifted = RootOfQuadratic(C(Add({Mul({Num(q[2]), Pow(X(), Num(2))}), Num(c)})), e);
+            return shifted ? C(Substitute(shifted, 'x', Add({X(), Num(h)}))) : nullptr;
+        }
+        if (q[0].IsZero()) return nullptr;
         const TreeNumber a = q[2], c = q[0];
         if (a.Negative() && c.Negative()) return nullptr;
         Tree inverse;  // the integral of base^(-1/2)
@@ -480,12 +488,13 @@ private:
     }
 
     // h in t = g with the x left over written in t: x = (t-b)/a for
-    // g = a*x+b (b != 0), x^(j*k) = ((t-b)/a)^j for g = a*x^k+b; nullptr
-    // when g is neither.
+    // g = a*x+b (b != 0), x^(j*k) = ((t-b)/a)^j for g = a*x^k+b (k >= 2);
+    // nullptr when g is neither.
     static Tree SolvedForX(const Tree& g, const Tree& h) {
         std::vector<TreeNumber> c;
-        if (g->kind != NodeKind::Sum || !PolynomialCoefficients(g, 'x', c, 8) || c.size() < 2) return nullptr;
+        if (!PolynomialCoefficients(g, 'x', c, 8) || c.size() < 2) return nullptr;
         const std::int64_t k = static_cast<std::int64_t>(c.size()) - 1;
+        if (k == 1 && c[0].IsZero()) return nullptr;  // t = a*x: nothing to gain
         for (std::int64_t i = 1; i < k; ++i)
             if (!c[i].IsZero()) return nullptr;
         Tree power = C(Mul({Num(Inverse(c[k])), Add({Y(), Num(-c[0])})}));
