@@ -6,7 +6,7 @@
 #include <QApplication>
 
 #include "FieldReaders.h"
-#include "Graph.h"
+#include "TabGraphs.h"
 #include "GraphWindow.h"
 
 namespace {

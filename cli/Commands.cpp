@@ -41,10 +41,10 @@ int Count(const std::string& text, int low, int high) {
 }
 
 std::string RunMinimise(Form& form, const std::vector<std::string>& fields, const SubcommandOptions& options) {
-    // n is the number of coordinates of the start point.
+    // n is the number of coordinates of the start point; more than the spin
+    // edit holds are refused by the tab, as in the window.
     const int n = 1 + static_cast<int>(std::count(fields[1].begin(), fields[1].end(), ','));
-    if (n > MaxVariables) return "punktet har flere end 5 koordinater";
-    SetSpinAndLeave(form, "AntalVariableSpinEdit", n);
+    SetSpinAndLeave(form, "AntalVariableSpinEdit", std::min(n, MaxVariables));
     if (!options.precision.empty()) form.Find("Praecision_Edit")->text = options.precision;
     Leave(form, "fxyzEdit", fields[0]);
     Leave(form, "xyz0Edit", fields[1]);
@@ -67,9 +67,11 @@ std::string RunSolve(Form& form, const std::vector<std::string>& fields, const S
 }
 
 std::string RunRegression(Form& form, const std::vector<std::string>& fields, const SubcommandOptions& options) {
-    // n is the number of points, one "(" each.
+    // n is the number of points, one "(" each; the spin edit holds 3 to 21,
+    // and the tab refuses a text that does not match its count. A degree the
+    // spin edit cannot hold is a malformed command; one that does not fit the
+    // count the tab refuses with its log line.
     const int n = static_cast<int>(std::count(fields[0].begin(), fields[0].end(), '('));
-    if (n < 3 || n > 21) return "der skal v\xE6re 3 til 21 punkter";
     if (options.exponential + options.power + !options.degree.empty() > 1)
         return "v\xE6lg h\xF8jst \xE9n af --degree, --exponential og --power";
     if (options.exponential || options.power) {
@@ -80,13 +82,12 @@ std::string RunRegression(Form& form, const std::vector<std::string>& fields, co
     if (!options.degree.empty()) {
         const int degree = Count(options.degree, 2, 10);
         if (degree == 0) return "graden skal v\xE6re 2 til 10";
-        if (degree >= n) return "graden skal v\xE6re mindre end antallet af punkter";
         form.Find("LineaerRegressionRadioButton")->checked = false;
         form.Find("PolynomiaerRegressionRadioButton")->checked = true;
         RunHandler(form, FindEvents("PolynomiaerRegressionRadioButton")->change);
         SetSpinAndLeave(form, "PolGradSpinEdit", degree);
     }
-    SetSpinAndLeave(form, "AntalRegressionsPunkterSpinEdit", n);
+    SetSpinAndLeave(form, "AntalRegressionsPunkterSpinEdit", std::clamp(n, 3, 21));
     Leave(form, "RegressionsPunkterEdit", fields[0]);
     return "";
 }
@@ -94,30 +95,89 @@ std::string RunRegression(Form& form, const std::vector<std::string>& fields, co
 }  // namespace
 
 const std::vector<Subcommand> Subcommands = {
-    {"integrate", "integrate F [LOWER UPPER]  F(x) og bestemt integral (fanen Integration)", 1,
+    {"integrate", IntegrationTabSheet, "integrate F [LOWER UPPER]  F(x) og bestemt integral (fanen Integration)", 1,
      {"fxEdit", "NedreGraenseEdit", "OevreGraenseEdit"}, {"StamfunktionEdit", "BestemtIntegralEdit"}},
-    {"value", "value F X0          f(x0) (fanen y=f(x))", 2, {"f_x_Edit", "x0Edit"}, {"f_x0_Edit"}},
-    {"diff", "diff F [X0]         f'(x), f(x0), f'(x0) og tangenten (fanen Differentiation)", 1, {"fx_Edit", "x_Edit"},
-     {"df_dx_Edit", "f_value_Edit", "df_x0_Edit", {"TangentEdit", "Tangent"}}},
-    {"reduce", "reduce F            reduceret f(x) (fanen FaktorReduktion)", 1, {"Factor_fxEdit"},
+    {"value", FunktionTabSheet, "value F X0          f(x0) (fanen y=f(x))", 2, {"f_x_Edit", "x0Edit"}, {"f_x0_Edit"}},
+    {"diff", DifferentiationTabSheet, "diff F [X0]         f'(x), f(x0), f'(x0) og tangenten (fanen Differentiation)", 1,
+     {"fx_Edit", "x_Edit"}, {"df_dx_Edit", "f_value_Edit", "df_x0_Edit", {"TangentEdit", "Tangent"}}},
+    {"reduce", FaktorReduktionTabSheet, "reduce F            reduceret f(x) (fanen FaktorReduktion)", 1, {"Factor_fxEdit"},
      {"ReduceretFxEdit"}},
-    {"roots", "roots P             rødder og faktoriseret p(x) (fanen Polynomier)", 1, {"px_Edit"},
+    {"roots", PolynomierTabSheet, "roots P             rødder og faktoriseret p(x) (fanen Polynomier)", 1, {"px_Edit"},
      {"RoedderEdit", "pxfak_Edit"}},
-    {"divide", "divide P D          q(x) og r(x) for p(x)/d(x) (fanen Polynomier)", 2, {"DividendEdit", "DivisorEdit"},
+    {"divide", PolynomierTabSheet, "divide P D          q(x) og r(x) for p(x)/d(x) (fanen Polynomier)", 2, {"DividendEdit", "DivisorEdit"},
      {"KvotientEdit", "RestEdit"}},
-    {"fraction", "fraction F          reduceret p(x)/q(x) (fanen Polynomier)", 1, {"PolBroekEdit"},
+    {"fraction", PolynomierTabSheet, "fraction F          reduceret p(x)/q(x) (fanen Polynomier)", 1, {"PolBroekEdit"},
      {"ReduceretPolBroekEdit"}},
-    {"minimise", "minimise F POINT [--precision E]\n"
+    {"minimise", ExtremumTabSheet, "minimise F POINT [--precision E]\n"
                  "                      minimum af f(x,y,...) fra punktet (fanen Minimum for funktion)",
      2, {"fxyzEdit", "xyz0Edit"}, {"xyzMinEdit", "fminEdit"}, {"--precision"}, RunMinimise},
-    {"solve", "solve EQ1 [EQ2 ...] [--point POINT] [--least-squares] [--precision E]\n"
+    {"solve", TrancendenteLigningerTabSheet, "solve EQ1 [EQ2 ...] [--point POINT] [--least-squares] [--precision E]\n"
               "                      n ligninger med n ubekendte (fanen n-ubekendte Ligninger)",
      1, {"Ligning1Edit", "Ligning2Edit", "Ligning3Edit", "Ligning4Edit", "Ligning5Edit"},
      {{"LoesningEdit", "L\xF8sning"}}, {"--point", "--least-squares", "--precision"}, RunSolve},
-    {"regression", "regression POINTS [--degree D | --exponential | --power]\n"
+    {"regression", RegressionTabSheet, "regression POINTS [--degree D | --exponential | --power]\n"
                    "                      regressionslinie, -polynomium, eksponentiel eller potens (fanen Regression)",
      1, {"RegressionsPunkterEdit"},
      {"RegressionsLiniensLigningEdit", "RegressionsPolynomietsligningEdit", "RegressionsligningEdit",
       "ForklaringsgradEdit"},
      {"--degree", "--exponential", "--power"}, RunRegression},
 };
+
+namespace {
+
+// The old plot tabs' own forms of the fields.
+void EquationFields(std::vector<std::string>& fields, SubcommandOptions& options) {
+    if (fields.size() == 2 && options.point.empty()) {
+        options.point = fields[1];
+        fields.pop_back();
+    }
+}
+
+void DropPointCount(std::vector<std::string>& fields) {
+    if (fields.size() == 2 && IsDigitText(fields[0])) fields.erase(fields.begin());
+}
+
+void RegressionFields(std::vector<std::string>& fields, SubcommandOptions&) { DropPointCount(fields); }
+
+void PolynomialRegressionFields(std::vector<std::string>& fields, SubcommandOptions& options) {
+    if (fields.size() == 3 && options.degree.empty()) {
+        options.degree = fields[0];
+        fields.erase(fields.begin());
+    }
+    DropPointCount(fields);
+}
+
+struct Alias {
+    const char* name;
+    const char* target;
+    void (*adapt)(std::vector<std::string>&, SubcommandOptions&);
+};
+
+const Alias Aliases[] = {
+    {"integral", "integrate", nullptr},
+    {"minimum", "minimise", nullptr},
+    {"equation", "solve", EquationFields},
+    {"regression", "regression", RegressionFields},
+    {"polyregression", "regression", PolynomialRegressionFields},
+};
+
+}  // namespace
+
+const Subcommand* FindSubcommand(std::string_view name, std::vector<std::string>& fields,
+                                 SubcommandOptions& options) {
+    for (const Alias& alias : Aliases)
+        if (name == alias.name) {
+            if (alias.adapt) alias.adapt(fields, options);
+            name = alias.target;
+            break;
+        }
+    for (const Subcommand& s : Subcommands)
+        if (name == s.name) return &s;
+    return nullptr;
+}
+
+std::string SubcommandNames() {
+    std::string names;
+    for (const Subcommand& s : Subcommands) names += (names.empty() ? "" : ", ") + std::string(s.name);
+    return names;
+}

@@ -23,6 +23,7 @@ struct Output {
 
 struct Subcommand {
     const char* name;
+    Page page;                            // the tab it fills
     const char* usage;
     int required;                         // leading inputs that must be given
     std::vector<const char*> inputs;      // fields filled from the arguments, in order
@@ -34,3 +35,13 @@ struct Subcommand {
 };
 
 extern const std::vector<Subcommand> Subcommands;
+
+// The subcommand a name gives: its own name, or an older name of the plot
+// tabs that reads its fields its own way (integral, minimum, equation F X0,
+// polyregression D N POINTS, regression N POINTS); the fields and options are
+// rearranged into the subcommand's. nullptr for an unknown name.
+const Subcommand* FindSubcommand(std::string_view name, std::vector<std::string>& fields,
+                                 SubcommandOptions& options);
+
+// "integrate, value, ..." : the names a usage error lists.
+std::string SubcommandNames();

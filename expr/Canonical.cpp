@@ -184,6 +184,7 @@ void SplitPower(const Tree& f, Tree& base, Tree& exponent) {
     }
 }
 
+
 Tree CanonProduct(std::vector<Tree> factors) {
     TreeNumber coefficient = TreeNumber::Fraction(1);
     std::vector<Tree> rest;
@@ -331,21 +332,29 @@ Tree CanonSum(std::vector<Tree> terms) {
             flat.push_back(t);
         }
     }
-    std::vector<std::pair<Tree, TreeNumber>> split;
+    struct Split {
+        Tree rest;
+        TreeNumber c;
+        Tree term;
+    };
+    std::vector<Split> split;
+    split.reserve(flat.size());
     for (const Tree& t : flat) {
         TreeNumber c;
         Tree rest;
         SplitTerm(t, c, rest);
-        split.emplace_back(rest, c);
+        split.push_back({rest, c, t});
     }
     std::stable_sort(split.begin(), split.end(),
-                     [](const auto& a, const auto& b) { return CompareOptional(a.first, b.first) < 0; });
+                     [](const Split& a, const Split& b) { return CompareOptional(a.rest, b.rest) < 0; });
     std::vector<std::pair<TermKey, Tree>> collected;
     for (std::size_t i = 0; i < split.size();) {
-        TreeNumber c = split[i].second;
+        TreeNumber c = split[i].c;
         std::size_t j = i + 1;
-        while (j < split.size() && CompareOptional(split[j].first, split[i].first) == 0) c = c + split[j++].second;
-        if (!c.IsZero()) collected.emplace_back(KeyOf(split[i].first), JoinTerm(c, split[i].first));
+        while (j < split.size() && CompareOptional(split[j].rest, split[i].rest) == 0) c = c + split[j++].c;
+        // A term without like terms keeps its node.
+        if (!c.IsZero())
+            collected.emplace_back(KeyOf(split[i].rest), j == i + 1 ? split[i].term : JoinTerm(c, split[i].rest));
         i = j;
     }
     std::stable_sort(collected.begin(), collected.end(), TermBefore);
@@ -360,10 +369,17 @@ Tree CanonNode(const Tree& t) {
     case NodeKind::Symbol:
     case NodeKind::Constant:
         return t;
-    case NodeKind::Call:
-        return CanonCall(t->function, CanonNode(t->args[0]));
-    case NodeKind::Power:
-        return CanonPow(CanonNode(t->args[0]), CanonNode(t->args[1]));
+    case NodeKind::Call: {
+        Tree a = CanonNode(t->args[0]);
+        Tree c = CanonCall(t->function, a);
+        // An unchanged call keeps its node.
+        return c->kind == NodeKind::Call && c->function == t->function && c->args[0] == t->args[0] ? t : c;
+    }
+    case NodeKind::Power: {
+        Tree b = CanonNode(t->args[0]), e = CanonNode(t->args[1]);
+        Tree p = CanonPow(b, e);
+        return p->kind == NodeKind::Power && p->args[0] == t->args[0] && p->args[1] == t->args[1] ? t : p;
+    }
     case NodeKind::Sum:
     case NodeKind::Product: {
         std::vector<Tree> args;

@@ -120,7 +120,19 @@ Tree Num(const TreeNumber& n) {
     node.number = n;
     return Make(std::move(node));
 }
-Tree Num(std::int64_t num, std::int64_t den) { return Num(TreeNumber::Fraction(num, den)); }
+// Small whole numbers and 1/2 are shared: the canonical form asks for them often.
+Tree Num(std::int64_t num, std::int64_t den) {
+    constexpr std::int64_t Low = -4, High = 8;
+    static const std::vector<Tree> small = [] {
+        std::vector<Tree> v;
+        for (std::int64_t n = Low; n <= High; ++n) v.push_back(Num(TreeNumber::Fraction(n)));
+        return v;
+    }();
+    static const Tree half = Num(TreeNumber::Fraction(1, 2));
+    if (den == 1 && num >= Low && num <= High) return small[static_cast<std::size_t>(num - Low)];
+    if (num == 1 && den == 2) return half;
+    return Num(TreeNumber::Fraction(num, den));
+}
 
 Tree Sym(char name) {
     Node node;
@@ -177,7 +189,7 @@ Tree Call(int function, const Tree& argument) {
 }
 
 Tree Neg(const Tree& a) {
-    if (IsNumber(a)) return Num(-a->number);
+    if (IsNumber(a)) return a->number.exact && !a->number.decimal ? Num(-a->number.num, a->number.den) : Num(-a->number);
     return Mul({Num(-1), a});
 }
 Tree Sub(const Tree& a, const Tree& b) { return Add({a, Neg(b)}); }

@@ -1,12 +1,11 @@
 #pragma once
 // What the graph window draws for a tab: curves, marked points, a shaded
-// area and vertical asymptotes, built from the texts in the tab's fields.
-// Names and messages are Windows-1252, as the form model holds them.
+// area and vertical asymptotes. Names and messages are Windows-1252, as the
+// engines write them; the graphs of the tabs are built in tabgraph/.
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "Form.h"
 #include "Sampler.h"
 
 struct GraphCurve {
@@ -34,10 +33,6 @@ struct Graph {
     std::optional<GraphArea> area;
     std::string message;      // not empty: shown instead of a graph
 };
-
-// The graph of the form's current page, or of the given page.
-Graph BuildGraph(const Form& form);
-Graph BuildGraph(const Form& form, Page page);
 
 struct View {
     double xMin = -10, xMax = 10, yMin = -10, yMax = 10;

@@ -102,6 +102,7 @@ std::string PolynomialText(int degree, const RegressionCoefficients& p) {
 }
 
 // Logs the Kontrol line of a fit and shows its equation when it passed.
+// The equation is shown in the form a teacher writes (no 1* or 0* terms).
 bool Publish(Control& output, std::string equation, int degree, const RegressionCoefficients& p, int n,
              const Vector& x, const Vector& y) {
     equation = TeacherForm(ExpressionText(equation)).Str();
@@ -114,7 +115,6 @@ bool Publish(Control& output, std::string equation, int degree, const Regression
 // The line or polynomial shown, with its residuals and R^2.
 void PublishWithQuality(Form& form, Control& output, const std::string& equation, int degree,
                         const RegressionCoefficients& p, int n, const Vector& x, const Vector& y) {
-    // The shown equation is in the teacher's form, not the fitted text.
     if (Publish(output, equation, degree, p, n, x, y))
         ShowQuality(form, output.text, degree == 1 ? FitKind::Line : FitKind::Polynomial, degree + 1, n, x, y);
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the .deb from a plain Release build of the programs (no sanitizers,
 # no tests), unpacks it into a temporary root with dpkg-deb -x, checks its
-# files and dependencies, and runs the unpacked kvadrix-cli once per
-# subcommand, so that a packaging fault fails CI.
+# files and dependencies (kvadrix-cli without any Qt library), and runs the
+# unpacked kvadrix-cli once per subcommand (plot through the unpacked
+# kvadrix-plot), so that a packaging fault fails CI.
 #   tools/check-deb.sh [BUILD_DIR]   (default build-deb)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,11 +22,13 @@ cases=(
   'minimise|(x-1)^2+(y+2)^2|(0,0) => Løsning (x,y) = (1.0000,-2.0000)'
   'solve|x^2+y^2=4|x-y|--point|(1,1) => Løsning = (1.4142,1.4142)'
   'regression|(0,1); (1,3); (2,5) => Regressionsliniens Ligning = 2.0000*x+1.0000'
-  'plot|value|x^2|3|--out|/tmp/kvadrix-deb-plot.svg => '
+  'plot|value|x^2|3|--out|/tmp/kvadrix-deb-plot.svg => f(x0) = 9.0000'
+  'batch|/tmp/kvadrix-deb-batch.txt => > value x^2 3'
 )
+printf 'value x^2 3\n' >/tmp/kvadrix-deb-batch.txt
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVADRIX_TESTS=OFF -DKVADRIX_BENCH=OFF >/dev/null
-cmake --build "$build" -j "${KVADRIX_JOBS:-2}" --target kvadrix kvadrix-cli kvadrix_icon
+cmake --build "$build" -j "${KVADRIX_JOBS:-2}" --target kvadrix kvadrix-cli kvadrix-plot kvadrix_icon
 rm -f "$build"/kvadrix_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/kvadrix_*.deb)
@@ -35,7 +38,7 @@ dpkg-deb -x "$deb" "$root"
 failed=0
 fail() { echo "FEJL: $*" >&2; failed=1; }
 
-for f in usr/bin/kvadrix usr/bin/kvadrix-cli usr/share/applications/kvadrix.desktop \
+for f in usr/bin/kvadrix usr/bin/kvadrix-cli usr/bin/kvadrix-plot usr/share/applications/kvadrix.desktop \
          usr/share/icons/hicolor/scalable/apps/kvadrix.svg usr/share/doc/kvadrix/README.md; do
   [ -s "$root/$f" ] || fail "$f mangler i pakken"
 done
@@ -63,6 +66,13 @@ for exe in "$root"/usr/bin/*; do
   done
 done
 
+# kvadrix-cli links no toolkit: a call costs milliseconds, not Qt's start-up.
+needed=$(objdump -p "$root/usr/bin/kvadrix-cli" | awk '/NEEDED/ {print $2}')
+echo "kvadrix-cli bruger: ${needed:-ingen delte biblioteker (statisk linket)}" | tr '\n' ' '; echo
+grep -q '^libQt' <<<"$needed" && fail "kvadrix-cli linker Qt: $(grep '^libQt' <<<"$needed" | tr '\n' ' ')"
+plotNeeded=$(objdump -p "$root/usr/bin/kvadrix-plot" | awk '/NEEDED/ {print $2}')
+grep -q '^libQt6Charts' <<<"$plotNeeded" || fail "kvadrix-plot tegner ikke med Qt Charts"
+
 for c in "${cases[@]}"; do
   IFS='|' read -r -a args <<<"${c% => *}"
   expected=${c#* => }
@@ -73,6 +83,9 @@ for c in "${cases[@]}"; do
     fail "kvadrix-cli ${args[*]}: '$got', ventede '$expected'"
   fi
 done
+[ -s /tmp/kvadrix-deb-plot.svg ] && grep -q '<svg' /tmp/kvadrix-deb-plot.svg ||
+  fail "kvadrix-cli plot skrev ingen SVG (kvadrix-plot fra pakken)"
+rm -f /tmp/kvadrix-deb-plot.svg /tmp/kvadrix-deb-batch.txt
 # Every subcommand the program offers has a case above.
 for sub in $("$root/usr/bin/kvadrix-cli" --help 2>&1 | awk '/^  [a-z]+ / {print $1}'); do
   grep -q "^$sub|" <<<"$(printf '%s\n' "${cases[@]}")" || fail "ingen pakketest af kvadrix-cli $sub"

@@ -27,7 +27,6 @@
 #include <set>
 
 #include "Cp1252.h"
-#include "GraphWindow.h"
 #include "Handlers.h"
 #include "Host.h"
 #include "LogPrinter.h"
@@ -237,7 +236,7 @@ void TKvadrixForm::BuildPages() {
     }
     pages_->setCurrentIndex(IntegrationTabSheet);
     ApplyFocus("fxEdit");  // rather than the tab bar
-    connect(pages_, &QTabWidget::currentChanged, this, [this] { RefreshGraph(); });
+    connect(pages_, &QTabWidget::currentChanged, this, [this] { ReportChange(); });
 }
 
 QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
@@ -375,7 +374,7 @@ void TKvadrixForm::Run(void (*handler)(Form&)) {
     }
     pending_.clear();
     running_ = false;
-    RefreshGraph();
+    ReportChange();
 }
 
 // Widget states the user can change into the model: texts, spin values,
@@ -495,24 +494,16 @@ void TKvadrixForm::UdskrivLogMenuItemClick() {
     for (auto* handler : queued) Run(handler);
 }
 
-TGraphForm* TKvadrixForm::GraphForm() const { return graphForm_; }
-
-// One graph window beside the main window, never modal; closing it only hides it.
-void TKvadrixForm::VisGrafMenuItemClick() {
-    if (!graphForm_) {
-        graphForm_ = new TGraphForm(this);
-        graphForm_->move(frameGeometry().topRight() + QPoint(8, 0));
-    }
-    graphForm_->show();
-    graphForm_->raise();
-    RefreshGraph();
+const Form& TKvadrixForm::CurrentModel() {
+    if (!running_) CopyIn();
+    return form_;
 }
 
-// The open graph window shows what the current page has computed. Runs after
-// every handler and on every page change; the fields are taken in first.
-void TKvadrixForm::RefreshGraph() {
-    if (!graphForm_ || !graphForm_->isVisible() || running_) return;
-    CopyIn();
-    const int page = pages_->currentIndex();
-    if (page >= 0 && page < PageCount) graphForm_->ShowGraph(BuildGraph(form_, static_cast<Page>(page)));
+int TKvadrixForm::CurrentPage() const { return pages_->currentIndex(); }
+
+void TKvadrixForm::VisGrafMenuItemClick() { emit graphRequested(); }
+
+// Runs after every handler and on every page change.
+void TKvadrixForm::ReportChange() {
+    if (!running_) emit pageChanged();
 }

@@ -3,7 +3,6 @@
 // model's tables, and runs the model's handlers on the field events: leaving
 // an input field runs its exit handler, Enter runs its Enter action.
 #include <QMainWindow>
-#include <QPointer>
 
 #include <memory>
 #include <string>
@@ -16,7 +15,6 @@
 class QPlainTextEdit;
 class QTabWidget;
 class QtHost;
-class TGraphForm;
 class Host;
 
 class TKvadrixForm : public QMainWindow {
@@ -28,11 +26,17 @@ public:
 
     Form& Model() { return form_; }
 
-    // The graph window of "Graf > Vis graf" (nullptr until first opened).
-    TGraphForm* GraphForm() const;
+    // For the graph window, which the program connects: the model with the
+    // widgets' texts taken in, and the page shown.
+    const Form& CurrentModel();
+    int CurrentPage() const;
 
     // The host's AddLogLine: one line (Windows-1252) into the model and the log page.
     void AppendLogLine(std::string_view line);
+
+signals:
+    void graphRequested();  // "Graf > Vis graf"
+    void pageChanged();     // after every handler run and page change, when no handler runs
 
 protected:
     bool event(QEvent* event) override;
@@ -61,7 +65,7 @@ private:
     void MirrorLog();
     void UdskrivLogMenuItemClick();
     void VisGrafMenuItemClick();
-    void RefreshGraph();
+    void ReportChange();
 
     Form form_;
     std::unique_ptr<QtHost> host_;
@@ -77,5 +81,4 @@ private:
     bool running_ = false;
     bool copyingOut_ = false;
     std::vector<void (*)(Form&)> pending_;
-    QPointer<TGraphForm> graphForm_;
 };

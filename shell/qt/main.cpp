@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "DodekaederSplashForm.h"
+#include "GraphLink.h"
 #include "KvadrixForm.h"
 
 int main(int argc, char** argv) {
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
         RunSplashPhase(*splashForm);
     }
     TKvadrixForm form;
+    LinkGraphWindow(form);  // the two windows know nothing of each other
     splashForm.reset();
     form.show();
     form.activateWindow();  // without a window manager show() does not activate

@@ -24,12 +24,20 @@ std::string Quote(const std::string& s) {
     return q + "'";
 }
 
-Run Cli(const std::vector<std::string>& args) {
+// "@DATA@" in an argument or the stdin file stands for tests/cli/data.
+std::string WithData(std::string text) {
+    if (const auto at = text.find("@DATA@"); at != std::string::npos)
+        text.replace(at, 6, std::string(KVADRIX_TESTS_DIR) + "/cli/data");
+    return text;
+}
+
+Run Cli(const std::vector<std::string>& args, const std::string& stdinFile) {
     // ctest runs the cases in parallel: one stderr file per process.
     std::string errFile = ::testing::TempDir() + "kvadrix-cli-stderr-" + std::to_string(getpid()) + ".txt";
     std::string cmd = KVADRIX_CLI;
-    for (const auto& a : args) cmd += " " + Quote(a);
+    for (const auto& a : args) cmd += " " + Quote(WithData(a));
     cmd += " 2>" + errFile;
+    if (!stdinFile.empty()) cmd += " <" + Quote(WithData(stdinFile));
     Run r;
     FILE* p = popen(cmd.c_str(), "r");
     std::array<char, 4096> buf;
@@ -52,17 +60,23 @@ TEST(CliTest, RunsGiveTheirOutputAndExitCode) {
             args.push_back(row[0].substr(from, bar - from));
             if (bar == std::string::npos) break;
         }
-        const ::Run r = Cli(args);
+        std::string stdinFile;
+        for (std::size_t i = 1; i < row.size(); ++i)
+            if (row[i].starts_with("stdin=")) stdinFile = row[i].substr(6);
+        const ::Run r = Cli(args, stdinFile);
         for (std::size_t i = 1; i < row.size(); ++i) {
             const std::string& check = row[i];
-            const std::size_t op = check.find_first_of("=^~!");
+            if (check.starts_with("stdin=")) continue;
+            const std::size_t op = check.find_first_of("=^~!#");
             const std::string& got = check.starts_with("out") ? r.out : r.err;
-            const std::string want = check.substr(std::min(check.find_first_not_of("=^~!", op), check.size()));
+            const std::string want = check.substr(std::min(check.find_first_not_of("=^~!#", op), check.size()));
             const std::string what = row.where + ": " + check;
             if (check.starts_with("status="))
                 EXPECT_EQ(r.status, std::stoi(want)) << what;
             else if (check[op] == '=')
                 EXPECT_EQ(got, want) << what;
+            else if (check[op] == '#')
+                EXPECT_TRUE(got.find(want) != std::string::npos && got.find(want) == got.rfind(want)) << what << "\n" << got;
             else if (check[op] == '^')
                 EXPECT_EQ(got.rfind(want, 0), 0u) << what << "\n" << got;
             else

@@ -9,7 +9,8 @@
 
 #include "CaseFile.h"
 #include "Cp1252.h"
-#include "Graph.h"
+#include "GraphLink.h"
+#include "TabGraphs.h"
 #include "GraphWindow.h"
 #include "Host.h"
 #include "KvadrixForm.h"
@@ -130,11 +131,12 @@ private slots:
     // page and what the page computes, and closing it loses nothing.
     void menuOpensAWindowThatFollows() {
         TKvadrixForm window;
+        LinkGraphWindow(window);
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
-        TGraphForm* graph = window.GraphForm();
+        TGraphForm* graph = GraphWindowOf(window);
         QVERIFY(graph && graph->isVisible());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(graph->isWindow());
@@ -157,7 +159,7 @@ private slots:
         graph->close();
         pages->setCurrentIndex(FunktionTabSheet);
         window.findChild<QAction*>("VisGrafMenuItem")->trigger();
-        QCOMPARE(window.GraphForm(), graph);
+        QCOMPARE(GraphWindowOf(window), graph);
         QVERIFY(graph->isVisible());
         QCOMPARE(edit->text(), QString("x^2-4"));
         QCOMPARE(LegendNames(graph->ChartView()->chart()), (QStringList{"f(x)", "(x0, f(x0))"}));
@@ -227,6 +229,7 @@ private slots:
         if (dir.isEmpty()) QSKIP("KVADRIX_SCREENSHOT_DIR not set");
         for (const TabCase& c : TabCases()) {
             TKvadrixForm window;
+            LinkGraphWindow(window);
             window.show();
             window.activateWindow();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -240,7 +243,7 @@ private slots:
             }
             window.findChild<QTabWidget*>("KvadrixPageControl")->setCurrentIndex(c.page);
             window.findChild<QAction*>("VisGrafMenuItem")->trigger();
-            QVERIFY(QTest::qWaitForWindowExposed(window.GraphForm()));
+            QVERIFY(QTest::qWaitForWindowExposed(GraphWindowOf(window)));
             QTest::qWait(150);
             const QPixmap shot = window.screen()->grabWindow(0);
             QVERIFY(shot.save(QDir(dir).filePath(QString("graf-%1.png").arg(c.name).replace('=', '_'))));

@@ -7,7 +7,7 @@
 
 #include "CaseTable.h"
 #include "FieldReaders.h"
-#include "Graph.h"
+#include "TabGraphs.h"
 #include "RecordingHost.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "FieldReaders.h"
-#include "Graph.h"
+#include "TabGraphs.h"
 
 namespace {
 
