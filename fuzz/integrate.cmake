@@ -1,3 +1,5 @@
 # Fuzz targets of the integration engine and Simpson's rule.
 kvadrix_fuzz_target(fuzz_integrate fuzz_integrate.cpp kvadrix_integrate kvadrix_numeric)
 kvadrix_fuzz_target(fuzz_integrate_table fuzz_integrate_table.cpp kvadrix_integrate)
+kvadrix_fuzz_target(fuzz_integrate_tree fuzz_integrate_tree.cpp kvadrix_integrate)
+kvadrix_fuzz_target(fuzz_partial_fractions fuzz_partial_fractions.cpp kvadrix_integrate)

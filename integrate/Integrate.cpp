@@ -1,5 +1,6 @@
 #include "Integrate.h"
 
+#include "Canonical.h"
 #include "Coefficients.h"
 #include "Fractions.h"
 #include "Host.h"
@@ -12,8 +13,11 @@
 #include "TableLookup.h"
 #include "TextOps.h"
 #include "TextUtils.h"
+#include "Tree.h"
+#include "TreeIntegrate.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -135,7 +139,13 @@ namespace {
 class SearchHost : public Host {
 public:
     explicit SearchHost(Host& outer) : outer_(outer) {}
-    void AddLogLine(std::string_view line) override { outer_.AddLogLine(line); }
+    // A sub-integral announced again right after the same announcement adds
+    // nothing to the log.
+    void AddLogLine(std::string_view line) override {
+        if (line == last_ && line.starts_with("Fors\xF8ger at udregne: ")) return;
+        last_ = line;
+        outer_.AddLogLine(line);
+    }
     bool ErrorBox(std::string_view message, bool) override {
         if (!failed) outer_.AddLogLine("Fejl under integration: " + std::string(message));
         failed = true;
@@ -145,6 +155,7 @@ public:
 
 private:
     Host& outer_;
+    std::string last_;
 };
 
 SearchHost* activeSearch = nullptr;
@@ -152,6 +163,32 @@ SearchHost* activeSearch = nullptr;
 }  // namespace
 
 bool SearchFailed() { return activeSearch && activeSearch->failed; }
+
+
+
+namespace {
+
+// The table on the integrand as typed, then the strategies on its tree. (The
+// rewriting search of IntegrateStep, which the table's reduction rows still
+// use, found nothing more than these on the school corpora and could take
+// tens of milliseconds to give up, so it is not tried on the whole integrand.)
+ExpressionText FirstAntiderivative(const ExpressionText& f) {
+    const ExpressionText typed = LowerCaseText(f);
+    ExpressionText F;
+    if (Quietly([&] { F = IntegrateByTable(ToFractions(typed)); }) && !F.Empty()) return F;
+    Tree t = ParseTree(typed);
+    if (!t) return IntegrateStep(0, 0, true, f);  // the search reports what the notation cannot read
+    std::vector<std::string> steps;
+    Tree G = IntegrateTree(t, steps);
+    if (G && PrintTree(G, F)) {
+        for (const std::string& line : steps) AddLogLine(line);
+        return F;
+    }
+    Announce(typed);
+    return {};
+}
+
+}  // namespace
 
 ExpressionText IntegrateExpression(const ExpressionText& f) {
     if (activeSearch) return IntegrateStep(0, 0, true, f);  // a reduction row's rest
@@ -164,12 +201,12 @@ ExpressionText IntegrateExpression(const ExpressionText& f) {
             activeSearch = nullptr;
         }
     } scope(search);
-    ExpressionText F = IntegrateStep(0, 0, true, f);
+    ExpressionText F = FirstAntiderivative(f);
     if (search.failed) {
         ErrorFlag = true;
         return {};
     }
-    return F;
+    return F.Empty() ? F : TeacherForm(F);
 }
 
 ExpressionText IntegrateSum(IntegrationState& s) {
@@ -217,12 +254,9 @@ ExpressionText ByAlgebraRules(const ExpressionText& e) {
 }
 
 // A sub-integral with the counters of the calling step; empty at the limit.
-ExpressionText SubIntegral(IntegrationState& s, const ExpressionText& g, bool rest = false) {
+ExpressionText SubIntegral(IntegrationState& s, const ExpressionText& g) {
     if (s.AttemptCount >= MaxAttempts) return {};
-    if (rest)
-        AddLogLine("Fors\xF8ger at udregne: I(" + g.Str() + ")dx)");
-    else
-        Announce(g);
+    Announce(g);
     ++s.AttemptCount;
     return IntegrateStep(s.AttemptCount, s.SubstitutionCount, s.AllowRational, g);
 }
@@ -293,7 +327,7 @@ ExpressionText IntegrateByRewriting(IntegrationState& s, ExpressionText w) {
     if (ErrorFlag) return {};
     ExpressionText r1 = SubIntegral(s, t);
     if (r1.Empty() || rest.Empty()) return r1;
-    ExpressionText r2 = ToFractions(SubIntegral(s, rest, true));
+    ExpressionText r2 = ToFractions(SubIntegral(s, rest));
     if (r2.Empty()) return {};
     return JoinTerms(ToFractions(r1), '+', r2);
 }
