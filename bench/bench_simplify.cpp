@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "Canonical.h"
 #include "Differentiate.h"
 #include "Fractions.h"
 #include "Host.h"
@@ -46,6 +47,44 @@ void BM_DifferentiateAndTidy(benchmark::State& state, const char* text) {
     state.SetLabel(result.Str());
 }
 
+// The tab's chain as it is now: the tidied derivative in its teacher form.
+void BM_DifferentiateAndTeacherForm(benchmark::State& state, const char* text) {
+    const ExpressionText f(text);
+    ExpressionText result;
+    for (auto _ : state) {
+        ErrorFlag = false;
+        result = TeacherForm(DifferentiateAndTidy(f));
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetLabel(result.Str());
+}
+
+// The FaktorReduktion chain without and with the teacher form of the result.
+ExpressionText Reduce(const ExpressionText& f) {
+    ExpressionText t;
+    DecimalsToFractions(f, t);
+    return ReduceExpression(t);
+}
+
+void BM_Reduction(benchmark::State& state, const char* text) {
+    const ExpressionText f(text);
+    for (auto _ : state) {
+        ErrorFlag = false;
+        benchmark::DoNotOptimize(Reduce(f));
+    }
+}
+
+void BM_ReductionAndTeacherForm(benchmark::State& state, const char* text) {
+    const ExpressionText f(text);
+    ExpressionText result;
+    for (auto _ : state) {
+        ErrorFlag = false;
+        result = TeacherForm(Reduce(f));
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetLabel(result.Str());
+}
+
 void BM_DifferentiateExpression(benchmark::State& state, const char* text) {
     const ExpressionText f(text);
     for (auto _ : state) {
@@ -77,12 +116,16 @@ void BM_DecimalsToFractions(benchmark::State& state, const char* text) {
 int main(int argc, char** argv) {
     for (const char* f : Functions) {
         benchmark::RegisterBenchmark((std::string("DifferentiateAndTidy/") + f).c_str(), BM_DifferentiateAndTidy, f);
+        benchmark::RegisterBenchmark((std::string("DifferentiateAndTeacherForm/") + f).c_str(),
+                                     BM_DifferentiateAndTeacherForm, f);
         benchmark::RegisterBenchmark((std::string("DifferentiateExpression/") + f).c_str(), BM_DifferentiateExpression, f);
     }
     for (const char* f : {Polynomial100, Functions100}) {
         const std::string name = f == Polynomial100 ? "polynomial100" : "functions100";
         benchmark::RegisterBenchmark(("ReduceExpression/" + name).c_str(), BM_ReduceExpression, f);
         benchmark::RegisterBenchmark(("DecimalsToFractions/" + name).c_str(), BM_DecimalsToFractions, f);
+        benchmark::RegisterBenchmark(("Reduction/" + name).c_str(), BM_Reduction, f);
+        benchmark::RegisterBenchmark(("ReductionAndTeacherForm/" + name).c_str(), BM_ReductionAndTeacherForm, f);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

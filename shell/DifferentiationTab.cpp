@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "Canonical.h"
 #include "Confirm.h"
 #include "Differentiate.h"
 #include "Fractions.h"
@@ -123,7 +124,7 @@ void fx_EditExit(Form& form) {
     derivative = ToFractions(derivative);
     AddLogLine("Reduceret f'(x) = " + derivative.Str());
     if (ErrorFlag || c.ResultWasCut()) return;
-    derivative = ToFractions(ReduceExpression(derivative));
+    derivative = TeacherForm(ToFractions(ReduceExpression(derivative)));
     form.State.DerivativeText = derivative;
     AddLogLine("f'(x) = " + derivative.Str());
     if (ErrorFlag || c.ResultWasCut() || !Verified(typed, derivative)) return;

@@ -1,4 +1,5 @@
 // The FaktorReduktion tab: the reduced form of a typed expression.
+#include "Canonical.h"
 #include "Fractions.h"
 #include "HandlerSupport.h"
 #include "Handlers.h"
@@ -20,6 +21,7 @@ void Factor_fxEditExit(Form& form) {
     ExpressionText reduced = ReduceExpression(t);
     if (!(reduced == t)) AddLogLine("Reduceret br\xF8k f(x)=  " + reduced.Str());
     if (ErrorFlag || c.ResultWasCut()) return;
+    reduced = TeacherForm(reduced);
     // The reduced form must keep the value wherever the typed text has one.
     if (!KeepsValue(typed, reduced)) return;
     c.Publish(tab.ReduceretFxEdit, reduced);

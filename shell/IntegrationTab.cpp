@@ -1,5 +1,6 @@
 // The Integration tab: F(x) of the typed integrand, and the definite integral
 // between two bounds (from F, or by Simpson's rule when F cannot be used).
+#include "Canonical.h"
 #include "Differentiate.h"
 #include "Fractions.h"
 #include "HandlerSupport.h"
@@ -77,6 +78,7 @@ void fxEditExit(Form& form) {
     if (found) {
         F = ToFractions(F);
         if (IsSingleTerm(F)) F = ToFractions(ReduceExpression(F));
+        F = TeacherForm(F);
         found = !ErrorFlag && !c.ResultWasCut();
     }
     if (found) {

@@ -3,7 +3,9 @@
 // written form of the polynomial reader (3x^2-x+5 as well as 3*x^2-x+5).
 #include <string>
 
+#include "Canonical.h"
 #include "Checks.h"
+#include "ExactFactors.h"
 #include "Fraction.h"
 #include "Fractions.h"
 #include "HandlerSupport.h"
@@ -91,6 +93,7 @@ void px_EditExit(Form& form) {
     // A fractional leading coefficient stays in front as the engine wrote it.
     Fraction leading = CoefficientValue(k[degree]);
     if (leading.IsWhole()) factorised = ReduceExpression(factorised);
+    factorised = TeacherForm(SplitQuadraticFactors(factorised));
     AddLogLine("Faktoropl\xF8sningen af p(x) er: " + factorised.Str());
     if (ErrorFlag || c.ResultWasCut() || !RootsVerified(p, count, roots, factorised)) return;
     if (count > 0) c.Publish(tab.RoedderEdit, BraceList(count, roots));
@@ -136,6 +139,8 @@ void DivisorEditExit(Form& form) {
     }
     if (r.Empty()) r = "0";
     if (q.Empty()) q = "0";
+    q = TeacherForm(q);
+    r = TeacherForm(r);
     AddLogLine("Kvotienten: q(x) = " + q.Str());
     AddLogLine("Resten: r(x) = " + r.Str());
     if (ErrorFlag || c.ResultWasCut()) return;
@@ -180,6 +185,7 @@ void PolBroekEditExit(Form& form) {
     ExpressionText reduced;
     DecimalsToFractions(ReduceExpression(f), reduced);
     if (IsFullBracket(reduced)) reduced = Mid(reduced, 2, reduced.Length() - 1);
+    reduced = TeacherForm(reduced);
     AddLogLine("Reduceret f(x) = " + reduced.Str());
     if (ErrorFlag || c.ResultWasCut()) return;
     ExpressionText fraction = "(" + Explicit(p) + ")/(" + Explicit(q) + ")";

@@ -2,6 +2,7 @@
 // exponential y = b*a^x or power y = b*x^a, through 3 to 21 points.
 #include <string>
 
+#include "Canonical.h"
 #include "Confirm.h"
 #include "Fits.h"
 #include "Handlers.h"
@@ -101,19 +102,21 @@ std::string PolynomialText(int degree, const RegressionCoefficients& p) {
 }
 
 // Logs the Kontrol line of a fit and shows its equation when it passed.
-void Publish(Control& output, const std::string& equation, int degree, const RegressionCoefficients& p, int n,
+// The equation is shown in the form a teacher writes (no 1* or 0* terms).
+bool Publish(Control& output, std::string equation, int degree, const RegressionCoefficients& p, int n,
              const Vector& x, const Vector& y) {
+    equation = TeacherForm(ExpressionText(equation)).Str();
     const Confirmation check = ConfirmFitText(ExpressionText(equation), degree, p, n, x, y);
     AddLogLine(check.report);
     if (check.confirmed) output.text = equation;
+    return check.confirmed;
 }
 
 // The line or polynomial shown, with its residuals and R^2.
 void PublishWithQuality(Form& form, Control& output, const std::string& equation, int degree,
                         const RegressionCoefficients& p, int n, const Vector& x, const Vector& y) {
-    Publish(output, equation, degree, p, n, x, y);
-    if (output.text == equation)
-        ShowQuality(form, equation, degree == 1 ? FitKind::Line : FitKind::Polynomial, degree + 1, n, x, y);
+    if (Publish(output, equation, degree, p, n, x, y))
+        ShowQuality(form, output.text, degree == 1 ? FitKind::Line : FitKind::Polynomial, degree + 1, n, x, y);
 }
 
 }  // namespace

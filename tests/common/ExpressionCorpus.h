@@ -81,6 +81,16 @@ inline std::string Disagreement(const ExpressionText& before, const ExpressionTe
     return {};
 }
 
+// False for a text whose value moves with the order of rounding (the cosine
+// of a huge number): a tiny change of x changes its value at a sample point.
+inline bool WellConditioned(const ExpressionText& text) {
+    for (double x : SamplePoints) {
+        auto a = ValueAt(text, x), b = ValueAt(text, x * (1 + 1e-13));
+        if (a && b && std::fabs(*a - *b) > 1e-10 * std::max(1.0, std::fabs(*a))) return false;
+    }
+    return true;
+}
+
 // Disagreement as a test assertion.
 ::testing::AssertionResult SameValue(const ExpressionText& before, const ExpressionText& after, bool domain = false);
 

@@ -1,0 +1,534 @@
+#include "Canonical.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "Scanner.h"
+
+namespace {
+
+Tree CanonSum(std::vector<Tree> terms);
+Tree CanonProduct(std::vector<Tree> factors);
+Tree CanonPow(const Tree& base, const Tree& exponent);
+
+// ---- numbers under roots -------------------------------------------------
+
+// n = s^2 * r with r free of small square factors (primes below 1000, and a
+// remaining exact square).
+void SplitSquare(std::int64_t n, std::int64_t& s, std::int64_t& r) {
+    s = 1;
+    for (std::int64_t p = 2; p < 1000 && p * p <= n; ++p)
+        while (n % (p * p) == 0) {
+            n /= p * p;
+            s *= p;
+        }
+    std::int64_t q = static_cast<std::int64_t>(std::llround(std::sqrt(static_cast<double>(n))));
+    for (std::int64_t c = q > 1 ? q - 1 : 1; c <= q + 1; ++c)
+        if (c > 1 && c * c == n) {
+            s *= c;
+            n = 1;
+            break;
+        }
+    r = n;
+}
+
+// b^(k/2) for an exact positive b and odd k, with the square factors of b
+// taken out of the root; nullptr when a part would not fit.
+Tree RootOfNumber(const TreeNumber& b, std::int64_t k) {
+    const std::int64_t m = (k - 1) / 2;  // k is odd: b^(k/2) = b^m * sqrt(b)
+    TreeNumber whole;
+    if (!IntegerPower(b, m, whole)) return nullptr;
+    // sqrt(p/q) = sqrt(p*q)/q
+    const __int128 pq = static_cast<__int128>(b.num) * b.den;
+    if (pq > INT64_MAX) return nullptr;
+    std::int64_t s = 1, r = 1;
+    SplitSquare(static_cast<std::int64_t>(pq), s, r);
+    TreeNumber c = whole * TreeNumber::Fraction(s, b.den);
+    if (!c.exact) return nullptr;
+    if (r == 1) return Num(c);
+    Tree root = Pow(Num(r), Num(1, 2));
+    return c.Is(1) ? root : Mul({Num(c), root});
+}
+
+// ---- calls ---------------------------------------------------------------
+
+Tree CanonCall(int f, const Tree& a) {
+    switch (f) {
+    case fnExp:
+        if (IsNumber(a, 0)) return Num(1);
+        if (IsNumber(a, 1)) return ConstE();
+        break;
+    case fnLn:
+        if (a->kind == NodeKind::Constant && a->name == 'e') return Num(1);
+        if (IsNumber(a, 1)) return Num(0);
+        if (IsCall(a, fnExp)) return a->args[0];
+        break;
+    case fnSqrt:
+        return CanonPow(a, Num(1, 2));
+    case fnAbs:
+        if (IsNumber(a)) return Num(a->number.Negative() ? -a->number : a->number);
+        if (IsCall(a, fnExp)) return a;
+        break;
+    case fnSin:
+    case fnTan:
+    case fnAtan:
+    case fnSinh:
+    case fnAsinh:
+    case fnAsin:
+        if (IsNumber(a, 0)) return Num(0);
+        break;
+    case fnCos:
+    case fnCosh:
+        if (IsNumber(a, 0)) return Num(1);
+        break;
+    default:
+        break;
+    }
+    return Call(f, a);
+}
+
+// ---- powers --------------------------------------------------------------
+
+Tree CanonPow(const Tree& b, const Tree& e) {
+    if (IsNumber(e, 1)) return b;
+    // The evaluator's 0^n is 0 for every whole n, 0^0 included.
+    if (IsNumber(b, 0) && IsNumber(e) && e->number.IsInteger()) return Num(0);
+    if (IsNumber(e, 0)) return Num(1);
+    if (IsNumber(b, 1)) return Num(1);
+    if (b->kind == NodeKind::Constant && b->name == 'e') return CanonCall(fnExp, e);
+    // e^u is positive, so (e^u)^v = e^(u*v) for every v.
+    if (IsCall(b, fnExp)) return CanonCall(fnExp, CanonProduct({b->args[0], e}));
+    if (IsNumber(e)) {
+        const TreeNumber& n = e->number;
+        if (IsNumber(b)) {
+            const TreeNumber& base = b->number;
+            TreeNumber r;
+            if (n.IsInteger() && IntegerPower(base, n.num, r)) return Num(r);
+            if (base.IsZero() && !n.Negative()) return Num(0);
+            if (n.exact && n.den == 2 && base.exact && !base.Negative() && !base.IsZero() && std::llabs(n.num) <= 64)
+                if (Tree root = RootOfNumber(base, n.num)) return root;
+        }
+        if (n.IsInteger()) {
+            // (u^a)^n = u^(a*n) and (a*b)^n = a^n*b^n for a whole n.
+            if (b->kind == NodeKind::Power) return CanonPow(b->args[0], CanonProduct({b->args[1], e}));
+            if (b->kind == NodeKind::Product) {
+                std::vector<Tree> factors;
+                for (const Tree& f : b->args) factors.push_back(CanonPow(f, e));
+                return CanonProduct(std::move(factors));
+            }
+        }
+    }
+    return Pow(b, e);
+}
+
+// ---- products ------------------------------------------------------------
+
+// Factor order: pi, e and numeric roots; powers of symbols; sums; the rest.
+int FactorRank(const Tree& f) {
+    const Tree& base = f->kind == NodeKind::Power ? f->args[0] : f;
+    const bool numericExponent = f->kind != NodeKind::Power || IsNumber(f->args[1]);
+    if (base->kind == NodeKind::Constant || (IsNumber(base) && numericExponent)) return 1;
+    if (base->kind == NodeKind::Symbol && numericExponent) return 2;
+    if (base->kind == NodeKind::Sum && numericExponent) return 3;
+    return 4;
+}
+
+// Sums as factors in the order of their roots: (x-1)*(x+1)*(x-2), by the
+// terms beside the number, then the number's size, a negative one first.
+int CompareSumFactors(const Tree& a, const Tree& b) {
+    auto split = [](const Tree& s, Tree& rest, TreeNumber& c) {
+        std::vector<Tree> others;
+        c = TreeNumber{};
+        for (const Tree& t : s->args) {
+            if (IsNumber(t)) c = t->number;
+            else others.push_back(t);
+        }
+        rest = Add(std::move(others));
+    };
+    Tree ra, rb;
+    TreeNumber ca, cb;
+    split(a, ra, ca);
+    split(b, rb, cb);
+    if (int c = CompareTrees(ra, rb)) return c;
+    const TreeNumber ma = ca.Negative() ? -ca : ca, mb = cb.Negative() ? -cb : cb;
+    if (int c = CompareNumbers(ma, mb)) return c;
+    return ca.Negative() == cb.Negative() ? 0 : ca.Negative() ? -1 : 1;
+}
+
+bool FactorBefore(const Tree& a, const Tree& b) {
+    int ra = FactorRank(a), rb = FactorRank(b);
+    if (ra != rb) return ra < rb;
+    if (ra == 3) {
+        const Tree& sa = a->kind == NodeKind::Power ? a->args[0] : a;
+        const Tree& sb = b->kind == NodeKind::Power ? b->args[0] : b;
+        if (int c = CompareSumFactors(sa, sb)) return c < 0;
+    }
+    return CompareTrees(a, b) < 0;
+}
+
+// A factor as base^exponent; e and e^u have the base e.
+void SplitPower(const Tree& f, Tree& base, Tree& exponent) {
+    if (IsCall(f, fnExp)) {
+        base = ConstE();
+        exponent = f->args[0];
+    } else if (f->kind == NodeKind::Constant && f->name == 'e') {
+        base = f;
+        exponent = Num(1);
+    } else if (f->kind == NodeKind::Power) {
+        base = f->args[0];
+        exponent = f->args[1];
+    } else {
+        base = f;
+        exponent = Num(1);
+    }
+}
+
+
+Tree CanonProduct(std::vector<Tree> factors) {
+    TreeNumber coefficient = TreeNumber::Fraction(1);
+    std::vector<Tree> rest;
+    // Flattening, numbers into the coefficient.
+    for (std::size_t i = 0; i < factors.size(); ++i) {
+        const Tree& f = factors[i];
+        if (f->kind == NodeKind::Product) {
+            for (const Tree& g : f->args) {
+                if (IsNumber(g)) coefficient = coefficient * g->number;
+                else rest.push_back(g);
+            }
+        } else if (IsNumber(f)) {
+            coefficient = coefficient * f->number;
+        } else {
+            rest.push_back(f);
+        }
+    }
+    // Like factors: one base, exponents added. A merged power may give a
+    // number or a product again (sqrt(2)*sqrt(8)), so a few rounds.
+    for (int round = 0; round < 3 && rest.size() > 1; ++round) {
+        std::vector<std::pair<Tree, Tree>> powers;
+        for (const Tree& f : rest) {
+            Tree b, e;
+            SplitPower(f, b, e);
+            powers.emplace_back(b, e);
+        }
+        std::stable_sort(powers.begin(), powers.end(),
+                         [](const auto& a, const auto& b) { return CompareTrees(a.first, b.first) < 0; });
+        std::vector<Tree> merged;
+        bool again = false;
+        for (std::size_t i = 0; i < powers.size();) {
+            std::size_t j = i + 1;
+            std::vector<Tree> exponents{powers[i].second};
+            while (j < powers.size() && SameTree(powers[j].first, powers[i].first))
+                exponents.push_back(powers[j++].second);
+            Tree f = CanonPow(powers[i].first, exponents.size() == 1 ? exponents[0] : CanonSum(std::move(exponents)));
+            if (IsNumber(f)) {
+                coefficient = coefficient * f->number;
+            } else if (f->kind == NodeKind::Product) {
+                again = true;
+                for (const Tree& g : f->args) {
+                    if (IsNumber(g)) coefficient = coefficient * g->number;
+                    else merged.push_back(g);
+                }
+            } else {
+                merged.push_back(f);
+            }
+            i = j;
+        }
+        rest = std::move(merged);
+        if (!again) break;
+    }
+    if (coefficient.IsZero()) return Num(0);
+    std::sort(rest.begin(), rest.end(), FactorBefore);
+    if (rest.empty()) return Num(coefficient);
+    if (coefficient.Is(1) && rest.size() == 1) return rest[0];
+    if (!coefficient.Is(1)) rest.insert(rest.begin(), Num(coefficient));
+    return Mul(std::move(rest));
+}
+
+// ---- sums ----------------------------------------------------------------
+
+// A term as coefficient times the rest (nullptr for a number).
+void SplitTerm(const Tree& t, TreeNumber& c, Tree& rest) {
+    if (IsNumber(t)) {
+        c = t->number;
+        rest = nullptr;
+    } else if (t->kind == NodeKind::Product && IsNumber(t->args[0])) {
+        c = t->args[0]->number;
+        rest = Mul(std::vector<Tree>(t->args.begin() + 1, t->args.end()));
+    } else {
+        c = TreeNumber::Fraction(1);
+        rest = t;
+    }
+}
+
+Tree JoinTerm(const TreeNumber& c, const Tree& rest) {
+    if (!rest) return Num(c);
+    if (c.Is(1)) return rest;
+    std::vector<Tree> factors{Num(c)};
+    if (rest->kind == NodeKind::Product) factors.insert(factors.end(), rest->args.begin(), rest->args.end());
+    else factors.push_back(rest);
+    return Mul(std::move(factors));
+}
+
+// The whole power of x in a factor (1/x: -1), or 0.
+int DegreeOfFactor(const Tree& f) {
+    if (IsSymbol(f, 'x')) return 1;
+    if (f->kind == NodeKind::Power && IsSymbol(f->args[0], 'x') && IsNumber(f->args[1]) &&
+        f->args[1]->number.IsInteger() && std::llabs(f->args[1]->number.num) < 1000)
+        return static_cast<int>(f->args[1]->number.num);
+    return 0;
+}
+
+// Sort key of a term: its power of x and the other factors.
+struct TermKey {
+    int group;    // 0: c*x^n with x-free c; 1: other terms with x; 2: the number; 3: other constants
+    int degree;
+    Tree other;   // the factors beside x^n (nullptr: none)
+};
+
+TermKey KeyOf(const Tree& rest) {
+    if (!rest) return {2, 0, nullptr};
+    if (!DependsOn(rest, 'x')) return {3, 0, rest};
+    std::vector<Tree> others;
+    int degree = 0;
+    const std::vector<Tree> single{rest};
+    for (const Tree& f : rest->kind == NodeKind::Product ? rest->args : single) {
+        int d = DegreeOfFactor(f);
+        if (d != 0 && degree == 0) degree = d;
+        else others.push_back(f);
+    }
+    Tree other = others.empty() ? nullptr : Mul(std::move(others));
+    const bool polynomial = degree > 0 && (!other || !DependsOn(other, 'x'));
+    return {polynomial ? 0 : 1, degree, other};
+}
+
+int CompareOptional(const Tree& a, const Tree& b) {
+    if (!a || !b) return a ? 1 : b ? -1 : 0;
+    return CompareTrees(a, b);
+}
+
+bool TermBefore(const std::pair<TermKey, Tree>& a, const std::pair<TermKey, Tree>& b) {
+    const TermKey &x = a.first, &y = b.first;
+    if (x.group != y.group) return x.group < y.group;
+    if (x.group == 0) {
+        if (x.degree != y.degree) return x.degree > y.degree;
+        return CompareOptional(x.other, y.other) < 0;
+    }
+    // By the other factors, then by falling degree: x*e^x+e^x, 1/x+1/x^2.
+    if (int c = CompareOptional(x.other, y.other)) return c < 0;
+    return x.degree > y.degree;
+}
+
+Tree CanonSum(std::vector<Tree> terms) {
+    std::vector<Tree> flat;
+    for (const Tree& t : terms) {
+        if (t->kind == NodeKind::Sum) {
+            flat.insert(flat.end(), t->args.begin(), t->args.end());
+        } else if (t->kind == NodeKind::Product && t->args.size() == 2 && IsNumber(t->args[0]) &&
+                   t->args[1]->kind == NodeKind::Sum) {
+            // A number times a sum among terms is spread: 2*(x+3)-6 is 2*x.
+            for (const Tree& s : t->args[1]->args) flat.push_back(CanonProduct({t->args[0], s}));
+        } else {
+            flat.push_back(t);
+        }
+    }
+    struct Split {
+        Tree rest;
+        TreeNumber c;
+        Tree term;
+    };
+    std::vector<Split> split;
+    split.reserve(flat.size());
+    for (const Tree& t : flat) {
+        TreeNumber c;
+        Tree rest;
+        SplitTerm(t, c, rest);
+        split.push_back({rest, c, t});
+    }
+    std::stable_sort(split.begin(), split.end(),
+                     [](const Split& a, const Split& b) { return CompareOptional(a.rest, b.rest) < 0; });
+    std::vector<std::pair<TermKey, Tree>> collected;
+    for (std::size_t i = 0; i < split.size();) {
+        TreeNumber c = split[i].c;
+        std::size_t j = i + 1;
+        while (j < split.size() && CompareOptional(split[j].rest, split[i].rest) == 0) c = c + split[j++].c;
+        // A term without like terms keeps its node.
+        if (!c.IsZero())
+            collected.emplace_back(KeyOf(split[i].rest), j == i + 1 ? split[i].term : JoinTerm(c, split[i].rest));
+        i = j;
+    }
+    std::stable_sort(collected.begin(), collected.end(), TermBefore);
+    std::vector<Tree> out;
+    for (auto& k : collected) out.push_back(std::move(k.second));
+    return Add(std::move(out));
+}
+
+Tree CanonNode(const Tree& t) {
+    switch (t->kind) {
+    case NodeKind::Number:
+    case NodeKind::Symbol:
+    case NodeKind::Constant:
+        return t;
+    case NodeKind::Call: {
+        Tree a = CanonNode(t->args[0]);
+        Tree c = CanonCall(t->function, a);
+        // An unchanged call keeps its node.
+        return c->kind == NodeKind::Call && c->function == t->function && c->args[0] == t->args[0] ? t : c;
+    }
+    case NodeKind::Power: {
+        Tree b = CanonNode(t->args[0]), e = CanonNode(t->args[1]);
+        Tree p = CanonPow(b, e);
+        return p->kind == NodeKind::Power && p->args[0] == t->args[0] && p->args[1] == t->args[1] ? t : p;
+    }
+    case NodeKind::Sum:
+    case NodeKind::Product: {
+        std::vector<Tree> args;
+        args.reserve(t->args.size());
+        for (const Tree& a : t->args) args.push_back(CanonNode(a));
+        return t->kind == NodeKind::Sum ? CanonSum(std::move(args)) : CanonProduct(std::move(args));
+    }
+    }
+    return t;
+}
+
+bool AllFinite(const Tree& t) {
+    if (IsNumber(t)) return t->number.exact || std::isfinite(t->number.real);
+    for (const Tree& a : t->args)
+        if (!AllFinite(a)) return false;
+    return true;
+}
+
+// ---- expansion -----------------------------------------------------------
+
+// The terms of a canonical tree.
+std::vector<Tree> TermsOf(const Tree& t) {
+    if (t->kind == NodeKind::Sum) return t->args;
+    return {t};
+}
+
+// Products of the terms of a and b; false past the term bound.
+bool MultiplyOut(const std::vector<Tree>& a, const std::vector<Tree>& b, std::vector<Tree>& out) {
+    if (a.size() * b.size() > static_cast<std::size_t>(MaxExpandTerms)) return false;
+    out.clear();
+    for (const Tree& x : a)
+        for (const Tree& y : b) out.push_back(CanonProduct({x, y}));
+    return true;
+}
+
+Tree ExpandNode(const Tree& t) {
+    switch (t->kind) {
+    case NodeKind::Sum: {
+        std::vector<Tree> terms;
+        for (const Tree& a : t->args) {
+            Tree e = ExpandNode(a);
+            if (!e) return nullptr;
+            terms.push_back(e);
+        }
+        Tree s = CanonSum(std::move(terms));
+        return s->kind == NodeKind::Sum && static_cast<int>(s->args.size()) > MaxExpandTerms ? nullptr : s;
+    }
+    case NodeKind::Product: {
+        std::vector<Tree> acc{Num(1)}, next;
+        for (const Tree& f : t->args) {
+            Tree e = ExpandNode(f);
+            if (!e || !MultiplyOut(acc, TermsOf(e), next)) return nullptr;
+            acc = TermsOf(CanonSum(next));
+        }
+        return CanonSum(std::move(acc));
+    }
+    case NodeKind::Power: {
+        Tree base = ExpandNode(t->args[0]);
+        if (!base) return nullptr;
+        const Tree& e = t->args[1];
+        if (base->kind == NodeKind::Sum && IsNumber(e) && e->number.IsInteger() && e->number.num >= 2 &&
+            e->number.num <= MaxExpandPower) {
+            std::vector<Tree> acc{Num(1)}, next;
+            for (std::int64_t i = 0; i < e->number.num; ++i) {
+                if (!MultiplyOut(acc, base->args, next)) return nullptr;
+                acc = TermsOf(CanonSum(next));
+            }
+            return CanonSum(std::move(acc));
+        }
+        return CanonPow(base, e);
+    }
+    default:
+        return t;
+    }
+}
+
+}  // namespace
+
+Tree Canonical(const Tree& t) {
+    Tree c = CanonNode(t);
+    return AllFinite(c) ? c : t;
+}
+
+Tree Expand(const Tree& t) {
+    Tree e = ExpandNode(Canonical(t));
+    return e && AllFinite(e) ? e : nullptr;
+}
+
+Tree Substitute(const Tree& t, char symbol, const Tree& value) {
+    if (t->kind == NodeKind::Symbol) return t->name == symbol ? value : t;
+    if (t->args.empty() || !DependsOn(t, symbol)) return t;
+    std::vector<Tree> args;
+    for (const Tree& a : t->args) args.push_back(Substitute(a, symbol, value));
+    switch (t->kind) {
+    case NodeKind::Sum:
+        return Add(std::move(args));
+    case NodeKind::Product:
+        return Mul(std::move(args));
+    case NodeKind::Power:
+        return Pow(args[0], args[1]);
+    default:
+        return Call(t->function, args[0]);
+    }
+}
+
+bool PolynomialCoefficients(const Tree& t, char symbol, std::vector<TreeNumber>& coefficients, int maxDegree) {
+    Tree e = Expand(t);
+    if (!e) return false;
+    std::vector<TreeNumber> c;
+    for (const Tree& term : TermsOf(e)) {
+        TreeNumber k;
+        Tree rest;
+        SplitTerm(term, k, rest);
+        if (!k.exact) return false;
+        std::int64_t degree = 0;
+        if (!rest) {
+            degree = 0;
+        } else if (IsSymbol(rest, symbol)) {
+            degree = 1;
+        } else if (rest->kind == NodeKind::Power && IsSymbol(rest->args[0], symbol) && IsNumber(rest->args[1]) &&
+                   rest->args[1]->number.IsInteger() && rest->args[1]->number.num > 0) {
+            degree = rest->args[1]->number.num;
+        } else {
+            return false;
+        }
+        if (degree > maxDegree) return false;
+        if (c.size() <= static_cast<std::size_t>(degree)) c.resize(degree + 1, TreeNumber{});
+        c[degree] = c[degree] + k;
+    }
+    if (c.empty()) c.push_back(TreeNumber{});
+    coefficients = std::move(c);
+    return true;
+}
+
+Tree PolynomialTree(const std::vector<TreeNumber>& coefficients, char symbol) {
+    std::vector<Tree> terms;
+    for (std::size_t i = 0; i < coefficients.size(); ++i) {
+        if (coefficients[i].IsZero()) continue;
+        Tree power = i == 0 ? nullptr : i == 1 ? Sym(symbol) : Pow(Sym(symbol), Num(static_cast<std::int64_t>(i)));
+        terms.push_back(power ? JoinTerm(coefficients[i], power) : Num(coefficients[i]));
+    }
+    return CanonSum(std::move(terms));
+}
+
+ExpressionText TeacherForm(const ExpressionText& text) {
+    ParseOptions options;
+    options.decimals = true;
+    Tree t = ParseTree(text, options);
+    if (!t) return text;
+    ExpressionText out;
+    return PrintTree(Canonical(t), out) ? out : text;
+}

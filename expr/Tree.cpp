@@ -1,0 +1,627 @@
+#include "Tree.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <numeric>
+#include <utility>
+
+#include "Scanner.h"
+#include "TextOps.h"
+
+// ---- numbers -------------------------------------------------------------
+
+namespace {
+
+using Wide = __int128;
+
+constexpr std::int64_t Max64 = INT64_MAX;
+
+// num/den reduced into a number; double when a part leaves 64 bits.
+TreeNumber FromWide(Wide num, Wide den) {
+    if (den < 0) num = -num, den = -den;
+    Wide a = num < 0 ? -num : num, b = den;
+    while (b != 0) {
+        Wide r = a % b;
+        a = b;
+        b = r;
+    }
+    if (a > 1) num /= a, den /= a;
+    if (num > Max64 || num < -Max64 || den > Max64)
+        return TreeNumber::Real(static_cast<double>(num) / static_cast<double>(den));
+    TreeNumber n;
+    n.num = static_cast<std::int64_t>(num);
+    n.den = static_cast<std::int64_t>(den);
+    return n;
+}
+
+}  // namespace
+
+TreeNumber TreeNumber::Fraction(std::int64_t num, std::int64_t den) { return FromWide(num, den); }
+
+TreeNumber TreeNumber::Real(double v) {
+    TreeNumber n;
+    if (v == std::trunc(v) && std::fabs(v) < 1e15) {
+        n.num = static_cast<std::int64_t>(v);
+        return n;
+    }
+    n.exact = false;
+    n.real = v;
+    return n;
+}
+
+TreeNumber operator+(const TreeNumber& a, const TreeNumber& b) {
+    if (!a.exact || !b.exact) return TreeNumber::Real(a.Value() + b.Value());
+    TreeNumber r = FromWide(Wide(a.num) * b.den + Wide(b.num) * a.den, Wide(a.den) * b.den);
+    r.decimal = a.decimal || b.decimal;
+    return r;
+}
+
+TreeNumber operator*(const TreeNumber& a, const TreeNumber& b) {
+    if (!a.exact || !b.exact) return TreeNumber::Real(a.Value() * b.Value());
+    TreeNumber r = FromWide(Wide(a.num) * b.num, Wide(a.den) * b.den);
+    r.decimal = a.decimal || b.decimal;
+    return r;
+}
+
+TreeNumber operator-(const TreeNumber& a) {
+    TreeNumber n = a;
+    n.num = -n.num;
+    n.real = -n.real;
+    return n;
+}
+
+TreeNumber Inverse(const TreeNumber& a) {
+    if (!a.exact) return TreeNumber::Real(1 / a.real);
+    TreeNumber r = FromWide(a.den, a.num);
+    r.decimal = a.decimal;
+    return r;
+}
+
+bool IntegerPower(const TreeNumber& a, std::int64_t n, TreeNumber& result) {
+    if (!a.exact || n > 64 || n < -64) return false;
+    if (a.num == 0) {
+        result = TreeNumber{};
+        return true;
+    }
+    TreeNumber base = n < 0 ? Inverse(a) : a, r = TreeNumber::Fraction(1);
+    for (std::int64_t i = 0; i < std::llabs(n); ++i) {
+        r = r * base;
+        if (!r.exact) return false;
+    }
+    result = r;
+    return true;
+}
+
+int CompareNumbers(const TreeNumber& a, const TreeNumber& b) {
+    if (a.exact && b.exact) {
+        Wide l = Wide(a.num) * b.den, r = Wide(b.num) * a.den;
+        return l < r ? -1 : l > r ? 1 : 0;
+    }
+    double l = a.Value(), r = b.Value();
+    return l < r ? -1 : l > r ? 1 : 0;
+}
+
+// ---- construction --------------------------------------------------------
+
+namespace {
+
+Tree Make(Node n) {
+    for (const Tree& a : n.args) n.size += a->size;
+    return std::make_shared<const Node>(std::move(n));
+}
+
+}  // namespace
+
+Tree Num(const TreeNumber& n) {
+    Node node;
+    node.kind = NodeKind::Number;
+    node.number = n;
+    return Make(std::move(node));
+}
+// Small whole numbers and 1/2 are shared: the canonical form asks for them often.
+Tree Num(std::int64_t num, std::int64_t den) {
+    constexpr std::int64_t Low = -4, High = 8;
+    static const std::vector<Tree> small = [] {
+        std::vector<Tree> v;
+        for (std::int64_t n = Low; n <= High; ++n) v.push_back(Num(TreeNumber::Fraction(n)));
+        return v;
+    }();
+    static const Tree half = Num(TreeNumber::Fraction(1, 2));
+    if (den == 1 && num >= Low && num <= High) return small[static_cast<std::size_t>(num - Low)];
+    if (num == 1 && den == 2) return half;
+    return Num(TreeNumber::Fraction(num, den));
+}
+
+Tree Sym(char name) {
+    Node node;
+    node.kind = NodeKind::Symbol;
+    node.name = name;
+    return Make(std::move(node));
+}
+
+Tree ConstE() {
+    Node node;
+    node.kind = NodeKind::Constant;
+    node.name = 'e';
+    return Make(std::move(node));
+}
+
+Tree ConstPi() {
+    Node node;
+    node.kind = NodeKind::Constant;
+    node.name = 'p';
+    return Make(std::move(node));
+}
+
+Tree Add(std::vector<Tree> terms) {
+    if (terms.empty()) return Num(0);
+    if (terms.size() == 1) return terms[0];
+    Node node;
+    node.kind = NodeKind::Sum;
+    node.args = std::move(terms);
+    return Make(std::move(node));
+}
+
+Tree Mul(std::vector<Tree> factors) {
+    if (factors.empty()) return Num(1);
+    if (factors.size() == 1) return factors[0];
+    Node node;
+    node.kind = NodeKind::Product;
+    node.args = std::move(factors);
+    return Make(std::move(node));
+}
+
+Tree Pow(const Tree& base, const Tree& exponent) {
+    Node node;
+    node.kind = NodeKind::Power;
+    node.args = {base, exponent};
+    return Make(std::move(node));
+}
+
+Tree Call(int function, const Tree& argument) {
+    Node node;
+    node.kind = NodeKind::Call;
+    node.function = function;
+    node.args = {argument};
+    return Make(std::move(node));
+}
+
+Tree Neg(const Tree& a) {
+    if (IsNumber(a)) return a->number.exact && !a->number.decimal ? Num(-a->number.num, a->number.den) : Num(-a->number);
+    return Mul({Num(-1), a});
+}
+Tree Sub(const Tree& a, const Tree& b) { return Add({a, Neg(b)}); }
+Tree Div(const Tree& a, const Tree& b) { return Mul({a, Pow(b, Num(-1))}); }
+Tree Exp(const Tree& u) { return Call(fnExp, u); }
+Tree Sqrt(const Tree& u) { return Pow(u, Num(1, 2)); }
+
+int CompareTrees(const Tree& a, const Tree& b) {
+    if (a.get() == b.get()) return 0;
+    if (a->kind != b->kind) return static_cast<int>(a->kind) < static_cast<int>(b->kind) ? -1 : 1;
+    switch (a->kind) {
+    case NodeKind::Number: {
+        const TreeNumber &x = a->number, &y = b->number;
+        if (x.exact != y.exact) return x.exact ? -1 : 1;
+        return CompareNumbers(x, y);
+    }
+    case NodeKind::Symbol:
+    case NodeKind::Constant:
+        return a->name < b->name ? -1 : a->name > b->name ? 1 : 0;
+    case NodeKind::Call:
+        if (a->function != b->function) return a->function < b->function ? -1 : 1;
+        break;
+    default:
+        break;
+    }
+    const std::size_t n = std::min(a->args.size(), b->args.size());
+    for (std::size_t i = 0; i < n; ++i)
+        if (int c = CompareTrees(a->args[i], b->args[i])) return c;
+    return a->args.size() < b->args.size() ? -1 : a->args.size() > b->args.size() ? 1 : 0;
+}
+
+bool DependsOn(const Tree& t, char symbol) {
+    if (t->kind == NodeKind::Symbol) return t->name == symbol;
+    for (const Tree& a : t->args)
+        if (DependsOn(a, symbol)) return true;
+    return false;
+}
+
+// ---- reading -------------------------------------------------------------
+
+namespace {
+
+// Recursive descent with the evaluator's grammar; every failure gives nullptr.
+class TreeReader {
+public:
+    TreeReader(const ExpressionText& text, const ParseOptions& options) : text_(text), options_(options) {
+        ch_ = CharAt(text_, 1);
+    }
+
+    Tree Run() {
+        Tree t = Expression();
+        if (!t || pos_ <= text_.Length()) return nullptr;
+        return t;
+    }
+
+private:
+    char Next(int ahead) const { return CharAt(text_, pos_ + ahead); }
+    void Advance(int n = 1) {
+        pos_ += n;
+        ch_ = CharAt(text_, pos_);
+    }
+    bool Named() const { return !options_.variables.empty(); }
+    bool IsVariable(char c) const {
+        if (!Named()) return c == 'x';
+        return c != EndOfText && options_.variables.find(c) != std::string_view::npos;
+    }
+
+    Tree Expression() {
+        if (++depth_ > MaxTreeDepth) return nullptr;
+        std::vector<Tree> terms;
+        Tree first;
+        // A leading -x^ negates the whole first term: -x^2*3 is -(x^2*3).
+        if (ch_ == '-' && Next(1) == 'x' && Next(2) == '^') {
+            Advance();
+            first = Term();
+            if (first) first = Neg(first);
+        } else {
+            first = Term();
+        }
+        if (!first) return nullptr;
+        terms.push_back(first);
+        while (ch_ == '+' || ch_ == '-') {
+            const char op = ch_;
+            Advance();
+            Tree t = Term();
+            if (!t) return nullptr;
+            terms.push_back(op == '+' ? t : Neg(t));
+        }
+        --depth_;
+        return Add(std::move(terms));
+    }
+
+    Tree Term() {
+        Tree first = Power();
+        if (!first) return nullptr;
+        std::vector<Tree> factors{first};
+        while (ch_ == '*' || ch_ == '/') {
+            const char op = ch_;
+            Advance();
+            Tree f = Power();
+            if (!f) return nullptr;
+            factors.push_back(op == '*' ? f : Pow(f, Num(-1)));
+        }
+        return Mul(std::move(factors));
+    }
+
+    Tree Power() {
+        Tree base = SignedFactor();
+        while (base && ch_ == '^') {
+            Advance();
+            Tree e = SignedFactor();
+            if (!e) return nullptr;
+            base = ::Pow(base, e);
+        }
+        return base;
+    }
+
+    Tree SignedFactor() {
+        if (ch_ != '-') return Primary();
+        Advance();
+        Tree p = Primary();
+        return p ? Neg(p) : nullptr;
+    }
+
+    Tree Primary() {
+        if (++nodes_ > MaxTreeNodes) return nullptr;
+        if (IsDigit(ch_)) return Number();
+        if (ch_ == '(') {
+            Advance();
+            Tree t = Expression();
+            if (!t || ch_ != ')') return nullptr;
+            Advance();
+            return t;
+        }
+        if (!Named() && ch_ == 'x') {
+            Advance();
+            return Sym('x');
+        }
+        if (IsFunctionInitial(ch_)) {
+            int f = FunctionAt(text_, pos_);
+            if (f >= 0) {
+                Advance(static_cast<int>(FunctionNames[f].size()));
+                if (ch_ != '(') return nullptr;
+                Tree a = Primary();
+                return a ? Call(f, a) : nullptr;
+            }
+        }
+        if (ch_ == 'p' && Next(1) == 'i') {
+            Advance(2);
+            return ConstPi();
+        }
+        if (IsVariable(ch_)) {
+            char c = ch_;
+            Advance();
+            return Sym(c);
+        }
+        if (!Named() && ch_ == 'e') {
+            Advance();
+            return ConstE();
+        }
+        return nullptr;
+    }
+
+    Tree Number() {
+        const int start = pos_;
+        const NumberToken token = ScanNumber(text_, start);
+        std::string_view digits(text_.Data() + start - 1, token.Length(start));
+        Advance(token.Length(start));
+        const bool keepDecimal = options_.decimals && token.exponent;
+        if (!keepDecimal && !token.exponent && token.separators <= 1 && digits.size() - token.separators <= 18) {
+            std::int64_t mantissa = 0, scale = 1;
+            bool fraction = false;
+            for (char c : digits) {
+                if (IsDigit(c)) {
+                    mantissa = mantissa * 10 + (c - '0');
+                    if (fraction) scale *= 10;
+                } else {
+                    fraction = true;
+                }
+            }
+            TreeNumber n = TreeNumber::Fraction(mantissa, scale);
+            n.decimal = options_.decimals && token.separators > 0;
+            return Num(n);
+        }
+        bool malformed = false;
+        double value = NumberValue(digits, malformed);
+        if (malformed) return nullptr;
+        return Num(TreeNumber::Real(value));
+    }
+
+    const ExpressionText& text_;
+    const ParseOptions& options_;
+    int pos_ = 1;
+    char ch_;
+    int depth_ = 0;
+    int nodes_ = 0;
+};
+
+}  // namespace
+
+Tree ParseTree(const ExpressionText& text, const ParseOptions& options) {
+    TreeReader reader(text, options);
+    return reader.Run();
+}
+
+// ---- printing ------------------------------------------------------------
+
+namespace {
+
+// num/den as a decimal when den is 2^a*5^b and the digits fit; empty otherwise.
+std::string DecimalText(const TreeNumber& n) {
+    std::int64_t d = n.den;
+    int twos = 0, fives = 0;
+    while (d % 2 == 0) d /= 2, ++twos;
+    while (d % 5 == 0) d /= 5, ++fives;
+    const int places = std::max(twos, fives);
+    if (d != 1 || places > 18) return {};
+    Wide scaled = Wide(n.num < 0 ? -n.num : n.num);
+    for (int i = 0; i < twos - fives; ++i) scaled *= 5;
+    for (int i = 0; i < fives - twos; ++i) scaled *= 2;
+    std::string digits;
+    for (; scaled > 0 || static_cast<int>(digits.size()) <= places; scaled /= 10)
+        digits.insert(digits.begin(), static_cast<char>('0' + static_cast<int>(scaled % 10)));
+    digits.insert(digits.end() - places, '.');
+    return (n.num < 0 ? "-" : "") + digits;
+}
+
+std::string NumberText(const TreeNumber& n) {
+    char buf[64];
+    if (n.exact && n.decimal && n.den != 1) {
+        std::string s = DecimalText(n);
+        if (!s.empty()) return s;
+    }
+    if (n.exact) {
+        auto r = std::to_chars(buf, buf + sizeof buf, n.num);
+        std::string s(buf, r.ptr);
+        if (n.den != 1) {
+            r = std::to_chars(buf, buf + sizeof buf, n.den);
+            s += '/';
+            s.append(buf, r.ptr);
+        }
+        return s;
+    }
+    // Plain decimals where they are short (0.0001 rather than 1e-04).
+    const double size = std::fabs(n.real);
+    auto r = size >= 1e-5 && size < 1e15 ? std::to_chars(buf, buf + sizeof buf, n.real, std::chars_format::fixed)
+                                         : std::to_chars(buf, buf + sizeof buf, n.real);
+    return std::string(buf, r.ptr);
+}
+
+bool IsHalf(const Tree& t, std::int64_t sign) { return IsNumber(t) && t->number.exact && t->number.num == sign && t->number.den == 2; }
+
+// Where a text stands decides its brackets.
+enum class Place {
+    Whole,     // a whole expression: after "(" or at the start
+    Factor,    // a factor after "*" (or the first factor of a product)
+    Divisor,   // after "/"
+    Base,      // before "^"
+    Exponent,  // after "^"
+};
+
+class Printer {
+public:
+    std::string Print(const Tree& t, Place place) {
+        switch (t->kind) {
+        case NodeKind::Number: {
+            const bool plain = NumberText(t->number).find('/') == std::string::npos;
+            std::string s = NumberText(t->number);
+            if (t->number.Negative() && place != Place::Whole) return "(" + s + ")";
+            // A fraction before "^" or after "/" is read as its parts.
+            if (!plain && (place == Place::Base || place == Place::Divisor || place == Place::Exponent))
+                return "(" + s + ")";
+            return s;
+        }
+        case NodeKind::Symbol:
+            return std::string(1, t->name);
+        case NodeKind::Constant:
+            return t->name == 'e' ? "e" : "pi";
+        case NodeKind::Call:
+            return CallText(t, place);
+        case NodeKind::Sum:
+            return Bracket(SumText(t), place != Place::Whole);
+        case NodeKind::Product:
+            return ProductText(t, place);
+        case NodeKind::Power:
+            return PowerText(t, place);
+        }
+        return {};
+    }
+
+private:
+    static std::string Bracket(std::string s, bool needed) { return needed ? "(" + s + ")" : s; }
+
+    std::string CallText(const Tree& t, Place place) {
+        if (t->function == fnExp) {
+            const Tree& u = t->args[0];
+            std::string s = "e^" + Print(u, Place::Exponent);
+            return Bracket(s, place == Place::Base || place == Place::Exponent);
+        }
+        return std::string(FunctionNames[t->function]) + "(" + Print(t->args[0], Place::Whole) + ")";
+    }
+
+    std::string PowerText(const Tree& t, Place place) {
+        const Tree &base = t->args[0], &e = t->args[1];
+        if (IsDivisor(t)) {
+            Signed s = UnsignedProduct({t});
+            return Bracket(s.text, place != Place::Whole && place != Place::Factor);
+        }
+        if (IsHalf(e, 1)) return "sqrt(" + Print(base, Place::Whole) + ")";
+        std::string s = Print(base, Place::Base) + "^" + Print(e, Place::Exponent);
+        // Powers read left to right: 2^3^2 is (2^3)^2.
+        return Bracket(s, place == Place::Base || place == Place::Exponent);
+    }
+
+    // The term's text without its sign, and whether the term is negative.
+    // A negative term starts with a negative number factor (or is one).
+    struct Signed {
+        bool negative;
+        std::string text;
+        bool leadingPower;  // the first factor is written with "^" (not x^)
+    };
+
+    static bool WrittenAsPower(const Tree& f) {
+        if (f->kind == NodeKind::Power) return !IsHalf(f->args[1], 1) && !IsSymbol(f->args[0], 'x');
+        return IsCall(f, fnExp);
+    }
+
+    static bool IsDivisor(const Tree& f) {
+        return f->kind == NodeKind::Power && IsNumber(f->args[1]) && f->args[1]->number.Negative() &&
+               !IsNumber(f->args[0], 0);
+    }
+
+    Signed Unsigned(const Tree& t) {
+        if (IsNumber(t)) {
+            TreeNumber n = t->number;
+            const bool negative = n.Negative();
+            return {negative, NumberText(negative ? -n : n), false};
+        }
+        if (t->kind == NodeKind::Product) return UnsignedProduct(t->args);
+        if (IsDivisor(t)) return UnsignedProduct({t});
+        return {false, Print(t, Place::Factor), WrittenAsPower(t)};
+    }
+
+    Signed UnsignedProduct(const std::vector<Tree>& factors) {
+        // Numerator and divisor factors; a leading number is the coefficient.
+        std::vector<Tree> top, below;
+        TreeNumber coefficient = TreeNumber::Fraction(1);
+        bool hasCoefficient = false;
+        for (std::size_t i = 0; i < factors.size(); ++i) {
+            const Tree& f = factors[i];
+            if (i == 0 && IsNumber(f)) {
+                coefficient = f->number;
+                hasCoefficient = true;
+            } else if (IsDivisor(f)) {
+                TreeNumber e = -f->args[1]->number;
+                below.push_back(e.Is(1) ? f->args[0] : Pow(f->args[0], Num(e)));
+            } else {
+                top.push_back(f);
+            }
+        }
+        const bool negative = coefficient.Negative();
+        if (negative) coefficient = -coefficient;
+        std::string s;
+        bool leadingPower = false;
+        std::string divisorNumber;
+        if (hasCoefficient && !(coefficient.Is(1) && !top.empty())) {
+            const bool sumAbove = top.size() == 1 && top[0]->kind == NodeKind::Sum;
+            if (coefficient.exact && coefficient.den != 1 && sumAbove) {
+                // (x+1)/2 rather than 1/2*(x+1)
+                if (coefficient.num != 1) s = NumberText(TreeNumber::Fraction(coefficient.num));
+                divisorNumber = NumberText(TreeNumber::Fraction(coefficient.den));
+            } else {
+                s = NumberText(coefficient);
+            }
+        }
+        for (const Tree& f : top) {
+            if (s.empty()) leadingPower = WrittenAsPower(f);
+            else s += '*';
+            s += Print(f, Place::Factor);
+        }
+        if (s.empty()) s = "1";
+        if (!divisorNumber.empty()) s += "/" + divisorNumber;
+        for (const Tree& f : below) s += "/" + Print(f, Place::Divisor);
+        return {negative, s, leadingPower};
+    }
+
+    // A negative term where an expression starts: -x^... is read as the
+    // negation of the whole term; before another power the "-" would be read
+    // with the base, so the term goes in brackets.
+    static std::string Leading(const Signed& s) {
+        if (!s.negative) return s.text;
+        if (s.text.compare(0, 2, "x^") == 0) return "-" + s.text;
+        const ExpressionText t(s.text);
+        int end = OperandEnd(t, 1);
+        if (end == 0) end = 2;
+        return CharAt(t, end) == '^' ? "-(" + s.text + ")" : "-" + s.text;
+    }
+
+    std::string SumText(const Tree& t) {
+        std::vector<Signed> terms;
+        for (const Tree& a : t->args) terms.push_back(Unsigned(a));
+        // A first term that would need "-(...)" gives its place to the first
+        // positive term: x*e^x-e^x rather than -(e^x)+x*e^x.
+        if (Leading(terms[0]).compare(0, 2, "-(") == 0) {
+            auto positive = std::find_if(terms.begin(), terms.end(), [](const Signed& s) { return !s.negative; });
+            if (positive != terms.end()) std::rotate(terms.begin(), positive, positive + 1);
+        }
+        std::string s = Leading(terms[0]);
+        for (std::size_t i = 1; i < terms.size(); ++i) s += (terms[i].negative ? "-" : "+") + terms[i].text;
+        return s;
+    }
+
+    std::string ProductText(const Tree& t, Place place) {
+        Signed p = Unsigned(t);
+        if (place == Place::Whole) return Leading(p);
+        // After "*" a product needs no bracket; after "/" or around "^" it does.
+        const bool bracket = p.negative || place != Place::Factor ||
+                             p.text.find('/') != std::string::npos;
+        return Bracket(Leading(p), bracket);
+    }
+};
+
+}  // namespace
+
+std::string PrintTree(const Tree& t) {
+    Printer p;
+    return p.Print(t, Place::Whole);
+}
+
+bool PrintTree(const Tree& t, ExpressionText& out) {
+    std::string s = PrintTree(t);
+    if (s.size() > static_cast<std::size_t>(ExpressionText::MaxLength)) return false;
+    out = ExpressionText(s);
+    return true;
+}
