@@ -1,12 +1,15 @@
 // Timings of the evaluators on the texts the tabs evaluate most: a function
-// value, a long polynomial, and the 43 values of a 21-panel Simpson integral.
+// value, a long polynomial, and the 43 values of a 21-panel Simpson integral;
+// each by re-reading the text and by replaying its compiled form.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "CompiledFunction.h"
 #include "Evaluate.h"
 #include "Host.h"
 #include "Rational.h"
+#include "Simpson.h"
 
 namespace {
 
@@ -16,6 +19,17 @@ void EvaluateAt(benchmark::State& state, const char* text) {
     for (auto _ : state) {
         ErrorFlag = false;
         benchmark::DoNotOptimize(EvaluateFunction(expr, x));
+        benchmark::ClobberMemory();
+    }
+    if (ErrorFlag) state.SkipWithError("evaluation failed");
+}
+
+void CompiledAt(benchmark::State& state, const char* text) {
+    const CompiledFunction f{ExpressionText(text)};
+    double x = 0.75;
+    for (auto _ : state) {
+        ErrorFlag = false;
+        benchmark::DoNotOptimize(f(x));
         benchmark::ClobberMemory();
     }
     if (ErrorFlag) state.SkipWithError("evaluation failed");
@@ -39,6 +53,35 @@ void BM_Simpson21(benchmark::State& state) {
     }
 }
 
+void BM_Simpson21Compiled(benchmark::State& state) {
+    const CompiledFunction f{ExpressionText("sin(x)^2")};
+    constexpr int Points = 43;
+    const double h = 3.141592653589793 / (Points - 1);
+    for (auto _ : state) {
+        ErrorFlag = false;
+        double sum = 0;
+        for (int i = 0; i < Points; ++i) sum += f(i * h);
+        benchmark::DoNotOptimize(sum);
+    }
+}
+
+// The whole rule as the Integration tab calls it, compilation included.
+void BM_SimpsonIntegral21(benchmark::State& state) {
+    const ExpressionText expr("sin(x)^2");
+    for (auto _ : state) {
+        ErrorFlag = false;
+        benchmark::DoNotOptimize(SimpsonIntegral(expr, 21, 0, 3.141592653589793));
+    }
+}
+
+void BM_Compile220(benchmark::State& state) {
+    const ExpressionText expr(LongText);
+    for (auto _ : state) {
+        CompiledFunction f(expr);
+        benchmark::DoNotOptimize(f);
+    }
+}
+
 void BM_EvaluateFunctionN(benchmark::State& state) {
     VariableNames names{};
     names[1] = 'x', names[2] = 'y', names[3] = 'z';
@@ -48,6 +91,18 @@ void BM_EvaluateFunctionN(benchmark::State& state) {
     for (auto _ : state) {
         ErrorFlag = false;
         benchmark::DoNotOptimize(EvaluateFunctionN(3, expr, names, values));
+    }
+}
+
+void BM_CompiledFunctionN(benchmark::State& state) {
+    VariableNames names{};
+    names[1] = 'x', names[2] = 'y', names[3] = 'z';
+    VariableValues values{};
+    values[1] = 0.5, values[2] = 1.5, values[3] = -2;
+    const CompiledFunctionN f(3, ExpressionText("(x-1)^2+(y-2)^2+sin(z)*x*y"), names);
+    for (auto _ : state) {
+        ErrorFlag = false;
+        benchmark::DoNotOptimize(f(values));
     }
 }
 
@@ -68,8 +123,18 @@ BENCHMARK_CAPTURE(EvaluateAt, root_exp, "sqrt(1+x^2)*exp(-x/2)");
 BENCHMARK_CAPTURE(EvaluateAt, ln_atan, "ln(x)/x+atan(x)^2");
 BENCHMARK_CAPTURE(EvaluateAt, quotient, "(x^3-2*x+1)/(x^2+1)");
 BENCHMARK_CAPTURE(EvaluateAt, long_220, LongText);
+BENCHMARK_CAPTURE(CompiledAt, square, "x^2+1");
+BENCHMARK_CAPTURE(CompiledAt, square_sine, "x^2*sin(x)+1");
+BENCHMARK_CAPTURE(CompiledAt, root_exp, "sqrt(1+x^2)*exp(-x/2)");
+BENCHMARK_CAPTURE(CompiledAt, ln_atan, "ln(x)/x+atan(x)^2");
+BENCHMARK_CAPTURE(CompiledAt, quotient, "(x^3-2*x+1)/(x^2+1)");
+BENCHMARK_CAPTURE(CompiledAt, long_220, LongText);
+BENCHMARK(BM_Compile220);
 BENCHMARK(BM_Simpson21);
+BENCHMARK(BM_Simpson21Compiled);
+BENCHMARK(BM_SimpsonIntegral21);
 BENCHMARK(BM_EvaluateFunctionN);
+BENCHMARK(BM_CompiledFunctionN);
 BENCHMARK(BM_EvaluateRational);
 
 BENCHMARK_MAIN();

@@ -18,7 +18,7 @@ constexpr std::size_t HeaderLength = 200;     // of a batch line quoted in its b
 constexpr std::size_t MaxLineLength = 1 << 20;  // longer batch lines are refused, not stored
 
 struct GlobalOptions {
-    bool log = false, ignore = false, json = false;
+    bool log = false, ignore = false, json = false, decimalComma = false;
 };
 
 // A command line taken apart. problem (UTF-8) marks it malformed; hint is
@@ -69,7 +69,7 @@ private:
 const char* Program = "kvadrix-cli";
 
 std::string UsageText() {
-    std::string text = std::string("Brug: ") + Program + " [--log] [--ignore] [--json] [--] KOMMANDO FELTER...\n";
+    std::string text = std::string("Brug: ") + Program + " [--log] [--ignore] [--json] [--decimal-comma] [--] KOMMANDO FELTER...\n";
     for (const auto& s : Subcommands) text += std::string("  ") + s.usage + "\n";
     text +=
         "  plot KOMMANDO FELTER... --out FIL.png|FIL.svg\n"
@@ -78,6 +78,7 @@ std::string UsageText() {
         "  --log     skriv loggen efter \"--- Log ---\"\n"
         "  --ignore  svar Ignorer på fejlbokse\n"
         "  --json    ét JSON-objekt pr. udregning\n"
+        "  --decimal-comma  vis tal med decimalkomma (1,5000) og ; mellem koordinater\n"
         "  --help    vis denne hjælp\n"
         "  --precision E  præcisionen (ellers 0.00001); --point POINT  startpunktet (ellers 0,...,0)\n"
         "  --least-squares  minimum for kvadratsum i stedet for NewtonRapson; --degree D  polynomiets grad\n"
@@ -114,6 +115,8 @@ Command Parse(const std::vector<std::string>& words, GlobalOptions global) {
             c.global.ignore = true;
         } else if (a == "--json") {
             c.global.json = true;
+        } else if (a == "--decimal-comma") {
+            c.global.decimalComma = true;
         } else if (a == "--out") {
             if (i + 1 >= words.size()) {
                 c.problem = "--out mangler et filnavn";
@@ -206,6 +209,7 @@ Outcome Compute(Command& c, Form& form, bool plot, const Subcommand** found = nu
 
     CliHost host(form, c.global.ignore, o.errors);
     FormActivate(form);
+    SetDecimalComma(form, c.global.decimalComma);
     if (plot) form.ActivePage = command->page;
     // A field holds 255 Windows-1252 characters; a longer text would be cut
     // silently and another formula computed, so it is refused whole.
@@ -357,6 +361,7 @@ int RunOne(Command& c, const CliProgram& program, std::ostream& out, std::ostrea
         if (c.global.log) words.push_back("--log");
         if (c.global.ignore) words.push_back("--ignore");
         if (c.global.json) words.push_back("--json");
+        if (c.global.decimalComma) words.push_back("--decimal-comma");
         for (const std::string& option : c.given) {
             words.push_back(option);
             if (option == "--precision") words.push_back(Cp1252ToUtf8(c.options.precision));

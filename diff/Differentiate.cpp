@@ -21,10 +21,11 @@ namespace {
 
 // User names and the internal spellings the reader works with; applied in this
 // order on the way in, and in the same order with the columns swapped on the way out.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 6> InternalNames{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> InternalNames{{
     {"atan", "atg"},
     {"asinh", "hasn"},
     {"sinh", "hsin"},
+    {"tanh", "htg"},
     {"tan", "ftg"},
     {"acosh", "hacos"},
     {"cosh", "hcos"},
@@ -494,6 +495,8 @@ ExpressionText Reader::DiffFunction(int function, const ExpressionText& g) {
         case fnCos: return "(-sin(x))";
         case fnCosh: return "sinh(x)";
         case fnAcosh: return "1/sqrt(x^2-1)";
+        case fnAcos: return "(-1/sqrt(1-x^2))";
+        case fnTanh: return "(1-tanh(x)^2)";
         case fnTan: return "(1+tan(x)^2)";
         case fnAtan: return "1/(1+x^2)";
         case fnLn: return "1/x";
@@ -515,6 +518,8 @@ ExpressionText Reader::DiffFunction(int function, const ExpressionText& g) {
     case fnCos: return Cat("(-sin(", g, "))*(", dg, ")");
     case fnCosh: return Cat("sinh(", g, ")*(", dg, ")");
     case fnAcosh: return Cat("1/sqrt((", g, ")^2-1)*(", dg, ")");
+    case fnAcos: return Cat("(-1/sqrt(1-(", g, ")^2))*(", dg, ")");
+    case fnTanh: return Cat("(1-tanh(", g, ")^2)*(", dg, ")");
     case fnTan: return Cat("(1+tan(", g, ")^2)*(", dg, ")");
     case fnAtan: return Cat("1/(1+(", g, ")^2)*(", dg, ")");
     case fnLn: return Cat("1/(", g, ")*(", dg, ")");

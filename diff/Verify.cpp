@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "CompiledFunction.h"
 #include "Evaluate.h"
 
 namespace {
@@ -14,26 +15,27 @@ constexpr int WantedPoints = 6;
 
 // Central difference quotient of f at x with a step that balances truncation
 // against rounding for smooth f; false where f is undefined on either side.
-bool DifferenceQuotient(const ExpressionText& f, double x, double& quotient, double& right) {
+bool DifferenceQuotient(const CompiledFunction& f, double x, double& quotient, double& right) {
     const double h = 1e-5 * (1 + std::fabs(x));
     double left = 0;
-    if (!TryEvaluate(f, x - h, left) || !TryEvaluate(f, x + h, right)) return false;
+    if (!f.TryEvaluate(x - h, left) || !f.TryEvaluate(x + h, right)) return false;
     quotient = (right - left) / (2 * h);
     return true;
 }
 }  // namespace
 
-DerivativeCheck CheckDerivative(const ExpressionText& f, const ExpressionText& df) {
+DerivativeCheck CheckDerivative(const ExpressionText& fText, const ExpressionText& dfText) {
+    const CompiledFunction f(fText), df(dfText);
     DerivativeCheck r;
     for (double x : SamplePoints) {
         double fx = 0;
-        if (!TryEvaluate(f, x, fx)) continue;
+        if (!f.TryEvaluate(x, fx)) continue;
         r.defined = true;
         double numeric = 0, right = 0, d = 0;
         if (!DifferenceQuotient(f, x, numeric, right)) continue;
         const double scale = 1 + std::fabs(numeric) + std::fabs(fx) * 1e-3;
         // Where f is defined on both sides the derivative must be too.
-        if (!TryEvaluate(df, x, d) || std::fabs(d - numeric) > 1e-4 * scale) {
+        if (!df.TryEvaluate(x, d) || std::fabs(d - numeric) > 1e-4 * scale) {
             r.failedAt = x;
             r.passed = false;
             ++r.points;
@@ -45,14 +47,15 @@ DerivativeCheck CheckDerivative(const ExpressionText& f, const ExpressionText& d
     return r;
 }
 
-ValueCheck CheckSameValues(const ExpressionText& a, const ExpressionText& b) {
+ValueCheck CheckSameValues(const ExpressionText& aText, const ExpressionText& bText) {
+    const CompiledFunction a(aText), b(bText);
     ValueCheck r;
     for (double x : SamplePoints) {
         double va = 0, vb = 0;
-        if (!TryEvaluate(a, x, va)) continue;
+        if (!a.TryEvaluate(x, va)) continue;
         r.defined = true;
         ++r.points;
-        if (!TryEvaluate(b, x, vb) || std::fabs(va - vb) > 1e-9 * (1 + std::fabs(va))) {
+        if (!b.TryEvaluate(x, vb) || std::fabs(va - vb) > 1e-9 * (1 + std::fabs(va))) {
             r.failedAt = x;
             return r;
         }
@@ -62,18 +65,20 @@ ValueCheck CheckSameValues(const ExpressionText& a, const ExpressionText& b) {
     return r;
 }
 
-AntiderivativeCheck CheckAntiderivative(const ExpressionText& f, const ExpressionText& F, const ExpressionText& dF) {
+AntiderivativeCheck CheckAntiderivative(const ExpressionText& fText, const ExpressionText& FText,
+                                        const ExpressionText& dFText) {
+    const CompiledFunction f(fText), F(FText), dF(dFText);
     AntiderivativeCheck r;
     for (double x : SamplePoints) {
         double fx = 0;
-        if (!TryEvaluate(f, x, fx)) continue;
+        if (!f.TryEvaluate(x, fx)) continue;
         r.defined = true;
         double numeric = 0, right = 0, d = 0;
         // Outside F's domain (ln(x) for 1/x at x < 0) there is nothing to compare.
         if (!DifferenceQuotient(F, x, numeric, right)) continue;
         const double scale = 1 + std::fabs(fx);
         ++r.points;
-        if (!TryEvaluate(dF, x, d) || std::fabs(d - fx) > 1e-7 * scale ||
+        if (!dF.TryEvaluate(x, d) || std::fabs(d - fx) > 1e-7 * scale ||
             std::fabs(numeric - fx) > 1e-4 * (scale + std::fabs(right) * 1e-3)) {
             r.failedAt = x;
             return r;

@@ -92,8 +92,8 @@ Tree CanonCall(int f, const Tree& a) {
 
 Tree CanonPow(const Tree& b, const Tree& e) {
     if (IsNumber(e, 1)) return b;
-    // The evaluator's 0^n is 0 for every whole n, 0^0 included.
-    if (IsNumber(b, 0) && IsNumber(e) && e->number.IsInteger()) return Num(0);
+    // The evaluator's 0^0 is 1, and 0^n is 0 for every other whole n.
+    if (IsNumber(b, 0) && IsNumber(e) && e->number.IsInteger()) return Num(e->number.IsZero() ? 1 : 0);
     if (IsNumber(e, 0)) return Num(1);
     if (IsNumber(b, 1)) return Num(1);
     if (b->kind == NodeKind::Constant && b->name == 'e') return CanonCall(fnExp, e);

@@ -22,10 +22,10 @@
 //   - sqrt(u) is u^(1/2); roots of numbers lose their square factors
 //     (sqrt(4) is 2, sqrt(8) is 2*sqrt(2), sqrt(1/2) is 1/2*sqrt(2)).
 // Canonical never changes a value where the tree is defined. It may define a
-// value where the tree has none: x/x is 1, 0*ln(x) is 0, x^0 is 1 (the
-// evaluator reads 0^0 as 0). The shown results' checks compare with the typed
-// function where that is defined, so these folds are what a teacher writes.
-// A power of 0 keeps the evaluator's reading: 0^n is 0 for every whole n.
+// value where the tree has none: x/x is 1, 0*ln(x) is 0. The shown results'
+// checks compare with the typed function where that is defined, so these
+// folds are what a teacher writes. x^0 is 1 everywhere: the evaluator's 0^0
+// is 1, and 0^n is 0 for every other whole n.
 #include <vector>
 
 #include "Tree.h"

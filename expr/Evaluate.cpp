@@ -7,8 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "ExplicitNotation.h"
 #include "Host.h"
 #include "Scanner.h"
+#include "StackCode.h"
 #include "TextUtils.h"
 
 namespace {
@@ -36,20 +38,34 @@ inline double Checked(double v) { return std::isfinite(v) ? v : CheckedReal(v); 
 struct OneVariable {
     static constexpr bool Named = false;
     static constexpr bool SyntaxOnly = false;
+    static constexpr bool Emits = false;
     double x;
 };
 // Reading without computing: only the errors of the notation are reported.
 struct SyntaxCheck {
     static constexpr bool Named = false;
     static constexpr bool SyntaxOnly = true;
+    static constexpr bool Emits = false;
     double x = 1;
 };
 struct NamedVariables {
     static constexpr bool Named = true;
     static constexpr bool SyntaxOnly = false;
+    static constexpr bool Emits = false;
     int n;
     const VariableNames& names;
     const VariableValues& values;
+};
+// Reading without computing that writes the stack code of what it reads.
+template <bool IsNamed>
+struct Emitting {
+    static constexpr bool Named = IsNamed;
+    static constexpr bool SyntaxOnly = true;
+    static constexpr bool Emits = true;
+    int n;
+    const VariableNames* names;
+    StackCode* out;
+    double x = 1;
 };
 
 // Recursive-descent reader that computes while it reads (positions 1-based,
@@ -73,6 +89,35 @@ private:
         ++pos_;
         ch_ = CharAt(text_, pos_);
     }
+    // After a reading error the code is dropped: nothing more is emitted, and
+    // operands missing from the code are not looked for.
+    void Emit(StackOp op, int index = 0, double number = 0) {
+        if constexpr (Operands::Emits)
+            if (!ErrorFlag) operands_.out->code.push_back({op, index, number});
+    }
+    // The number the last instruction pushes, when the operand just read is
+    // that number alone.
+    bool LastIsNumber(double& number) const {
+        if constexpr (Operands::Emits) {
+            const auto& code = operands_.out->code;
+            if (!ErrorFlag && code.size() >= 2 && code.back().op == StackOp::Number) {
+                number = code.back().number;
+                return true;
+            }
+        }
+        return false;
+    }
+    // A binary step; with a number as right operand the number goes into the step.
+    void EmitBinary(StackOp op, StackOp withNumber) {
+        if constexpr (Operands::Emits) {
+            double number;
+            if (LastIsNumber(number)) {
+                operands_.out->code.back() = {withNumber, 0, number};
+                return;
+            }
+            Emit(op);
+        }
+    }
     // Computing steps of the syntax check give 1 and never fail.
     static double Checked(double v) {
         if constexpr (Operands::SyntaxOnly) return 1;
@@ -83,14 +128,17 @@ private:
         // A leading -x^ starts from 0, so that the minus is read as a
         // subtraction and -x^2 means -(x^2).
         double value;
-        if (ch_ == '-' && Next(1) == 'x' && Next(2) == '^')
+        if (ch_ == '-' && Next(1) == 'x' && Next(2) == '^') {
             value = 0;
-        else
+            Emit(StackOp::Number, 0, 0);
+        } else
             value = Term();
         while (ch_ == '+' || ch_ == '-') {
             char op = ch_;
             Advance();
             double term = Term();
+            EmitBinary(op == '+' ? StackOp::Add : StackOp::Subtract,
+                       op == '+' ? StackOp::AddNumber : StackOp::SubtractNumber);
             value = Checked(op == '+' ? value + term : value - term);
         }
         return value;
@@ -102,6 +150,8 @@ private:
             char op = ch_;
             Advance();
             double right = Power();
+            EmitBinary(op == '*' ? StackOp::Multiply : StackOp::Divide,
+                       op == '*' ? StackOp::MultiplyNumber : StackOp::DivideNumber);
             if (ErrorFlag) continue;
             if (op == '*') {
                 value = Checked(value * right);
@@ -120,14 +170,9 @@ private:
         while (ch_ == '^') {
             Advance();
             double e = SignedFactor();
+            EmitPower();
             if constexpr (Operands::SyntaxOnly) continue;
-            if (e == std::trunc(e)) {
-                base = WholePower(e, base);
-            } else if (base == 0 && e > 0) {
-                base = 0;
-            } else if (base > 0) {
-                base = Checked(std::exp(e * std::log(base)));
-            } else {
+            if (!PowerStep(base, e, base)) {
                 Report("Illegal negativ rod til exponentialfunktion i funktionsudtryk:", LineBreak);
                 return 0;
             }
@@ -135,19 +180,39 @@ private:
         return base;
     }
 
-    // base^e for a whole e; exponents beyond int go to pow, which gives the
-    // same limits (overflow, 0, or +-1) without a long loop.
-    static double WholePower(double e, double base) {
-        if (std::fabs(e) <= 2147483647.0) return IntPower(static_cast<int>(e), base);
-        if (base == 0) return 0;
-        return Checked(std::pow(base, e));
+    // A whole exponent of the text within int goes into the step.
+    void EmitPower() {
+        if constexpr (Operands::Emits) {
+            double e;
+            if (!LastIsNumber(e) || e != std::trunc(e) || std::fabs(e) > 2147483647.0) {
+                Emit(StackOp::Power);
+                return;
+            }
+            auto& code = operands_.out->code;
+            code.pop_back();
+            if (e >= 3 && e <= XPowerLimit && !code.empty() && code.back().op == StackOp::X)
+                code.back() = {StackOp::XPower, static_cast<int>(e), 0};
+            else if (e == 2)
+                Emit(StackOp::Square);
+            else
+                Emit(StackOp::WholePower, static_cast<int>(e));
+        }
     }
 
     // One minus, binding tighter than ^: -2^2 is 4.
     double SignedFactor() {
         if (ch_ == '-') {
             Advance();
-            return -Primary();
+            double value = -Primary();
+            if constexpr (Operands::Emits) {
+                // The negative of a number is a number.
+                double number;
+                if (LastIsNumber(number))
+                    operands_.out->code.back().number = -number;
+                else
+                    Emit(StackOp::Negate);
+            }
+            return value;
         }
         return Primary();
     }
@@ -170,6 +235,7 @@ private:
         if constexpr (!Operands::Named) {
             if (ch_ == 'x') {
                 Advance();
+                Emit(StackOp::X);
                 return Checked(operands_.x);
             }
         }
@@ -180,19 +246,23 @@ private:
         if (ch_ == 'p' && Next(1) == 'i') {
             Advance();
             Advance();
+            Emit(StackOp::Number, 0, Pi);
             return Pi;
         }
         if constexpr (Operands::Named) {
             // A real character only: the end marker is no variable.
             if (pos_ <= len_)
                 for (int i = 1; i <= operands_.n; ++i)
-                    if (operands_.names[i] == ch_) {
+                    if (Name(i) == ch_) {
                         Advance();
-                        return Checked(operands_.values[i]);
+                        Emit(StackOp::Variable, i);
+                        if constexpr (Operands::Emits) return 1;
+                        else return Checked(operands_.values[i]);
                     }
         } else {
             if (ch_ == 'e') {
                 Advance();
+                Emit(StackOp::Number, 0, std::exp(1.0));
                 return std::exp(1.0);
             }
         }
@@ -206,7 +276,7 @@ private:
         pos_ = token.end - 1;
         Advance();
         std::string_view digits(text_.Data() + start - 1, token.Length(start));
-        if constexpr (!Operands::SyntaxOnly) {
+        if constexpr (!Operands::SyntaxOnly || Operands::Emits) {
             // Up to 15 digits with at most one separator are exact integers
             // over an exact power of ten: one correctly rounded division gives
             // what NumberValue gives, without its general parse.
@@ -221,6 +291,7 @@ private:
                         fraction = true;
                     }
                 }
+                Emit(StackOp::Number, 0, mantissa / scale);
                 return mantissa / scale;
             }
         }
@@ -235,6 +306,7 @@ private:
                 ReportLastingError(message);
             return 0;
         }
+        Emit(StackOp::Number, 0, value);
         return value;
     }
 
@@ -246,79 +318,52 @@ private:
             return 0;
         }
         double a = Primary();
+        Emit(StackOp::Function, f);
         if (ErrorFlag) return 0;
         if constexpr (Operands::SyntaxOnly) return 1;
+        double value;
+        if (FunctionStep(f, a, value)) return value;
         switch (f) {
-        case fnAbs:
-            return std::fabs(a);
         case fnSqrt:
-            if (a < 0) {
-                // With one variable the error outlasts an Ignore.
-                if constexpr (Operands::Named)
-                    Report("Negativt tal i Kvadratrod i funktionsudtryk: ", {});
-                else
-                    ReportLastingError(Message({"Negativt tal i Kvadratrod i funktionsudtryk: ", text_.View()}));
-                return 0;
-            }
-            return std::sqrt(a);
-        // The library's hyperbolic functions: the textbook formulas with exp
-        // and ln lose everything to cancellation (sinh(1e-20) = 0,
-        // asinh(-1e10) = ln(0)) or overflow in a*a long before the result.
-        case fnSinh:
-            return Checked(std::sinh(a));
-        case fnAsinh:
-            return Checked(std::asinh(a));
-        case fnSin:
-            return std::sin(a);
+            // With one variable the error outlasts an Ignore.
+            if constexpr (Operands::Named)
+                Report("Negativt tal i Kvadratrod i funktionsudtryk: ", {});
+            else
+                ReportLastingError(Message({"Negativt tal i Kvadratrod i funktionsudtryk: ", text_.View()}));
+            break;
         case fnAsin:
-            if (std::fabs(a) == 1) return a * Pi / 2;
-            if (std::fabs(a) > 1) {
-                ReportErrorOK(Message({FormatNumber(6, 2, a), " er illegalt argument til asin(x)!"}));
-                return 0;
-            }
-            return Checked(std::atan(a / std::sqrt(1 - a * a)));
-        case fnCosh:
-            return Checked(std::cosh(a));
+            ReportErrorOK(Message({FormatNumber(6, 2, a), " er illegalt argument til asin(x)!"}));
+            break;
         case fnAcosh:
-            if (a < 1) {
-                ReportLastingError(ExpressionText("Ilegalt argument til acosh"));
-                return 0;
-            }
-            return Checked(std::acosh(a));
-        case fnCos:
-            return std::cos(a);
-        case fnTan: {
-            double c = std::cos(a);
-            if (c == 0) {
-                ReportErrorOK(ExpressionText(" cos(x)=0 i tan(x)!"));
-                return 0;
-            }
-            return Checked(std::sin(a) / c);
-        }
-        case fnAtan:
-            return std::atan(a);
-        case fnLn:
-            if (a < 0) {
+            ReportLastingError(ExpressionText("Ilegalt argument til acosh"));
+            break;
+        case fnAcos:
+            ReportErrorOK(Message({FormatNumber(6, 2, a), " er illegalt argument til acos(x)!"}));
+            break;
+        case fnTan:
+            ReportErrorOK(ExpressionText(" cos(x)=0 i tan(x)!"));
+            break;
+        default:  // ln
+            if (a < 0)
                 Report("Illegalt argument til ln(x) i funktionsudtryk:", LineBreak);
-                return 0;
-            }
-            if (a == 0) {
+            else
                 ReportErrorOK(ExpressionText(" x<=0 i ln(x)!"));
-                return 0;
-            }
-            return std::log(a);
-        case fnExp:
-            return Checked(std::exp(a));
-        case fnErf:
-            return ErrorFunction(a);
-        default:
-            return NormalDistribution(a);
         }
+        return 0;
+    }
+
+    char Name(int i) const {
+        if constexpr (Operands::Emits) return (*operands_.names)[i];
+        else return operands_.names[i];
     }
 
     // An error the user may Ignore; reading then goes on.
+    // The syntax check, which reads a user's text, adds where and how to mend it.
     [[gnu::cold]] [[gnu::noinline]] void Report(std::string_view fixed, std::string_view gap) {
-        ReportError(Message({fixed, gap, text_.View()}));
+        if constexpr (Operands::SyntaxOnly)
+            ReportError(WithHint(std::string(fixed) + std::string(gap), text_, pos_));
+        else
+            ReportError(Message({fixed, gap, text_.View()}));
     }
 
     const ExpressionText text_;
@@ -329,6 +374,23 @@ private:
 };
 
 }  // namespace
+
+bool EmitStackCode(const ExpressionText& expr, int n, const VariableNames* names, StackCode& code) {
+    SilentScope silent;
+    code = StackCode();
+    if (names) {
+        n = n < 0 ? 0 : n > 20 ? 20 : n;
+        FunctionReader<Emitting<true>> reader(expr, Emitting<true>{n, names, &code});
+        reader.Run();
+        code.charactersRead = reader.CharactersRead();
+    } else {
+        FunctionReader<Emitting<false>> reader(expr, Emitting<false>{0, nullptr, &code});
+        reader.Run();
+        code.charactersRead = reader.CharactersRead();
+    }
+    if (ErrorFlag) code = StackCode();
+    return !ErrorFlag;
+}
 
 double EvaluateFunction(const ExpressionText& expr, double x) {
     FunctionReader<OneVariable> reader(expr, OneVariable{x});
@@ -359,7 +421,9 @@ double EvaluateFunctionN(int n, const ExpressionText& expr, const VariableNames&
 }
 
 double IntPower(int n, double base) {
-    if (base == 0) return 0;
+    // 0^0 is 1, the limit of x^x at 0 and what every calculator gives, so
+    // that x^x and x^0 are continuous at 0. Other powers of 0 are 0.
+    if (base == 0) return n == 0 ? 1 : 0;
     unsigned count = n < 0 ? 0u - static_cast<unsigned>(n) : static_cast<unsigned>(n);
     if (n < 0) base = 1 / base;
     double result = 1;
@@ -387,7 +451,7 @@ bool CheckExpressionSyntax(const ExpressionText& expr) {
     reader.Run();
     if (ErrorFlag) return false;
     if (reader.CharactersRead() < expr.Length()) {
-        ReportError("Fejl i funktionsudtryk: \n\r" + expr);
+        ReportError(WithHint("Fejl i funktionsudtryk: \n\r", expr, reader.CharactersRead() + 1));
         return false;
     }
     return true;

@@ -22,7 +22,7 @@ bool CheckExpressionSyntax(const ExpressionText& expr);
 // The same check without a message; ErrorFlag is left as it was.
 bool ReadsWhole(const ExpressionText& expr);
 
-// base^n by repeated multiplication; 0^n is 0 for every n.
+// base^n by repeated multiplication; 0^0 is 1, 0^n is 0 for every other n.
 double IntPower(int n, double base);
 double ErrorFunction(double x);
 double NormalDistribution(double x);

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <system_error>
 
-const std::array<std::string_view, 15> FunctionNames = {
-    "abs", "sqrt", "sinh", "asinh", "sin", "asin", "cosh", "acosh",
-    "cos", "tan", "atan", "ln", "exp", "erf", "phi"};
+const std::array<std::string_view, 17> FunctionNames = {
+    "abs", "sqrt", "sinh", "asinh", "sin", "asin", "cosh", "acosh", "acos",
+    "cos", "tanh", "tan", "atan", "ln", "exp", "erf", "phi"};
 
 namespace {
 

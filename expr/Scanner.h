@@ -51,11 +51,12 @@ bool IsExponentMark(const ExpressionText& t, int pos);
 // not an operator.
 bool IsExponentSign(const ExpressionText& t, int pos);
 
-// The 15 function names of the notation, in the order readers try them
-// (sinh before sin, asinh before asin, cosh before cos).
-extern const std::array<std::string_view, 15> FunctionNames;
+// The 17 function names of the notation, in the order readers try them
+// (sinh before sin, asinh before asin, cosh before cos, acosh before acos,
+// tanh before tan).
+extern const std::array<std::string_view, 17> FunctionNames;
 enum FunctionIndex { fnAbs, fnSqrt, fnSinh, fnAsinh, fnSin, fnAsin, fnCosh, fnAcosh,
-                     fnCos, fnTan, fnAtan, fnLn, fnExp, fnErf, fnPhi };
+                     fnAcos, fnCos, fnTanh, fnTan, fnAtan, fnLn, fnExp, fnErf, fnPhi };
 
 // Index of the first name of FunctionNames that starts at pos, or -1.
 int FunctionAt(const ExpressionText& t, int pos);

@@ -1,8 +1,10 @@
 # Fuzz targets of the expression utilities and the three evaluators.
 kvadrix_fuzz_target(fuzz_evaluate fuzz_evaluate.cpp kvadrix_expr)
 kvadrix_fuzz_target(fuzz_evaluate_n fuzz_evaluate_n.cpp kvadrix_expr)
+kvadrix_fuzz_target(fuzz_compiled_function fuzz_compiled_function.cpp kvadrix_expr)
 kvadrix_fuzz_target(fuzz_rational fuzz_rational.cpp kvadrix_expr)
 kvadrix_fuzz_target(fuzz_text_to_number fuzz_text_to_number.cpp kvadrix_expr)
 kvadrix_fuzz_target(fuzz_format_number fuzz_format_number.cpp kvadrix_expr)
 kvadrix_fuzz_target(fuzz_prefix_form fuzz_prefix_form.cpp kvadrix_expr)
+kvadrix_fuzz_target(fuzz_explicit_notation fuzz_explicit_notation.cpp kvadrix_expr)
 kvadrix_fuzz_target(fuzz_tree fuzz_tree.cpp kvadrix_expr)

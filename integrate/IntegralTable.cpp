@@ -24,7 +24,7 @@ namespace {
 // power is -1*u^... rather than -u^... (which reads as (-u)^...); sqrt(1-cos(x)),
 // sqrt(1-sin(x)) and sin(x)*sqrt(1-cos(x)) have antiderivatives that hold for
 // every x where they are defined, not only where sin(x/2) > 0.
-constexpr std::array<TableRow, 131> Integrals = {{
+constexpr std::array<TableRow, 133> Integrals = {{
     /*   1 */ {"1", "x", ""},
     /*   2 */ {"u", "u*x", ""},
     /*   3 */ {"x", "1/2*x^2", ""},
@@ -156,6 +156,8 @@ constexpr std::array<TableRow, 131> Integrals = {{
     /* 129 */ {"1/sqrt(x^2-1)", "acosh(x)", ""},
     /* 130 */ {"sqrt(1+x^2)", "1/2*(x*sqrt(1+x^2)+asinh(x))", ""},
     /* 131 */ {"sqrt(x^2-1)", "1/2*(x*sqrt(x^2-1)-acosh(x))", ""},
+    /* 132 */ {"acos(x)", "x*acos(x)-sqrt(1-x^2)", ""},
+    /* 133 */ {"tanh(x)", "ln(cosh(x))", ""},
 }};
 
 // Linear inner functions t and x written in the new variable y.

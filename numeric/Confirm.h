@@ -33,12 +33,19 @@ Confirmation ConfirmMinimum(int n, const ExpressionText& function, const Variabl
 Confirmation ConfirmSolution(int n, const ExpressionText equations[], const VariableNames& names,
                              const VariableValues& point, double eps);
 
+// The least-squares fit of degree FittedDegree(n, degree) as the tab shows
+// it, in the first form that passes ConfirmFitText: in powers of x with four
+// decimals (2.0000*x+1.0000); otherwise with as few significant digits as
+// pass, in powers of x or, for x far from 0 (years), of x minus a round centre
+// (-0.5*(x-2014)^2+...), whichever needs fewer. p: the fit in powers of x.
+// Lower terms whose coefficient is exactly 0 are left out.
+std::string FitEquation(int degree, const RegressionCoefficients& p, int n, const Vector& x, const Vector& y);
+
 // The shown equation text of a fit, read back as a function of x, gives the
-// fitted polynomial p[0..degree] at the n data points x[1..n], up to the
-// rounding of its coefficients to 4 decimals. Reports the coefficient of
-// determination R^2 of the fit to y[1..n].
-Confirmation ConfirmFitText(const ExpressionText& text, int degree, const RegressionCoefficients& p, int n,
-                            const Vector& x, const Vector& y);
+// least-squares values at the n data points x[1..n] to within 1e-6 of the
+// range of y[1..n]. Reports the coefficient of determination R^2 of the shown
+// equation to the data.
+Confirmation ConfirmFitText(const ExpressionText& text, int degree, int n, const Vector& x, const Vector& y);
 
 // slope is f'(x0) of f (a function of x) to within 1e-5 of its size: the
 // central difference quotient of f around x0 agrees.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "CompiledFunction.h"
 #include "Host.h"
 
 bool CholeskySolve(int n, Matrix h, const VariableValues& g, VariableValues& s) {
@@ -94,7 +95,7 @@ bool DifferenceDerivatives(int n, const ExpressionText& function, const Variable
                            Matrix& hessian) {
     SilentScope quiet;
     try {
-        auto f = [&](const VariableValues& p) { return EvaluateFunctionN(n, function, names, p); };
+        const CompiledFunctionN f(n, function, names);
         VariableValues h{}, ahead{};
         for (int i = 1; i <= n; ++i) h[i] = step * std::max(1.0, std::fabs(point[i]));
         centre = f(point);

@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
+#include "CompiledFunction.h"
 #include "Host.h"
 #include "LinearEquations.h"
 #include "TextUtils.h"
@@ -19,13 +21,12 @@ void CantEvaluate(const ExpressionText& text, double x1) {
 }
 
 // Central difference of f along coordinate i at p.
-double PartialDerivative(int n, const ExpressionText& f, const VariableNames& names, VariableValues p, int i,
-                         double h) {
+double PartialDerivative(const CompiledFunctionN& f, VariableValues p, int i, double h) {
     const double centre = p[i];
     p[i] = centre + h;
-    const double forward = EvaluateFunctionN(n, f, names, p);
+    const double forward = f(p);
     p[i] = centre - h;
-    const double backward = EvaluateFunctionN(n, f, names, p);
+    const double backward = f(p);
     return CheckedReal((forward - backward) / (2 * h));
 }
 
@@ -45,14 +46,14 @@ void LogPoint(int n, const VariableValues& p) {
 bool MinimiseFunction(int n, const ExpressionText& function, const VariableNames& names, double eps,
                       VariableValues& values, int* iterations) {
     const double h = 10 * eps, bigStep = 10 * h;
-    auto f = [&](const VariableValues& p) { return EvaluateFunctionN(n, function, names, p); };
+    const CompiledFunctionN f(n, function, names);
     VariableValues x = values, xc, gradient{}, direction{}, step{};
     int iter = 0;
     for (;;) {
         ++iter;
         xc = x;
         const double f0 = f(xc);
-        for (int i = 1; i <= n; ++i) gradient[i] = PartialDerivative(n, function, names, xc, i, h);
+        for (int i = 1; i <= n; ++i) gradient[i] = PartialDerivative(f, xc, i, h);
         const double g = VectorNorm(n, gradient);
         // A failed evaluation reads as 0 from then on, which looks like a
         // zero gradient: report it rather than end the search there.
@@ -106,18 +107,20 @@ bool SolveEquationsNewton(int n, const ExpressionText equations[], const Variabl
     };
     const double h = eps;
     VariableValues xc = values, dx{}, previous = values;
+    std::vector<CompiledFunctionN> g;
+    for (int i = 1; i <= n; ++i) g.emplace_back(n, equations[i], names);
     int iter = 0;
     do {
         ++iter;
         Matrix a{};
         for (int i = 1; i <= n; ++i) {
-            a[i][n + 1] = -EvaluateFunctionN(n, equations[i], names, xc);
+            a[i][n + 1] = -g[i - 1](xc);
             if (ErrorFlag) {
                 if (stalled) return stall(previous);
                 CantEvaluate(equations[i], xc[1]);
                 return false;
             }
-            for (int j = 1; j <= n; ++j) a[i][j] = PartialDerivative(n, equations[i], names, xc, j, h);
+            for (int j = 1; j <= n; ++j) a[i][j] = PartialDerivative(g[i - 1], xc, j, h);
         }
         if (!SolveLinearEquation(n, a, dx)) {
             if (stalled) return stall(xc);

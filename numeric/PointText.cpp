@@ -40,11 +40,14 @@ bool ReadStartPoint(int n, const ExpressionText& point, const VariableNames& nam
     const std::size_t length = s.size();
     std::size_t pos = std::string::npos;  // before the first character
     bool failed = false;
+    // With a ";" in the point, ";" separates the coordinates and a comma is a
+    // decimal comma ("(1,5;2)", as results show with the decimal comma).
+    const char between = s.find(';') != std::string::npos ? ';' : ',';
     for (int i = 1; i <= n; ++i) {
         // A coordinate starts at a sign, a digit or a point (.5 is 0.5).
         do ++pos;
         while (pos < length && s[pos] != '+' && s[pos] != '-' && s[pos] != '.' && !IsDigit(s[pos]));
-        std::size_t separator = s.find(',');
+        std::size_t separator = s.find(between);
         if (separator == std::string::npos) separator = s.find(')');
         if (separator == std::string::npos) {
             failed = true;

@@ -19,7 +19,8 @@ VariableNames DefaultVariableNames();
 double ReadNumber(std::string_view text, bool& error);
 
 // Reads n coordinates of point into values[1..n]. Each coordinate starts at
-// the next sign, digit or point and ends at the next "," (the last at ")"); each is
+// the next sign, digit or point and ends at the next "," (the next ";" when
+// the point holds one: "(1,5;2)"; the last at ")"); each is
 // logged as name + "0=" + text. Any coordinate missing or no number: ErrorFlag
 // and the box "Fejl i begyndelsesværdierne", false.
 bool ReadStartPoint(int n, const ExpressionText& point, const VariableNames& names, VariableValues& values);

@@ -30,7 +30,7 @@ void AntalVariableSpinEditExit(Form& form) {
 
 void fxyzEditExit(Form& form) {
     // Without blanks: the evaluator would stop at the first one.
-    form.State.MinimumFunctionText = RemoveBlanks(ExpressionText(form.Extremum.fxyzEdit.text));
+    form.State.MinimumFunctionText = NotationText(ExpressionText(form.Extremum.fxyzEdit.text));
 }
 
 void Praecision_EditExit(Form& form) {

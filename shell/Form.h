@@ -115,6 +115,9 @@ struct Form {
     std::string FocusRequest;   // control to focus next ("" = none); the view applies and clears it
     bool Busy = false;          // a handler is running (guards against re-entry from modal boxes)
     int FaultCount = 0;         // handlers aborted by an arithmetic fault
+    // Numbers in the output fields and the log shown with a decimal comma,
+    // lists with ";" between their items (the "Decimalkomma" setting).
+    bool DecimalComma = false;
 
     void SetFocus(std::string_view control) { FocusRequest = control; }
     Control* Find(std::string_view control);
@@ -153,6 +156,15 @@ const EventInfo* FindEvents(std::string_view control);
 // arithmetic fault into an error box that abandons the handler.
 // Returns false when the handler was aborted by a fault.
 bool RunHandler(Form& form, void (*handler)(Form&));
+
+// Engine texts as shown with the decimal comma: 3.6372 -> 3,6372, the items
+// of a list of numbers separated by ";" ((1,2.1) -> (1;2,1)); a comma that is
+// no list separator stays. Applied once to each text.
+std::string WithDecimalComma(std::string_view text);
+// Back to the engines' notation, for texts WithDecimalComma made.
+std::string WithDecimalPoint(std::string_view shown);
+// Turns the setting on or off; the output fields now showing follow it.
+void SetDecimalComma(Form& form, bool on);
 
 // The main window's activation steps (start-up).
 void FormActivate(Form& form);

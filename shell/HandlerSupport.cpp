@@ -1,12 +1,15 @@
 #include "HandlerSupport.h"
 
 #include "Evaluate.h"
+#include "ExplicitNotation.h"
 #include "Host.h"
 #include "TextOps.h"
 #include "TextUtils.h"
 #include "Verify.h"
 
-ExpressionText UserText(const std::string& typed) { return LowerCaseText(RemoveBlanks(ExpressionText(typed))); }
+ExpressionText UserText(const std::string& typed) { return NotationText(LowerCaseText(ExpressionText(typed))); }
+
+ExpressionText NotationText(const ExpressionText& typed) { return ExplicitNotation(RemoveBlanks(typed)).text; }
 
 Computation::Computation(std::initializer_list<Control*> outputs, bool separator) : cuts_(TextCutCount) {
     ErrorFlag = false;
@@ -44,7 +47,7 @@ void ReportUnreadable(const ExpressionText& text) { ReportError("Fejl i funktion
 double EvaluateWhole(const ExpressionText& text, double x) {
     int stop = 0;
     double value = EvaluateFunction(text, x, stop);
-    if (!ErrorFlag && stop < text.Length()) ReportUnreadable(text);
+    if (!ErrorFlag && stop < text.Length()) ReportError(WithHint("Fejl i funktionsudtryk: \n\r", text, stop + 1));
     return value;
 }
 

@@ -8,8 +8,13 @@
 #include "ExpressionText.h"
 #include "Form.h"
 
-// A user's expression text as the engines read it: blanks removed, lower case.
+// A user's expression text as the engines read it: blanks removed, lower
+// case, and the implicit products and log written out (ExplicitNotation). A
+// text that cannot be written out (ambiguous, or over 255 characters then)
+// stays as typed, so that the reader refuses it with its message and hint.
 ExpressionText UserText(const std::string& typed);
+// The same without the lower case, for the tabs whose variables are named.
+ExpressionText NotationText(const ExpressionText& typed);
 
 class Computation {
 public:

@@ -1,6 +1,7 @@
 // The Integration tab: F(x) of the typed integrand, and the definite integral
 // between two bounds (from F, or by Simpson's rule when F cannot be used).
 #include "Canonical.h"
+#include "DefiniteIntegral.h"
 #include "Differentiate.h"
 #include "Fractions.h"
 #include "HandlerSupport.h"
@@ -8,7 +9,6 @@
 #include "Host.h"
 #include "Integrate.h"
 #include "Reduce.h"
-#include "Simpson.h"
 #include "TextUtils.h"
 #include "Verify.h"
 
@@ -117,31 +117,14 @@ void OevreGraenseEditExit(Form& form) {
     const ExpressionText& f = state.FunctionText;
     const ExpressionText& F = state.AntiderivativeText;
     if (f.Empty()) return;
-    bool numeric = F.Empty() || F == FailureText;
-    if (!numeric) {
-        double Fa = 0, Fb = 0;
-        if (!TryEvaluate(F, a, Fa) || !TryEvaluate(F, b, Fb)) {
-            AddLogLine("F(x) kan ikke udregnes i gr\xE6nserne");
-            numeric = true;
-        } else if (!AntiderivativeHoldsOn(F, f, SimpsonPanels, a, b)) {
-            AddLogLine("F(x) er ikke en stamfunktion til f(x) p\xE5 hele intervallet");
-            numeric = true;
-        } else {
-            AddLogLine("Kontrol: F(x) stemmer med f(x) p\xE5 hele intervallet");
-            state.IntegralValue = Fb - Fa;
-        }
+    const DefiniteIntegralResult r =
+        DefiniteIntegral(f, F == FailureText ? ExpressionText() : F, a, b, SimpsonPanels);
+    if (r.numeric) state.SimpsonPanels = r.panels;
+    if (!r.shown) {
+        if (!r.refusal.empty()) ReportErrorOK(ExpressionText(r.refusal));
+        return;
     }
-    if (numeric) {
-        state.SimpsonPanels = SimpsonPanels;
-        AddLogLine("Integralet udregnes numerisk");
-        if (!DefinedAtSimpsonPoints(f, SimpsonPanels, a, b)) {
-            ReportErrorOK("f(x) er ikke defineret p\xE5 hele intervallet: " + f);
-            return;
-        }
-        AddLogLine("Kontrol: f(x) er defineret i alle " + std::to_string(2 * SimpsonPanels + 1) + " punkter");
-        state.IntegralValue = SimpsonIntegral(f, SimpsonPanels, a, b);
-        if (ErrorFlag) return;
-    }
+    state.IntegralValue = r.value;
     state.IntegralValueText = FormatNumber(10, 4, state.IntegralValue);
     AddLogLine("Integralet er " + state.IntegralValueText.Str());
     c.Publish(tab.BestemtIntegralEdit, state.IntegralValueText);

@@ -34,7 +34,7 @@ void LigningEditExit(Form& form, int k) {
     auto& state = form.State;
     ErrorFlag = false;
     Control& field = EquationField(form, k);
-    ExpressionText equation = RemoveBlanks(ExpressionText(field.text));
+    ExpressionText equation = NotationText(ExpressionText(field.text));
     const int equals = equation.Find('=');
     if (equals >= 0) {
         const std::string moved = equation.Sub(0, equals).Str() + "-(" + equation.Sub(equals + 1).Str() + ")";

@@ -78,6 +78,7 @@ void ReggressionMenuItemClick(Form& form) { form.ActivePage = RegressionTabSheet
 const std::vector<MenuInfo> MenuTable = {
     {"ProgramMenuItem", "&Program", nullptr, nullptr},
     {"UdskrivLogMenuItem", "&Udskriv Log", "ProgramMenuItem", nullptr},
+    {"DecimalkommaMenuItem", "&Decimalkomma", "ProgramMenuItem", nullptr},
     {"AfslutMenuItem", "&Afslut", "ProgramMenuItem", nullptr},
     {"FunktionMenuItem", "y=&f(x)", nullptr, FunktionMenuItemClick},
     {"IntegrationMenuItem", "&Integration", nullptr, nullptr},

@@ -88,34 +88,20 @@ bool PreparePointsField(Form& form, bool logUnfit) {
     return true;
 }
 
-std::string Coefficient(double c) { return FormatNumber(10, 4, c); }
-std::string SignedCoefficient(double c) { return SignedTerm(ExpressionText(Coefficient(c))).Str(); }
-
-// The fitted line or polynomial as the tab shows it: the leading term
-// always, lower terms only when their coefficient is not exactly 0.
-std::string PolynomialText(int degree, const RegressionCoefficients& p) {
-    auto power = [](int k) { return k >= 2 ? "*x^" + std::to_string(k) : k == 1 ? std::string("*x") : std::string(); };
-    std::string text = Coefficient(p[degree]) + power(degree);
-    for (int k = degree - 1; k >= 0; --k)
-        if (p[k] != 0) text += SignedCoefficient(p[k]) + power(k);
-    return text;
-}
-
 // Logs the Kontrol line of a fit and shows its equation when it passed.
 // The equation is shown in the form a teacher writes (no 1* or 0* terms).
-bool Publish(Control& output, std::string equation, int degree, const RegressionCoefficients& p, int n,
-             const Vector& x, const Vector& y) {
+bool Publish(Control& output, std::string equation, int degree, int n, const Vector& x, const Vector& y) {
     equation = TeacherForm(ExpressionText(equation)).Str();
-    const Confirmation check = ConfirmFitText(ExpressionText(equation), degree, p, n, x, y);
+    const Confirmation check = ConfirmFitText(ExpressionText(equation), degree, n, x, y);
     AddLogLine(check.report);
     if (check.confirmed) output.text = equation;
     return check.confirmed;
 }
 
 // The line or polynomial shown, with its residuals and R^2.
-void PublishWithQuality(Form& form, Control& output, const std::string& equation, int degree,
-                        const RegressionCoefficients& p, int n, const Vector& x, const Vector& y) {
-    if (Publish(output, equation, degree, p, n, x, y))
+void PublishWithQuality(Form& form, Control& output, const std::string& equation, int degree, int n,
+                        const Vector& x, const Vector& y) {
+    if (Publish(output, equation, degree, n, x, y))
         ShowQuality(form, output.text, degree == 1 ? FitKind::Line : FitKind::Polynomial, degree + 1, n, x, y);
 }
 
@@ -156,11 +142,11 @@ void RegressionsPunkterEditExit(Form& form) {
             AddLogLine("Fejl ved bestemmelse af Regressionslinien: alle punkter har samme x");
             return;
         }
-        const std::string equation = Coefficient(a) + "*x" + SignedCoefficient(b);
-        AddLogLine("Regressionsliniens ligning: " + equation);
         p[0] = b;
         p[1] = a;
-        PublishWithQuality(form, tab.RegressionsLiniensLigningEdit, equation, 1, p, n, x, y);
+        const std::string equation = FitEquation(1, p, n, x, y);
+        AddLogLine("Regressionsliniens ligning: " + equation);
+        PublishWithQuality(form, tab.RegressionsLiniensLigningEdit, equation, 1, n, x, y);
         return;
     }
     if (!PolynomialRegression(n, state.RegressionDegree, x, y, p)) {
@@ -171,7 +157,7 @@ void RegressionsPunkterEditExit(Form& form) {
     // after the count was confirmed.
     const int degree = FittedDegree(n, state.RegressionDegree);
     AddLogLine("RegressionsPolynomiets er");
-    const std::string equation = PolynomialText(degree, p);
+    const std::string equation = FitEquation(degree, p, n, x, y);
     AddLogLine(equation);
-    PublishWithQuality(form, tab.RegressionsPolynomietsligningEdit, equation, degree, p, n, x, y);
+    PublishWithQuality(form, tab.RegressionsPolynomietsligningEdit, equation, degree, n, x, y);
 }

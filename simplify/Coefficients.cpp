@@ -362,7 +362,7 @@ ExpressionText EvaluatePowerConstant(const ExpressionText& number) {
     if (reciprocal) EraseAt(k, caret + 1);
     // Only [(][-]digits^digits[)] is evaluated, and only while the value fits
     // 32 bits; anything else comes back unchanged. The value is the
-    // evaluator's: the minus belongs to the base (-2^2 is 4) and 0^n is 0. It
+    // evaluator's: the minus belongs to the base (-2^2 is 4), 0^0 is 1 and 0^n is 0. It
     // is computed exactly here rather than by repeated multiplication in the
     // evaluator, which would take 1^2000000000 literally.
     std::string_view v = k.View();
@@ -376,7 +376,7 @@ ExpressionText EvaluatePowerConstant(const ExpressionText& number) {
     std::int64_t b = 0, e = 0;
     for (char d : base) b = std::min<std::int64_t>(b * 10 + (d - '0'), INT32_MAX);
     for (char d : exponent) e = std::min<std::int64_t>(e * 10 + (d - '0'), INT32_MAX);
-    std::int64_t n = b == 0 ? 0 : 1;
+    std::int64_t n = b == 0 && e > 0 ? 0 : 1;
     if (b > 1) {
         for (std::int64_t i = 0; i < e; ++i) {
             n *= b;

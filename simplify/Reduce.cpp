@@ -192,7 +192,7 @@ void FactorCollector::Collect(const ExpressionText& s, Sides sides) {
             q = DigitsEnd(s, q);
             // Only a whole-number exponent that ends the factor is expanded;
             // x^2.5, x^2^3 and x^2e1 keep their exponent as part of the factor.
-            // So does x^0: the evaluator gives 0^0 = 0, so it is not 1.
+            // So does x^0, which is left to the tidying steps.
             std::int32_t exponent = 0;
             bool fits = q > p && DigitValue(Mid(s, p, q - 1), exponent);
             if (q > p && operatorOrEndAt(q) && !(fits && exponent == 0)) {

@@ -2,14 +2,17 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "CompiledFunction.h"
 #include "Evaluate.h"
+#include "ExplicitNotation.h"
 #include "ExpressionText.h"
 #include "Fractions.h"
-#include "PointText.h"
 #include "Host.h"
+#include "PointText.h"
 #include "Polynomial.h"
 #include "TextOps.h"
 #include "TextUtils.h"
@@ -54,13 +57,16 @@ std::optional<RealFunction> PolynomialFunction(const ExpressionText& text) {
 
 std::optional<RealFunction> FieldFunction(std::string_view text, bool polynomial) {
     if (text.size() > ExpressionText::MaxLength) return std::nullopt;
-    const ExpressionText expr = RemoveBlanks(ExpressionText(text));
+    const ExpressionText expr = ExplicitNotation(RemoveBlanks(ExpressionText(text))).text;
     if (expr.Empty()) return std::nullopt;
     if (!ReadsAsExpression(expr)) return polynomial ? PolynomialFunction(expr) : std::nullopt;
-    return RealFunction([expr](double x) {
+    // Read once, evaluated at every sample point.
+    auto f = std::make_shared<const CompiledFunction>(expr);
+    return RealFunction([f](double x) {
         ErrorFlag = false;
         int stop = 0;
-        const double y = EvaluateFunction(expr, x, stop);
+        const double y = f->Evaluate(x, stop);
+        const ExpressionText& expr = f->Text();
         return ErrorFlag || stop < expr.Length() ? NaN : y;
     });
 }
@@ -86,8 +92,10 @@ std::optional<std::vector<double>> FieldList(std::string_view text) {
     std::string_view inner = Trim(text.substr(1, text.size() - 2));
     std::vector<double> items;
     if (inner.empty()) return items;
+    // With the decimal comma the items are separated by ";" ((1;2,5)).
+    const char separator = inner.find(';') != std::string_view::npos ? ';' : ',';
     while (true) {
-        const std::size_t comma = inner.find(',');
+        const std::size_t comma = inner.find(separator);
         const auto item = FieldNumber(inner.substr(0, comma));
         if (!item) return std::nullopt;
         items.push_back(*item);

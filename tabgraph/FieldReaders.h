@@ -20,7 +20,7 @@ std::optional<RealFunction> FieldFunction(std::string_view text, bool polynomial
 std::optional<double> FieldNumber(std::string_view text);
 
 // The items of a bracketed, comma-separated list: "{-1 , 2}", "(1.0000,2.0000)",
-// "(3)". Nullopt when the brackets or an item cannot be read; "{}" is empty.
+// "(3)"; separated by ";" when one is there ("(1,5;2)", the decimal comma). Nullopt when the brackets or an item cannot be read; "{}" is empty.
 std::optional<std::vector<double>> FieldList(std::string_view text);
 
 // The points "(x,y)" of a text such as "(0,1); (1,3)", at most maxCount;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QRadioButton>
@@ -39,6 +40,7 @@ constexpr int Width = 800;
 constexpr int Height = 431;
 constexpr int MaxInputLength = 255;
 constexpr std::size_t MaxQueuedEvents = 16;
+constexpr const char* DecimalCommaKey = "Decimalkomma";
 constexpr int MessageMilliseconds = 10000;
 constexpr const char* TooLongMessage = "Teksten er for lang: h\xF8jst 255 tegn. Feltet er u\xE6ndret.";
 
@@ -84,6 +86,8 @@ TKvadrixForm::TKvadrixForm(QWidget* parent) : QMainWindow(parent), host_(std::ma
     setObjectName(QStringLiteral("KvadrixForm"));
     setWindowTitle(QString());
     SetCompactFont();
+    // The decimal comma is on unless it was turned off in an earlier run.
+    SetDecimalComma(form_, QSettings(QStringLiteral("Kvadrix"), QStringLiteral("Kvadrix")).value(DecimalCommaKey, true).toBool());
     BuildMenu();
     BuildPages();
     FitBars();
@@ -158,6 +162,15 @@ void TKvadrixForm::BuildMenu() {
             connect(action, &QAction::triggered, this, [this, click = item.click] { Run(click); });
         } else if (itemName == "UdskrivLogMenuItem") {
             connect(action, &QAction::triggered, this, [this] { UdskrivLogMenuItemClick(); });
+        } else if (itemName == "DecimalkommaMenuItem") {
+            // A setting, remembered between runs.
+            action->setCheckable(true);
+            action->setChecked(form_.DecimalComma);
+            connect(action, &QAction::toggled, this, [this](bool on) {
+                SetDecimalComma(form_, on);
+                QSettings(QStringLiteral("Kvadrix"), QStringLiteral("Kvadrix")).setValue(DecimalCommaKey, on);
+                CopyOut();
+            });
         } else if (itemName == "AfslutMenuItem") {
             connect(action, &QAction::triggered, this, &QWidget::close);
         } else if (itemName == "VisGrafMenuItem") {

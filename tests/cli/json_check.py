@@ -36,7 +36,7 @@ check("value: log asked for", isinstance(o["log"], list) and o["command"] == ["v
 check("no log without --log", "log" not in o)
 
 [o], rc, _ = run(["--json", "value", "\u00e6", "1"])
-check("error box converted from Windows-1252", rc == 1 and o["errors"] == ["Fejl i funktionsudtryk: \n\u00e6"])
+check("error box converted from Windows-1252", rc == 1 and o["errors"] == ["Fejl i funktionsudtryk: \n\u00e6 \u2014 tegnet \"\u00e6\" kan ikke bruges i et udtryk"])
 
 [o], rc, _ = run(["--json", "--log", "regression", "(0,1); (1,2); (2,5)", "--degree", "3"])
 check("refusal: the tab's log line",

@@ -18,7 +18,7 @@ namespace testing { class AssertionResult; }
 namespace corpus {
 
 // The school expressions, read once: polynomials, products and quotients,
-// powers, brackets, all 15 functions, signs, decimals, pi and e, and raw
+// powers, brackets, all 17 functions, signs, decimals, pi and e, and raw
 // derivative texts. Each has a value at one sample point at least.
 const std::vector<std::string>& SchoolExpressions();
 

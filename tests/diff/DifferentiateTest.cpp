@@ -42,7 +42,7 @@ TEST_F(DifferentiateExpressionTest, ErrorsAndTheirMessages) {
     // A reading error outlasts an Ignore; text left over may be Ignored.
     ErrorFlag = false;
     host.answers = {true};
-    DifferentiateExpression("acos(x)");
+    DifferentiateExpression("acot(x)");
     EXPECT_TRUE(ErrorFlag);
     ErrorFlag = false;
     host.answers = {true};

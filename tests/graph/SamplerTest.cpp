@@ -100,13 +100,28 @@ TEST_F(SamplerQuietTest, ArithmeticFaultIsAGap) {
 
 }  // namespace
 
-// The Polynomier tab's fields hold polynomials with implicit coefficients,
-// which only the polynomial reader reads; their graphs must not be refused.
+// Polynomials with implicit coefficients are read as every field reads
+// them (with the products written out), whatever the order of the powers.
 TEST_F(SamplerQuietTest, PolynomialsWithImplicitCoefficientsAreDrawn) {
-    EXPECT_FALSE(FieldFunction("x^3-6x^2+11x-6"));  // no function field reads it
-    const auto p = FieldFunction("x^3-6x^2+11x-6", true);
-    ASSERT_TRUE(p);
-    for (double x : {-1.5, 0.0, 2.5, 4.0}) EXPECT_NEAR((*p)(x), ((x - 6) * x + 11) * x - 6, 1e-12) << x;
-    EXPECT_FALSE(FieldFunction("x^2+2x^3", true));  // powers not falling: no polynomial, and no box
+    for (bool polynomial : {false, true}) {
+        const auto p = FieldFunction("x^3-6x^2+11x-6", polynomial), q = FieldFunction("x^2+2x^3", polynomial);
+        ASSERT_TRUE(p && q);
+        for (double x : {-1.5, 0.0, 2.5, 4.0}) {
+            EXPECT_NEAR((*p)(x), ((x - 6) * x + 11) * x - 6, 1e-12) << x;
+            EXPECT_NEAR((*q)(x), x * x + 2 * x * x * x, 1e-12) << x;
+        }
+    }
     EXPECT_TRUE(host.boxes.empty());
+}
+
+// Result fields shown with the decimal comma: ";" separates the items.
+TEST(FieldReadersTest, ListsWithTheDecimalComma) {
+    using List = std::vector<double>;
+    EXPECT_EQ(FieldList("{-1,5 ; 2}"), List({-1.5, 2}));
+    EXPECT_EQ(FieldList("(1,0000;2,5000)"), List({1, 2.5}));
+    EXPECT_EQ(FieldList("(1,2)"), List({1, 2}));
+    const auto points = FieldPoints("(0;1,5) (1;2)", 2);
+    ASSERT_TRUE(points);
+    EXPECT_EQ((*points)[0].y, 1.5);
+    EXPECT_EQ((*points)[1].x, 1);
 }

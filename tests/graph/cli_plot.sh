@@ -32,7 +32,7 @@ done
 "$cli" plot solve "x^2-2" --point "(1)" --out "$dir/solve.svg" >/dev/null || fail "plot solve"
 grep -q "sning" "$dir/solve.svg" || fail "solve.svg has no solution mark"
 
-out=$("$cli" plot value "6x^2" --out "$dir/bad.png" 2>&1); rc=$?
+out=$("$cli" plot value "6x^" --out "$dir/bad.png" 2>&1); rc=$?
 [ $rc -eq 1 ] || fail "unreadable text: exit code $rc"
 echo "$out" | grep -q "kan ikke tegnes" || fail "unreadable text: message missing: $out"
 

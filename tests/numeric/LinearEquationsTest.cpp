@@ -1,7 +1,10 @@
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 
 #include "CaseTable.h"
+#include "Confirm.h"
+#include "Evaluate.h"
 #include "LinearEquations.h"
 #include "RecordingHost.h"
 
@@ -149,7 +152,31 @@ TEST_F(RegressionTest, AgreesWithAnIndependentFitOnTheCorpus) {
         for (int k = 0; k <= degree; ++k) size += std::fabs(reference[k]) * std::pow(span, k);
         for (int k = 0; k <= degree; ++k)
             EXPECT_LE(std::fabs(p[k] - reference[k]) * std::pow(span, k), 1e-9 * size) << "x^" << k;
+        // The shown equation, read back, reproduces the fit; through n = degree+1
+        // points that is the data itself.
+        const std::string shown = FitEquation(degree, p, n, x, y);
+        const Confirmation check = ConfirmFitText(shown, degree, n, x, y);
+        EXPECT_TRUE(check.confirmed) << shown << ": " << check.report;
+        const double range = *std::max_element(ys.begin(), ys.end()) - *std::min_element(ys.begin(), ys.end());
+        if (n == degree + 1)
+            for (int i = 1; i <= n; ++i) EXPECT_NEAR(EvaluateFunction(shown, x[i]), y[i], 1e-6 * range) << shown;
         ++count;
     }
     EXPECT_GE(count, 15);
+}
+
+// Exact four-decimal coefficients keep their form; others get the digits they need.
+TEST_F(RegressionTest, ShownEquationForms) {
+    Vector x{0, 0, 1, 2}, y{0, 1, 3, 5};
+    RegressionCoefficients p{};
+    p[0] = 1, p[1] = 2;
+    EXPECT_EQ(FitEquation(1, p, 3, x, y), "2.0000*x+1.0000");
+    y = {0, 2, 3.1, 4};
+    ASSERT_TRUE(LinearRegression(3, x, y, p[1], p[0]));
+    EXPECT_EQ(FitEquation(1, p, 3, x, y), "1*x+2.033333");
+    // A text that misses the fit by more than 1e-6 of the data's range fails.
+    EXPECT_FALSE(ConfirmFitText("1*x+2.0333", 1, 3, x, y).confirmed);
+    Vector years{0, 2010, 2011, 2012, 2013}, values{0, 1, 4, 9, 16.5};
+    ASSERT_TRUE(PolynomialRegression(4, 3, years, values, p));
+    EXPECT_EQ(FitEquation(3, p, 4, years, values).rfind("0.0833333*(x-2012)^3", 0), 0u) << FitEquation(3, p, 4, years, values);
 }

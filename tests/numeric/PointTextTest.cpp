@@ -27,7 +27,7 @@ TEST_F(ReadStartPointTest, ReadsCoordinatesAndLogsThem) {
 
 TEST_F(ReadStartPointTest, MissingOrMalformedCoordinateIsAnError) {
     const VariableNames names = DefaultVariableNames();
-    for (const char* text : {"(1,2)", "(1,a,3)", "(a,1,2)", "", "(1;2;3)"}) {
+    for (const char* text : {"(1,2)", "(1,a,3)", "(a,1,2)", "", "(1;2)", "(1;2,5,3)"}) {
         SCOPED_TRACE(text);
         host.boxes.clear();
         ErrorFlag = false;

@@ -9,11 +9,19 @@
 
 namespace {
 
-const char* const Scripts = "shell/data/scripts.tsv";
+// The tabs' scenarios, and the notation's readings on each tab.
+const char* const Scripts[] = {"shell/data/scripts.tsv", "shell/data/readings.tsv"};
+
+std::vector<CaseRow> Steps() {
+    std::vector<CaseRow> steps;
+    for (const char* file : Scripts)
+        for (CaseRow& row : ReadCaseTable(file, "Step")) steps.push_back(std::move(row));
+    return steps;
+}
 
 std::vector<std::string> Scenarios() {
     std::vector<std::string> names;
-    for (const CaseRow& row : ReadCaseTable(Scripts, "Step"))
+    for (const CaseRow& row : Steps())
         if (std::find(names.begin(), names.end(), row[0]) == names.end()) names.push_back(row[0]);
     return names;
 }
@@ -46,6 +54,7 @@ protected:
             return RunHandler(form, Events(a).exit), true;
         }
         if (op == "set") return At(a).text = b, true;
+        if (op == "comma") return SetDecimalComma(form, a == "1"), true;
         if (op == "enable") return At(a).enabled = b == "1", true;
         if (op == "choose") {
             for (const ControlInfo& c : ControlTable)
@@ -94,13 +103,14 @@ protected:
         if (op == "faults") return form.FaultCount == std::stoi(a) && !form.Busy;
         if (op == "stored") return form.State.FunctionText.Str() == a;
         if (op == "logpage") return form.LogMemo.size() == number(a);
+        if (op == "memo") return std::find(form.LogMemo.begin(), form.LogMemo.end(), a) != form.LogMemo.end();
         if (op == "panels") return form.State.SimpsonPanels == std::stoi(a);
         throw std::runtime_error("unknown step " + op);
     }
 };
 
 TEST_P(TabScriptTest, Runs) {
-    for (const CaseRow& row : ReadCaseTable(Scripts, "Step")) {
+    for (const CaseRow& row : Steps()) {
         if (row[0] != GetParam()) continue;
         try {
             EXPECT_TRUE(Step(row)) << row.where << ": " << row[1] << " " << (row.size() > 2 ? row[2] : "")

@@ -86,6 +86,8 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
         // Only the printing run has a printer; everything else sees none.
         if (qEnvironmentVariableIsEmpty("KVADRIX_PRINT_PDF")) qputenv("CUPS_SERVER", "/nonexistent");
+        // Every test starts as a first run: the decimal comma on.
+        QSettings(QStringLiteral("Kvadrix"), QStringLiteral("Kvadrix")).remove(QStringLiteral("Decimalkomma"));
     }
     void init() {
         ErrorFlag = false;
@@ -150,6 +152,26 @@ private slots:
         QCOMPARE(window->menuBar()->actions(), menus.take(""));
         for (auto it = menus.begin(); it != menus.end(); ++it)
             QCOMPARE(W<QMenu>(it.key().toLatin1())->actions(), it.value());
+    }
+
+    // The decimal comma: on at the first start, a checkable item of the
+    // Program menu that turns the shown fields over, remembered for the next run.
+    void decimalCommaIsASettingRemembered() {
+        QVERIFY(Start());
+        QAction* item = W<QAction>("DecimalkommaMenuItem");
+        QVERIFY(item->isCheckable() && item->isChecked());
+        Menu("FunktionMenuItem");
+        Type("f_x_Edit", "x/4", Qt::Key_Return);
+        Type("x0Edit", "6", Qt::Key_Return);
+        QCOMPARE(Text("f_x0_Edit"), QString("1,5000"));
+        item->trigger();
+        QCOMPARE(Text("f_x0_Edit"), QString("1.5000"));
+        window.reset();
+        window = std::make_unique<TKvadrixForm>();
+        QVERIFY(!W<QAction>("DecimalkommaMenuItem")->isChecked());
+        QVERIFY(!window->Model().DecimalComma);
+        W<QAction>("DecimalkommaMenuItem")->trigger();
+        QVERIFY(window->Model().DecimalComma);
     }
 
     // Each item shows its page and puts the focus where the model asks.
