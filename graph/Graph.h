@@ -1,6 +1,6 @@
 #pragma once
 // What the graph window draws for a tab: curves, marked points, a shaded
-// area and vertical asymptotes. Names and messages are Windows-1252, as the
+// area, vertical asymptotes and a fit's residuals. Names and messages are Windows-1252, as the
 // engines write them; the graphs of the tabs are built in tabgraph/.
 #include <optional>
 #include <string>
@@ -27,11 +27,20 @@ struct GraphArea {
     std::string label;        // written on the graph
 };
 
+// A fit's residuals r = y - f(x), one per point, drawn in a panel of their
+// own below the chart, around a line at r = 0 and with the chart's x range.
+struct GraphResiduals {
+    std::string name;         // legend text
+    std::vector<SamplePoint> points;  // (x, r)
+    double scale = 0;         // the largest |y| of the points: residuals far below it are rounding
+};
+
 struct Graph {
     std::string title;
     std::vector<GraphCurve> curves;
     std::vector<GraphMarks> marks;
     std::optional<GraphArea> area;
+    std::optional<GraphResiduals> residuals;
     std::string message;      // not empty: shown instead of a graph
 };
 
@@ -56,3 +65,7 @@ struct Plot {
     std::string message;                     // the graph's, or "cannot be evaluated in view"
 };
 Plot PlotGraph(const Graph& graph, const View& view);
+
+// The residual panel's view: the x range of the chart's view, r from -h to h
+// with every residual inside.
+View ResidualView(const GraphResiduals& residuals, const View& view);

@@ -10,6 +10,8 @@ constexpr double HomeHalfWidth = 10;   // x range looked over for roots and turn
 constexpr int SurveyPoints = 401;
 constexpr double MaxCoordinate = 1e100;
 constexpr double RobustShare = 0.04;   // heights this rare at either end are left out of view (poles)
+constexpr double ResidualPad = 1.15;   // room above the largest residual
+constexpr double ResidualFloor = 1e-3; // of the data's size: smaller residuals are not magnified
 
 void AddFeatures(const RealFunction& f, std::vector<double>& keys) {
     const auto grid = SampleGrid(f, -HomeHalfWidth, HomeHalfWidth, SurveyPoints);
@@ -162,4 +164,15 @@ Plot PlotGraph(const Graph& graph, const View& view) {
     if (!plot.curves.empty() && plot.curves[0].pieces.empty())
         plot.message = plot.curves[0].name + " kan ikke udregnes nogen steder i det viste omr\xE5" "de.";
     return plot;
+}
+
+View ResidualView(const GraphResiduals& residuals, const View& view) {
+    double largest = 0;
+    for (const auto& p : residuals.points)
+        if (std::fabs(p.y) < MaxCoordinate) largest = std::max(largest, std::fabs(p.y));
+    // An exact fit leaves only the rounding of the shown coefficients; the
+    // floor keeps that from filling the panel.
+    double half = std::max(ResidualPad * largest, ResidualFloor * std::min(residuals.scale, MaxCoordinate));
+    if (!(half > 0)) half = 1;
+    return View{view.xMin, view.xMax, -half, half};
 }

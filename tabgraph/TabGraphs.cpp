@@ -1,5 +1,6 @@
 // One graph per tab, built from the texts in the tab's fields: a graph
 // appears as soon as the tab has filled the fields it is drawn from.
+#include <algorithm>
 #include <cmath>
 
 #include "FieldReaders.h"
@@ -191,7 +192,18 @@ Graph RegressionGraph(const Form& form) {
                                                      : tab.RegressionsPolynomietsligningEdit.text);
     if (!AddMainCurve(graph, "y = " + equation, equation)) return graph;
     const auto points = FieldPoints(tab.RegressionsPunkterEdit.text, tab.AntalRegressionsPunkterSpinEdit.value);
-    if (points && !points->empty()) graph.marks.push_back({"Punkter", *points});
+    if (!points || points->empty()) return graph;
+    graph.marks.push_back({"Punkter", *points});
+    // Each point's distance above the shown fit; a point where the fit is
+    // undefined has none.
+    GraphResiduals residuals{"Residualer r = y - f(x)", {}, 0};
+    for (const auto& p : *points) {
+        const double r = p.y - QuietValue(graph.curves[0].f, p.x);
+        if (!std::isfinite(r)) continue;
+        residuals.points.push_back({p.x, r});
+        residuals.scale = std::max(residuals.scale, std::fabs(p.y));
+    }
+    if (!residuals.points.empty()) graph.residuals = std::move(residuals);
     return graph;
 }
 

@@ -42,6 +42,8 @@ constexpr double WheelStep = 1.25;   // zoom factor per wheel notch
 constexpr int MinimumBand = 6;       // pixels a rubber band needs to zoom
 constexpr int ImageWidth = 800, ImageHeight = 600;
 constexpr int TitleFormulaLength = 80;  // longer formulas are cut in the title
+constexpr int ResidualImageHeight = 240;  // the residual panel below the picture
+constexpr int ResidualShare = 3;          // the chart is this many times the panel's height
 
 QString ToQt(std::string_view cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
 
@@ -89,7 +91,7 @@ QApplication* OffscreenApplication() {
     return &application;
 }
 
-QString SaveView(QChartView* view, const QString& path, int scale) {
+QString SaveView(QWidget* view, const QString& path, int scale) {
     if (QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0) {
         QSvgGenerator generator;
         generator.setFileName(path);
@@ -143,7 +145,50 @@ void SetTicks(QCategoryAxis* axis, double min, double max, int ticks) {
     }
 }
 
-constexpr int XTicks = 10, YTicks = 8;
+constexpr int XTicks = 10, YTicks = 8, ResidualTicks = 4;
+
+// The chart above, the residual panel below it without a gap.
+QWidget* StackPlots(QWidget* parent, QChartView* chart, QChartView* residuals) {
+    auto* plots = new QWidget(parent);
+    auto* layout = new QVBoxLayout(plots);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(chart, ResidualShare);
+    layout->addWidget(residuals, 1);
+    return plots;
+}
+
+// The residual panel's view: round ticks on r, the chart's own x range.
+View PanelView(const GraphResiduals& residuals, const View& chart) {
+    View panel = NiceView(ResidualView(residuals, chart));
+    panel.xMin = chart.xMin;
+    panel.xMax = chart.xMax;
+    return panel;
+}
+
+// Lines up the plot areas of the chart and the residual panel below it, so
+// that an x sits at the same pixel in both: the one whose axis labels are
+// narrower gets the difference as extra left margin.
+void AlignLeftEdges(QChart* top, QChart* bottom) {
+    const auto align = [top, bottom] {
+        const double d = bottom->plotArea().left() - top->plotArea().left();
+        if (std::fabs(d) < 0.5) return;
+        QChart* narrower = d > 0 ? top : bottom;
+        QMargins margins = narrower->margins();
+        margins.setLeft(margins.left() + static_cast<int>(std::lround(std::fabs(d))));
+        narrower->setMargins(margins);
+    };
+    QObject::connect(top, &QChart::plotAreaChanged, bottom, align);
+    QObject::connect(bottom, &QChart::plotAreaChanged, top, align);
+}
+
+// Sets the bottom axis of a chart to an x range.
+void SetXTicks(QChart* chart, double xMin, double xMax) {
+    if (!chart) return;
+    const auto axes = chart->axes(Qt::Horizontal);
+    for (QAbstractAxis* axis : axes)
+        if (auto* value = qobject_cast<QCategoryAxis*>(axis)) SetTicks(value, xMin, xMax, XTicks);
+}
 
 // The page's caption and the formula drawn: "y=f(x): f(x) = x^2-2*x".
 QString ChartTitle(const Graph& graph) {
@@ -266,6 +311,32 @@ QChart* BuildChart(const Graph& graph, const Plot& plot, const View& view) {
     return chart;
 }
 
+QChart* BuildResidualChart(const GraphResiduals& residuals, const View& view) {
+    auto* chart = new QChart;
+    chart->legend()->setAlignment(Qt::AlignTop);
+    auto* x = new QCategoryAxis;
+    auto* y = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    y->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    SetTicks(x, view.xMin, view.xMax, XTicks);
+    SetTicks(y, view.yMin, view.yMax, ResidualTicks);
+    y->setTitleText(QStringLiteral("r"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+
+    auto* zero = Line({{view.xMin, 0}, {view.xMax, 0}}, QPen(QColor(90, 90, 90), 1));
+    Attach(chart, zero, x, y);
+    HideFromLegend(chart, zero);
+    auto* points = new QScatterSeries;
+    points->setName(ToQt(residuals.name));
+    points->setMarkerSize(8);
+    points->setColor(MarkColors[0]);
+    points->setBorderColor(Qt::white);
+    for (const auto& p : residuals.points) points->append(p.x, p.y);
+    Attach(chart, points, x, y);
+    return chart;
+}
+
 TGraphChartView::TGraphChartView(QWidget* parent) : QChartView(parent) {
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);  // our own: the left button pans
@@ -363,13 +434,18 @@ TGraphForm::TGraphForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(buttons);
 
     stack_ = new QStackedWidget(this);
-    chartView_ = new TGraphChartView(stack_);
+    chartView_ = new TGraphChartView;
     chartView_->setObjectName(QStringLiteral("GrafView"));
+    residualView_ = new QChartView;
+    residualView_->setObjectName(QStringLiteral("ResidualView"));
+    residualView_->setRenderHint(QPainter::Antialiasing);
+    residualView_->hide();
+    plots_ = StackPlots(stack_, chartView_, residualView_);
     message_ = new QLabel(stack_);
     message_->setObjectName(QStringLiteral("GrafMessage"));
     message_->setAlignment(Qt::AlignCenter);
     message_->setWordWrap(true);
-    stack_->addWidget(chartView_);
+    stack_->addWidget(plots_);
     stack_->addWidget(message_);
     layout->addWidget(stack_, 1);
     status_ = new QLabel(this);
@@ -390,6 +466,8 @@ void TGraphForm::PlaceBesideWindow(const QWidget& main) {
 }
 
 QChartView* TGraphForm::ChartView() const { return chartView_; }
+
+QChartView* TGraphForm::ResidualView() const { return residualView_; }
 
 QString TGraphForm::Message() const { return stack_->currentWidget() == message_ ? message_->text() : QString(); }
 
@@ -428,6 +506,7 @@ void TGraphForm::SetView(const View& view, bool resample) {
                 SetTicks(value, view_.yMin, view_.yMax, YTicks);
         }
     }
+    if (residualView_->isVisibleTo(this)) SetXTicks(residualView_->chart(), view_.xMin, view_.xMax);
 }
 
 void TGraphForm::Replot() {
@@ -444,17 +523,24 @@ void TGraphForm::Replot() {
     chartView_->setChart(BuildChart(graph_, plot, view_));
     delete old;
     chartView_->SetView(view_);
-    stack_->setCurrentWidget(chartView_);
+    QChart* oldResiduals = residualView_->chart();
+    if (graph_.residuals) {
+        residualView_->setChart(BuildResidualChart(*graph_.residuals, PanelView(*graph_.residuals, view_)));
+        delete oldResiduals;
+        AlignLeftEdges(chartView_->chart(), residualView_->chart());
+    }
+    residualView_->setVisible(graph_.residuals.has_value());
+    stack_->setCurrentWidget(plots_);
 }
 
 QString TGraphForm::SaveImage(const QString& path, int scale) const {
-    if (stack_->currentWidget() != chartView_) return QString::fromUtf8("Der er ingen graf at gemme");
-    return SaveView(chartView_, path, std::clamp(scale, 1, 4));
+    if (stack_->currentWidget() != plots_) return QString::fromUtf8("Der er ingen graf at gemme");
+    return SaveView(plots_, path, std::clamp(scale, 1, 4));
 }
 
 void TGraphForm::CopyImage() const {
-    if (stack_->currentWidget() != chartView_) return;
-    QApplication::clipboard()->setPixmap(chartView_->grab());
+    if (stack_->currentWidget() != plots_) return;
+    QApplication::clipboard()->setPixmap(plots_->grab());
     status_->setText(QString::fromUtf8("Grafen er kopieret"));
 }
 
@@ -477,9 +563,11 @@ void TGraphForm::GemSomBilledeButtonClick() {
 
 std::string PlotToFile(const Graph& graph, const std::string& path) {
     OffscreenApplication();
-    QChartView view;
-    view.setRenderHint(QPainter::Antialiasing);
-    view.resize(ImageWidth, ImageHeight);
+    auto* view = new QChartView;
+    auto* residualView = new QChartView;
+    const std::unique_ptr<QWidget> plots(StackPlots(nullptr, view, residualView));
+    view->setRenderHint(QPainter::Antialiasing);
+    residualView->setRenderHint(QPainter::Antialiasing);
     View v = graph.message.empty() ? NiceView(DefaultView(graph)) : View{};
     const Plot plot = PlotGraph(graph, v);
     auto* chart = new QChart;
@@ -489,13 +577,24 @@ std::string PlotToFile(const Graph& graph, const std::string& path) {
     } else {
         chart->setTitle(ToQt(plot.message));
     }
-    QChart* initial = view.chart();  // the view's own; setChart hands it back
-    view.setChart(chart);
+    QChart* initial = view->chart();  // the view's own; setChart hands it back
+    view->setChart(chart);
     delete initial;
-    view.setAttribute(Qt::WA_DontShowOnScreen);
-    view.show();
+    const bool residuals = plot.message.empty() && graph.residuals;
+    if (residuals) {
+        initial = residualView->chart();
+        residualView->setChart(BuildResidualChart(*graph.residuals, PanelView(*graph.residuals, v)));
+        delete initial;
+        AlignLeftEdges(chart, residualView->chart());
+    }
+    residualView->setVisible(residuals);
+    // The chart keeps its size; the residual panel is added below it.
+    view->setFixedSize(ImageWidth, ImageHeight);
+    residualView->setFixedSize(ImageWidth, ResidualImageHeight);
+    plots->setAttribute(Qt::WA_DontShowOnScreen);
+    plots->show();
     QCoreApplication::processEvents();
-    const QString problem = SaveView(&view, QString::fromStdString(path), 1);
+    const QString problem = SaveView(plots.get(), QString::fromStdString(path), 1);
     if (!problem.isEmpty()) return problem.toStdString();
     return Cp1252ToUtf8(plot.message);
 }

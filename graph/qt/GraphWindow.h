@@ -2,7 +2,8 @@
 // TGraphForm: the non-modal graph window. Shows a tab's Graph with Qt Charts:
 // wheel and rubber-band zoom (right button or Shift), pan by dragging,
 // "Tilpas" back to the default view, export as PNG or SVG and the clipboard.
-// Every change of view samples the curves anew.
+// Every change of view samples the curves anew. A fit's residuals are drawn
+// in a panel below the chart that follows its x range.
 #include <QChartView>
 #include <QWidget>
 
@@ -52,6 +53,7 @@ public:
     void ShowGraph(Graph graph);
     const View& CurrentView() const { return view_; }
     QChartView* ChartView() const;
+    QChartView* ResidualView() const;  // hidden when the graph has no residuals
     QString Message() const;  // the text shown instead of a graph, or ""
 
     // Writes the picture as SVG (by the suffix .svg) or PNG, the PNG drawn at
@@ -73,6 +75,8 @@ private:
     Graph graph_;
     View view_;
     TGraphChartView* chartView_ = nullptr;
+    QChartView* residualView_ = nullptr;
+    QWidget* plots_ = nullptr;  // the chart with the residual panel below it
     QLabel* message_ = nullptr;
     QLabel* status_ = nullptr;
     QStackedWidget* stack_ = nullptr;
@@ -85,6 +89,9 @@ QRect PlaceBeside(const QRect& mainFrame, QSize frameSize, const QRect& availabl
 
 // The chart of a sampled graph in a view: curves, marks, area, asymptotes, axes.
 QChart* BuildChart(const Graph& graph, const Plot& plot, const View& view);
+
+// The residual panel: the residuals and the line r = 0 in the chart's x range.
+QChart* BuildResidualChart(const GraphResiduals& residuals, const View& view);
 
 // The view widened to round tick values, as the axes would show it.
 View NiceView(const View& view);

@@ -70,6 +70,7 @@ struct TabCase {
     QStringList fields, legend;
     int areas;
     QString message;
+    QList<double> residuals;  // in the panel below the chart, by x
 };
 
 // The cases of data/tabs.tsv; each page is its first field's.
@@ -78,11 +79,14 @@ const QList<TabCase>& TabCases() {
         QList<TabCase> list;
         for (const CaseRow& row : ReadCaseTable("graph/data/tabs.tsv", "Graph")) {
             QStringList fields;
-            for (std::size_t i = 4; i < row.size(); ++i) fields << QString::fromStdString(row[i]);
+            for (std::size_t i = 5; i < row.size(); ++i) fields << QString::fromStdString(row[i]);
             const ControlInfo* first = FindControl(fields.value(0).section('=', 0, 0).toStdString());
+            QList<double> residuals;
+            for (const QString& r : QString::fromStdString(row[4]).split(" | ", Qt::SkipEmptyParts))
+                residuals << r.toDouble();
             list.append({QString::fromStdString(row[0]), first ? first->page : LogTabSheet, fields,
                          QString::fromStdString(row[3]).split(" | ", Qt::SkipEmptyParts), std::stoi(row[1]),
-                         QString::fromStdString(row[2])});
+                         QString::fromStdString(row[2]), residuals});
         }
         return list;
     }();
@@ -105,7 +109,7 @@ private slots:
     }
     void eachTabsGraph() {
         QFETCH(int, index);
-        const auto& [name, page, fields, legend, areas, message] = TabCases()[index];
+        const auto& [name, page, fields, legend, areas, message, residuals] = TabCases()[index];
         Form form;
         Fill(form, fields);
         TGraphForm graph;
@@ -125,6 +129,23 @@ private slots:
         QCOMPARE(axes, QStringList({QString::number(Qt::AlignBottom) + "x", QString::number(Qt::AlignLeft) + "y"}));
         QCOMPARE(CountSeries<QAreaSeries>(chart), areas);
         QVERIFY(CountSeries<QLineSeries>(chart) >= 1);
+        // The residual panel: each point's y minus the shown fit, around a line at 0.
+        QCOMPARE(!graph.ResidualView()->isHidden(), !residuals.isEmpty());
+        if (!residuals.isEmpty()) {
+            QChart* panel = graph.ResidualView()->chart();
+            QCOMPARE(LegendNames(panel), QStringList{"Residualer r = y - f(x)"});
+            QList<QPointF> drawn, zero;
+            for (QAbstractSeries* s : panel->series()) {
+                if (auto* scatter = qobject_cast<QScatterSeries*>(s)) drawn = scatter->points();
+                else if (auto* line = qobject_cast<QLineSeries*>(s)) zero = line->points();
+            }
+            QCOMPARE(drawn.size(), residuals.size());
+            for (int i = 0; i < drawn.size(); ++i)
+                QVERIFY2(std::fabs(drawn[i].y() - residuals[i]) < 1e-4, qPrintable(QString::number(drawn[i].y())));
+            QVERIFY(zero.size() == 2 && zero[0].y() == 0 && zero[1].y() == 0);
+            const auto y = panel->axes(Qt::Vertical).value(0);
+            QVERIFY(y && qobject_cast<QCategoryAxis*>(y)->min() < 0 && qobject_cast<QCategoryAxis*>(y)->max() > 0);
+        }
         if (areas) {
             const auto items = chart->childItems();
             bool written = false;
@@ -210,6 +231,32 @@ private slots:
         drag(Qt::RightButton, centre - QPoint(40, 40), centre + QPoint(40, 40));
         QVERIFY(graph.CurrentView().xMax - graph.CurrentView().xMin < 0.5 * (home.xMax - home.xMin));
         QCOMPARE(LegendNames(graph.ChartView()->chart()), QStringList{"f(x)"});  // sampled anew, still drawn
+    }
+
+    // The residual panel keeps the chart's x range when it zooms, and the
+    // saved picture holds it below the chart.
+    void residualPanelFollowsAndIsSaved() {
+        Form form;
+        Fill(form, {"LineaerRegressionRadioButton=", "AntalRegressionsPunkterSpinEdit=4",
+                    "RegressionsPunkterEdit=(0,1); (1,3); (2,4); (3,7)", "RegressionsLiniensLigningEdit=1.9*x+0.9"});
+        TGraphForm graph;
+        graph.resize(640, 480);
+        graph.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&graph));
+        graph.ShowGraph(BuildGraph(form, RegressionTabSheet));
+        QWidget* viewport = graph.ChartView()->viewport();
+        const QPointF centre = viewport->rect().center();
+        QWheelEvent wheel(centre, viewport->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        auto* x = qobject_cast<QCategoryAxis*>(graph.ResidualView()->chart()->axes(Qt::Horizontal).value(0));
+        QVERIFY(x);
+        QCOMPARE(x->min(), graph.CurrentView().xMin);
+        QCOMPARE(x->max(), graph.CurrentView().xMax);
+        QTemporaryDir dir;
+        QCOMPARE(graph.SaveImage(dir.filePath("graf.png")), QString());
+        const int height = graph.ChartView()->height() + graph.ResidualView()->height();
+        QCOMPARE(QImage(dir.filePath("graf.png")).height(), height);
     }
 
     void savesPngAndSvgAndCopies() {

@@ -95,6 +95,35 @@ TEST_F(TabGraphTest, MarksOnlyWhatTheTabFound) {
     EXPECT_EQ(BuildGraph(form, RegressionTabSheet).marks.at(0).points.at(0).y, 1.5);
 }
 
+// The residual panel's range: the chart's x range, r symmetric about 0 with
+// every residual inside; an exact fit's rounding is not magnified.
+TEST_F(TabGraphTest, ResidualPanelAroundZero) {
+    const View chart{-1, 4, -2, 9};
+    View v = ResidualView({"", {{0, 0.1}, {2, -0.7}, {3, 0.4}}, 7}, chart);
+    EXPECT_EQ(v.xMin, -1);
+    EXPECT_EQ(v.xMax, 4);
+    EXPECT_EQ(v.yMin, -v.yMax);
+    EXPECT_GT(v.yMax, 0.7);
+    EXPECT_LT(v.yMax, 1);
+    v = ResidualView({"", {{0, 0}, {1, 2e-6}}, 24}, chart);
+    EXPECT_DOUBLE_EQ(v.yMax, 0.024);
+    EXPECT_EQ(ResidualView({"", {{0, 0}}, 0}, chart).yMax, 1);
+
+    // Not computed (the fields cleared): no residuals; a point where the shown
+    // fit is undefined has none.
+    form.Regression.PotensRegressionRadioButton.checked = true;
+    form.Regression.AntalRegressionsPunkterSpinEdit.value = 3;
+    Set({"RegressionsPunkterEdit=(0;1); (1;3); (2;4)", "RegressionsligningEdit="});
+    EXPECT_FALSE(BuildGraph(form, RegressionTabSheet).residuals);
+    Set({"RegressionsligningEdit=2/x"});
+    const Graph g = BuildGraph(form, RegressionTabSheet);
+    ASSERT_TRUE(g.residuals);
+    ASSERT_EQ(g.residuals->points.size(), 2u);
+    EXPECT_DOUBLE_EQ(g.residuals->points[0].y, 1);   // 3 - 2/1
+    EXPECT_DOUBLE_EQ(g.residuals->points[1].y, 3);   // 4 - 2/2
+    EXPECT_EQ(g.residuals->scale, 4);
+}
+
 // Nothing computed, text only a later reader understands, several variables,
 // the log page, and a function defined nowhere in view: a message, no graph.
 TEST_F(TabGraphTest, MessagesInsteadOfAGraph) {

@@ -14,6 +14,11 @@ fail() { echo "FAIL: $*"; exit 1; }
 head -c 8 "$dir/diff.png" | od -An -tx1 | grep -q "89 50 4e 47 0d 0a 1a 0a" || fail "diff.png is no PNG"
 [ "$(stat -c %s "$dir/diff.png")" -gt 10000 ] || fail "diff.png is too small to hold a graph"
 
+# A regression's picture holds the residual panel below the chart.
+height() { od -An -tu1 -j20 -N4 "$1" | awk '{print $1*16777216+$2*65536+$3*256+$4}'; }
+"$cli" plot regression "(0,1); (1,3); (2,4); (3,7)" --out "$dir/regression.png" >/dev/null || fail "plot regression"
+[ "$(height "$dir/regression.png")" -gt "$(height "$dir/diff.png")" ] || fail "regression.png has no residual panel"
+
 "$cli" plot value "1/(x-1)" 3 --out "$dir/value.svg" >/dev/null || fail "plot value"
 grep -q "<svg" "$dir/value.svg" || fail "value.svg is no SVG"
 grep -q "f(x)" "$dir/value.svg" || fail "value.svg has no legend"
