@@ -256,7 +256,7 @@ private slots:
         QTemporaryDir dir;
         QCOMPARE(graph.SaveImage(dir.filePath("graf.png")), QString());
         const int height = graph.ChartView()->height() + graph.ResidualView()->height();
-        QCOMPARE(QImage(dir.filePath("graf.png")).height(), height);
+        QCOMPARE(QImage(dir.filePath("graf.png")).height(), TGraphForm::DefaultImageScale * height);
     }
 
     void savesPngAndSvgAndCopies() {
