@@ -72,9 +72,18 @@ QLineSeries* Line(const Polyline& points, const QPen& pen) {
 }
 
 // The Qt application for drawing without a screen (kvadrix-cli).
+// The offscreen platform warns about window-manager features (size hints,
+// raising) that a picture drawn to a file never needs; other messages pass.
+QtMessageHandler qtMessages = nullptr;
+void DropOffscreenNotices(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support"))) return;
+    if (qtMessages) qtMessages(type, context, message);
+}
+
 QApplication* OffscreenApplication() {
     if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return app;
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtMessages = qInstallMessageHandler(DropOffscreenNotices);
     // Without a session (a script, a build machine) Qt would warn on stderr
     // about the missing runtime directory; a private one serves as well.
     if (qgetenv("XDG_RUNTIME_DIR").isEmpty()) {
