@@ -170,6 +170,22 @@ const ControlInfo* FindControl(std::string_view name) {
     return nullptr;
 }
 
+std::string FieldCaption(Form& form, std::string_view control) {
+    const ControlInfo* info = FindControl(control);
+    if (!info) return {};
+    std::string caption;
+    if (info->label) {
+        if (const Control* label = form.Find(info->label)) caption = label->text;
+    } else if (info->kind == ControlKind::RadioButton) {
+        caption = info->get(form).text;
+    }
+    // Access-key marks and the "=" or ":" that leads to the field are no part of its name.
+    std::erase(caption, '&');
+    while (!caption.empty() && (caption.back() == ' ' || caption.back() == '=' || caption.back() == ':'))
+        caption.pop_back();
+    return caption;
+}
+
 Form::Form() {
     for (const auto& row : Rows()) row.info.get(*this) = row.initial;
     LogMemo = {"Log over mellemregninger"};

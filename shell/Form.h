@@ -112,6 +112,10 @@ struct ControlInfo {
 };
 extern const std::vector<ControlInfo> ControlTable;
 const ControlInfo* FindControl(std::string_view name);
+// The name the user sees for a control: its label's caption (or a radio
+// button's own), without access-key marks and the closing "=" or ":";
+// empty when it has none.
+std::string FieldCaption(Form& form, std::string_view control);
 
 struct PageInfo {
     const char* name;

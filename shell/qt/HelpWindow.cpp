@@ -20,20 +20,16 @@ QString ToQt(const char* cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp
 QString Escaped(const char* cp1252) { return ToQt(cp1252).toHtmlEscaped(); }
 QString Code(const char* cp1252) { return QStringLiteral("<code>") + Escaped(cp1252) + QStringLiteral("</code>"); }
 
-// A field's name as its label shows it, without the access key and the "=".
+// A field's name as its label shows it.
 QString Caption(const char* control) {
     static Form initial;
-    const ControlInfo* field = FindControl(control);
-    const ControlInfo* label = field && field->label ? FindControl(field->label) : nullptr;
-    QString caption = label ? ToQt(label->get(initial).text.c_str()) : ToQt(control);
-    caption.remove(QLatin1Char('&'));
-    while (caption.endsWith(QLatin1Char('=')) || caption.endsWith(QLatin1Char(' '))) caption.chop(1);
-    return caption.toHtmlEscaped();
+    const std::string caption = FieldCaption(initial, control);
+    return (caption.empty() ? ToQt(control) : ToQt(caption.c_str())).toHtmlEscaped();
 }
 
 }  // namespace
 
-QString NotationHtml() {
+QString NotationHtml(bool decimalComma) {
     QString html = QStringLiteral("<h2>Notation</h2>"
                                   "<p>S\u00e5dan skrives udtryk i felterne. Alle faner l\u00e6ser den samme notation.</p>");
     for (const NotationSection& section : NotationSections) {
@@ -57,7 +53,9 @@ QString NotationHtml() {
                 typed << Caption(step.control) + QStringLiteral(" = ") + Code(step.text);
             html += QStringLiteral("<li>") + Escaped(example.comment) + QStringLiteral(": ") +
                     typed.join(QStringLiteral(", ")) + QStringLiteral(" giver ") + Caption(example.shown) +
-                    QStringLiteral(" = ") + Code(example.result) + QStringLiteral("</li>");
+                    QStringLiteral(" = ") +
+                    Code(decimalComma ? WithDecimalComma(example.result).c_str() : example.result) +
+                    QStringLiteral("</li>");
         }
         if (!first) html += QStringLiteral("</ul>");
     }
@@ -97,6 +95,12 @@ void ShowAboutBox(QWidget* parent) {
     box.exec();
 }
 
+void THjaelpForm::ShowNotation(bool decimalComma) {
+    browser_->setHtml(NotationHtml(decimalComma));
+    show();
+    raise();
+}
+
 THjaelpForm::THjaelpForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HjaelpForm"));
     setWindowTitle(QStringLiteral("Kvadrix - Notation"));
@@ -105,7 +109,7 @@ THjaelpForm::THjaelpForm(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     auto* browser = new QTextBrowser(this);
     browser->setObjectName(QStringLiteral("NotationBrowser"));
-    browser->setHtml(NotationHtml());
+    browser_ = browser;
     layout->addWidget(browser);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("&Luk"));

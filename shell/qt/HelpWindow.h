@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+class QTextBrowser;
 class QWidget;
 
 // Non-modal window with the notation, built from the notation tables.
@@ -11,10 +12,17 @@ class THjaelpForm : public QDialog {
 
 public:
     explicit THjaelpForm(QWidget* parent = nullptr);
+    // Shows the notation with the window's number format: the examples' results
+    // as the fields show them.
+    void ShowNotation(bool decimalComma);
+
+private:
+    QTextBrowser* browser_ = nullptr;
 };
 
-// The notation help as HTML: sections with their rows, then the examples per page.
-QString NotationHtml();
+// The notation help as HTML: sections with their rows, then the examples per
+// page, their results with the decimal comma when it is on.
+QString NotationHtml(bool decimalComma = false);
 
 // The text of "Om Kvadrix": version, licence and what the "Kontrol: " lines mean.
 QString AboutText();

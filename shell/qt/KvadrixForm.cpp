@@ -1,5 +1,7 @@
 #include "KvadrixForm.h"
 
+#include <tuple>
+
 #include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
@@ -341,7 +343,7 @@ QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
             c.text = std::to_string(value);
             bound.shown.value = value;
             bound.shown.text = c.text;
-            if (events && events->change) Run(events->change);
+            if (events && events->change) Run(events->change, events->control);
         });
         widget = spin;
         break;
@@ -359,7 +361,7 @@ QWidget* TKvadrixForm::CreateControl(const ControlInfo& info, QWidget* page) {
             BoundControl& bound = controls_[index];
             bound.info->get(form_).checked = checked;
             bound.shown.checked = checked;
-            if (checked && events && events->change) Run(events->change);
+            if (checked && events && events->change) Run(events->change, events->control);
         });
         widget = radio;
         break;
@@ -404,28 +406,30 @@ bool TKvadrixForm::eventFilter(QObject* watched, QEvent* event) {
         case Qt::MenuBarFocusReason:
             break;
         default:
-            Run(events.exit);
+            Run(events.exit, events.control);
         }
     } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            Run(events.enter);
+            Run(events.enter, events.control);
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void TKvadrixForm::Run(void (*handler)(Form&)) {
+void TKvadrixForm::Run(void (*handler)(Form&), const char* field) {
     if (!handler) return;
     if (running_) {
-        if (pending_.size() < MaxQueuedEvents) pending_.push_back(handler);
+        if (pending_.size() < MaxQueuedEvents) pending_.emplace_back(handler, field);
         return;
     }
     running_ = true;
     for (std::size_t round = 0; round < MaxQueuedEvents; ++round) {
         CopyIn();
+        boxField_ = field;
         RunHandler(form_, handler);
+        boxField_ = nullptr;
         CopyOut();
         const std::string focus = std::move(form_.FocusRequest);
         form_.FocusRequest.clear();
@@ -433,12 +437,18 @@ void TKvadrixForm::Run(void (*handler)(Form&)) {
         ApplyFocus(focus);
         MirrorLog();
         if (pending_.empty()) break;
-        handler = pending_.front();
+        std::tie(handler, field) = pending_.front();
         pending_.erase(pending_.begin());
     }
     pending_.clear();
     running_ = false;
     ReportChange();
+}
+
+QString TKvadrixForm::ErrorBoxTitle() {
+    const std::string caption = boxField_ ? FieldCaption(form_, boxField_) : std::string();
+    if (caption.empty()) return QStringLiteral("Fejl");
+    return QStringLiteral("Fejl i feltet ") + ToQt(caption);
 }
 
 // Widget states the user can change into the model: texts, spin values,
@@ -563,9 +573,9 @@ void TKvadrixForm::RunModal(const std::function<void()>& step) {
     form_.Busy = false;
     running_ = false;
     activateWindow();  // offscreen and without a window manager a closed box does not give it back
-    std::vector<void (*)(Form&)> queued;
-    queued.swap(pending_);
-    for (auto* handler : queued) Run(handler);
+    auto queued = std::move(pending_);
+    pending_.clear();
+    for (const auto& [handler, field] : queued) Run(handler, field);
 }
 
 // The print dialog on the default printer, where its "Print to PDF" is
@@ -614,8 +624,7 @@ void TKvadrixForm::GemLogTekstMenuItemClick() {
 // One notation window, never modal, beside the work it explains.
 void TKvadrixForm::NotationMenuItemClick() {
     if (!hjaelpForm_) hjaelpForm_ = new THjaelpForm(this);
-    hjaelpForm_->show();
-    hjaelpForm_->raise();
+    hjaelpForm_->ShowNotation(form_.DecimalComma);
 }
 
 const Form& TKvadrixForm::CurrentModel() {

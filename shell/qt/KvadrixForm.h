@@ -33,6 +33,9 @@ public:
     ~TKvadrixForm() override;
 
     Form& Model() { return form_; }
+    // The title of an error box: "Fejl i feltet f(x)" while a field's handler
+    // runs, so that the box names the field it is about; else "Fejl".
+    QString ErrorBoxTitle();
 
     // For the graph window, which the program connects: the model with the
     // widgets' texts taken in, and the page shown.
@@ -71,7 +74,9 @@ private:
 
     // One event's round trip through the model; events that arrive while one
     // runs (focus moves it causes) are queued and run right after it.
-    void Run(void (*handler)(Form&));
+    // field: the control whose event it is, named in the title of the
+    // handler's error boxes.
+    void Run(void (*handler)(Form&), const char* field = nullptr);
     void Edited(const char* control);
     void CopyIn();
     void CopyOut();
@@ -101,6 +106,7 @@ private:
     bool activated_ = false;
     bool running_ = false;
     bool copyingOut_ = false;
-    std::vector<void (*)(Form&)> pending_;
+    std::vector<std::pair<void (*)(Form&), const char*>> pending_;
+    const char* boxField_ = nullptr;  // the control whose handler runs
     QPointer<THjaelpForm> hjaelpForm_;
 };

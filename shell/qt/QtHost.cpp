@@ -13,7 +13,7 @@ bool QtHost::ErrorBox(std::string_view message, bool withIgnore) {
     QString text = QString::fromStdString(Cp1252ToUtf8(message));
     text.replace(QLatin1String("\n\r"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Fejl"), text, QMessageBox::Ok, &window_);
+    QMessageBox box(QMessageBox::Critical, window_.ErrorBoxTitle(), text, QMessageBox::Ok, &window_);
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.setTextFormat(Qt::PlainText);  // an expression such as x<2 is no markup
     QAbstractButton* ignore = withIgnore ? box.addButton(QMessageBox::Ignore) : nullptr;

@@ -54,7 +54,9 @@ double DenseMismatch(const ExpressionText& f, const ExpressionText& F) {
 void ExpectTidyLog(const std::vector<std::string>& log, const std::string& where) {
     for (std::size_t i = 0; i < log.size(); ++i) {
         EXPECT_FALSE(log[i].ends_with(")dx)")) << where << ": " << log[i];
-        if (i > 0) EXPECT_NE(log[i], log[i - 1]) << where;
+        if (i > 0) {
+            EXPECT_NE(log[i], log[i - 1]) << where;
+        }
     }
 }
 
@@ -136,7 +138,9 @@ TEST_F(TreeIntegrateTest, BoundedOnLargeIntegrands) {
                           "x^2*sin(x)*cos(x)*exp(x)*ln(x)*atan(x)", "sqrt(x+sqrt(x+sqrt(x+sqrt(x))))"}) {
         std::vector<std::string> log;
         Tree F = IntegrateTree(ParseTree(ExpressionText(f)), log);
-        if (F) EXPECT_TRUE(AntiderivativeHolds(ParseTree(ExpressionText(f)), F)) << f;
+        if (F) {
+            EXPECT_TRUE(AntiderivativeHolds(ParseTree(ExpressionText(f)), F)) << f;
+        }
     }
 }
 

@@ -158,8 +158,9 @@ TEST_F(RegressionTest, AgreesWithAnIndependentFitOnTheCorpus) {
         const Confirmation check = ConfirmFitText(shown, degree, n, x, y);
         EXPECT_TRUE(check.confirmed) << shown << ": " << check.report;
         const double range = *std::max_element(ys.begin(), ys.end()) - *std::min_element(ys.begin(), ys.end());
-        if (n == degree + 1)
+        if (n == degree + 1) {
             for (int i = 1; i <= n; ++i) EXPECT_NEAR(EvaluateFunction(shown, x[i]), y[i], 1e-6 * range) << shown;
+        }
         ++count;
     }
     EXPECT_GE(count, 15);

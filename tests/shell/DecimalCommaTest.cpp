@@ -66,8 +66,9 @@ TEST(DecimalCommaTest, ShownTextsHaveTheCommaAndListsTheSemicolon) {
 // The output fields switch back when the setting goes off.
 TEST(DecimalCommaTest, PointFormComesBackFromTheShownText) {
     for (const CaseRow& row : CaseTable("shell/data/comma.tsv", "Shown")) {
-        if (row[0].find_first_of(";,") == std::string::npos)
+        if (row[0].find_first_of(";,") == std::string::npos) {
             EXPECT_EQ(WithDecimalPoint(WithDecimalComma(row[0])), row[0]) << row.where;
+        }
     }
 }
 

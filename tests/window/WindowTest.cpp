@@ -25,6 +25,7 @@ class BoxAnswerer : public QObject {
 public:
     struct Box {
         QString text;
+        QString title;
         QMessageBox::Icon icon;
         bool withIgnore;  // has an "Ignorer" button
     };
@@ -40,7 +41,7 @@ private:
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible()) return;
         QAbstractButton* ignore = box->button(QMessageBox::Ignore);
-        seen.append({box->text(), box->icon(), ignore && ignore->text() == "Ignorer"});
+        seen.append({box->text(), box->windowTitle(), box->icon(), ignore && ignore->text() == "Ignorer"});
         const auto answer = answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
         QAbstractButton* button = box->button(answer) ? box->button(answer) : box->button(QMessageBox::Ok);
         if (!button) button = box->button(QMessageBox::No);
@@ -240,7 +241,7 @@ private slots:
         const QMap<QString, Qt::Key> keys{
             {"Return", Qt::Key_Return}, {"Tab", Qt::Key_Tab}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}};
         const QStringList onWidget{"type", "key", "click", "clear", "text", "text~", "label", "enabled"};
-        const QStringList checks{"focus", "text", "text~", "label", "enabled", "page", "flag", "log", "log^", "log="};
+        const QStringList checks{"focus", "text", "text~", "label", "enabled", "page", "flag", "log", "log^", "log=", "title"};
         qsizetype boxesChecked = 0;
         for (const CaseRow& row : ReadCaseTable("window/data/scripts.tsv", "Step")) {
             if (QString::fromStdString(row[0]) != scenario) continue;
@@ -285,6 +286,7 @@ private slots:
                       : op == "enabled" ? QString::number(W(name)->isEnabled())
                       : op == "page"    ? CurrentPage()
                       : op == "flag"    ? QString::number(ErrorFlag)
+                      : op == "title"   ? (boxesChecked > 0 ? boxes->seen[boxesChecked - 1].title : QString())
                       : op.startsWith("text") ? Text(name)
                                               : Log();
                 const QString& want = onWidget.contains(op) ? value : arg;
@@ -488,7 +490,8 @@ private slots:
         QVERIFY(help && help->isVisible() && !help->isModal());
         const QString notation = help->findChild<QTextBrowser*>("NotationBrowser")->toPlainText();
         for (const NotationExample& example : NotationExamples) {
-            QVERIFY2(notation.contains(ToQ(example.result)), example.result);
+            // The window starts with the decimal comma: results are shown as the fields show them.
+            QVERIFY2(notation.contains(ToQ(WithDecimalComma(example.result).c_str())), example.result);
             for (const NotationStep& step : example.steps) QVERIFY2(notation.contains(ToQ(step.text)), step.text);
         }
         QVERIFY(notation.contains("255 tegn"));
