@@ -204,9 +204,11 @@ QString ChartTitle(const Graph& graph) {
     QString title = ToQt(graph.title);
     for (const GraphCurve& curve : graph.curves) {
         if (curve.formula.empty()) continue;
-        QString formula = ToQt(curve.formula);
-        if (formula.size() > TitleFormulaLength) formula = formula.left(TitleFormulaLength - 1) + QChar(0x2026);
-        title += QStringLiteral(": ") + ToQt(curve.name) + QStringLiteral(" = ") + formula;
+        const QString name = ToQt(curve.name), formula = ToQt(curve.formula);
+        // A curve named by its equation ("y = 1.8*x+1") is not written twice.
+        QString shown = name.endsWith(formula) ? name : name + QStringLiteral(" = ") + formula;
+        if (shown.size() > TitleFormulaLength) shown = shown.left(TitleFormulaLength - 1) + QChar(0x2026);
+        title += QStringLiteral(": ") + shown;
         break;
     }
     return title;

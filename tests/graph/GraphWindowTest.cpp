@@ -123,6 +123,7 @@ private slots:
             return chart->title().endsWith(" = " + field.section('=', 1));
         });
         QVERIFY2(formula || page == RegressionTabSheet, qPrintable(chart->title()));
+        QVERIFY2(chart->title().count(" = ") == 1, qPrintable(chart->title()));  // the equation once
         QCOMPARE(LegendNames(chart), legend);
         QStringList axes;
         for (QAbstractAxis* axis : chart->axes()) axes << QString::number(axis->alignment()) + axis->titleText();
