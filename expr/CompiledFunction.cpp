@@ -11,8 +11,10 @@ inline double Checked(double v) { return CheckedStep(v); }
 }  // namespace
 
 bool ReplayStackCode(const StackCode& code, double x, const double* values, double& result) {
-    double stack[StackCodeDepth];
-    double* top = stack - 1;  // the last value pushed
+    // stack[0] is never used, so that top can start on it without pointing
+    // before the array.
+    double stack[StackCodeDepth + 1];
+    double* top = stack;  // the last value pushed
     double powers[XPowerLimit + 1];  // powers[k] = x^k as IntPower's loop forms it, k <= known
     int known = 0;
     for (const StackInstruction& in : code.code) {
