@@ -1,5 +1,6 @@
 #include "TreeCalculus.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Canonical.h"
@@ -181,23 +182,43 @@ Tree ReplaceSubtree(const Tree& t, const Tree& part, const Tree& by) {
     }
 }
 
+namespace {
+// F(x) with every sum taken over its terms' absolute values: the scale of F's
+// rounding where large terms cancel (partial fractions give
+// 4782969*ln(abs(x))-4782969*ln(abs(x-1/9))).
+bool TermMagnitude(const Tree& F, double x, double& magnitude) {
+    if (F->kind == NodeKind::Sum || F->kind == NodeKind::Product) {
+        const bool sum = F->kind == NodeKind::Sum;
+        magnitude = sum ? 0 : 1;
+        for (const Tree& child : F->args) {
+            double v = 0;
+            if (!TermMagnitude(child, x, v)) return false;
+            magnitude = sum ? magnitude + v : magnitude * v;
+        }
+        return true;
+    }
+    if (!EvaluateTree(F, x, magnitude)) return false;
+    magnitude = std::fabs(magnitude);
+    return true;
+}
+}  // namespace
+
 bool AntiderivativeHolds(const Tree& f, const Tree& F) {
     static constexpr double Points[] = {0.3731, 1.1372, 2.7137, -0.8317, -1.9123, 3.3177, 0.0619, -3.4271};
     int agreeing = 0;
     for (double x : Points) {
-        double fx = 0, a = 0, b = 0, c = 0, d = 0;
+        double fx = 0, a = 0, b = 0, c = 0, d = 0, scale = 0;
         double h = 1e-4 * (1 + std::fabs(x));
         if (!EvaluateTree(f, x, fx) || std::fabs(fx) > 1e8) continue;
         if (!EvaluateTree(F, x - h, a) || !EvaluateTree(F, x + h, b) || !EvaluateTree(F, x - h / 2, c) ||
-            !EvaluateTree(F, x + h / 2, d))
+            !EvaluateTree(F, x + h / 2, d) || !TermMagnitude(F, x, scale))
             continue;
+        // The quotients carry the rounding of F's values over h.
+        double noise = 1e-12 * 2 * std::max(scale, std::fabs(a) + std::fabs(b)) / h;
         double q1 = (b - a) / (2 * h), q2 = (d - c) / h;
         // Richardson: the O(h^2) errors of the two quotients cancel.
         double q = (4 * q2 - q1) / 3;
-        if (std::fabs(q1 - q2) > 1e-4 * (1 + std::fabs(q2)) + 1e-12 * (std::fabs(a) + std::fabs(b)) / h)
-            continue;  // not smooth here
-        // The quotients carry the rounding of F's values over h.
-        double noise = 1e-12 * (std::fabs(a) + std::fabs(b)) / h;
+        if (std::fabs(q1 - q2) > 1e-4 * (1 + std::fabs(q2)) + noise) continue;  // not smooth here
         if (std::fabs(q - fx) > 1e-6 * (1 + std::fabs(fx)) + noise) return false;
         ++agreeing;
     }
