@@ -8,6 +8,22 @@
 
 namespace {
 
+// A stable sort without the temporary buffer of std::stable_sort: sums and
+// products have a handful of entries, where an insertion sort is cheapest.
+template <class T, class Less>
+void StableSort(std::vector<T>& v, Less less) {
+    if (v.size() > 32) {
+        std::stable_sort(v.begin(), v.end(), less);
+        return;
+    }
+    for (std::size_t i = 1; i < v.size(); ++i) {
+        T x = std::move(v[i]);
+        std::size_t j = i;
+        for (; j > 0 && less(x, v[j - 1]); --j) v[j] = std::move(v[j - 1]);
+        v[j] = std::move(x);
+    }
+}
+
 Tree CanonSum(std::vector<Tree> terms);
 Tree CanonProduct(std::vector<Tree> factors);
 Tree CanonPow(const Tree& base, const Tree& exponent);
@@ -205,22 +221,32 @@ Tree CanonProduct(std::vector<Tree> factors) {
     // Like factors: one base, exponents added. A merged power may give a
     // number or a product again (sqrt(2)*sqrt(8)), so a few rounds.
     for (int round = 0; round < 3 && rest.size() > 1; ++round) {
-        std::vector<std::pair<Tree, Tree>> powers;
+        struct Split {
+            Tree base, exponent, factor;
+        };
+        std::vector<Split> powers;
+        powers.reserve(rest.size());
         for (const Tree& f : rest) {
             Tree b, e;
             SplitPower(f, b, e);
-            powers.emplace_back(b, e);
+            powers.push_back({std::move(b), std::move(e), f});
         }
-        std::stable_sort(powers.begin(), powers.end(),
-                         [](const auto& a, const auto& b) { return CompareTrees(a.first, b.first) < 0; });
+        StableSort(powers, [](const Split& a, const Split& b) { return CompareTrees(a.base, b.base) < 0; });
         std::vector<Tree> merged;
+        merged.reserve(powers.size());
         bool again = false;
         for (std::size_t i = 0; i < powers.size();) {
             std::size_t j = i + 1;
-            std::vector<Tree> exponents{powers[i].second};
-            while (j < powers.size() && SameTree(powers[j].first, powers[i].first))
-                exponents.push_back(powers[j++].second);
-            Tree f = CanonPow(powers[i].first, exponents.size() == 1 ? exponents[0] : CanonSum(std::move(exponents)));
+            while (j < powers.size() && SameTree(powers[j].base, powers[i].base)) ++j;
+            if (j == i + 1) {
+                // A factor without like factors is canonical already and keeps its node.
+                merged.push_back(powers[i].factor);
+                i = j;
+                continue;
+            }
+            std::vector<Tree> exponents;
+            for (std::size_t k = i; k < j; ++k) exponents.push_back(powers[k].exponent);
+            Tree f = CanonPow(powers[i].base, CanonSum(std::move(exponents)));
             if (IsNumber(f)) {
                 coefficient = coefficient * f->number;
             } else if (f->kind == NodeKind::Product) {
@@ -254,7 +280,7 @@ void SplitTerm(const Tree& t, TreeNumber& c, Tree& rest) {
         rest = nullptr;
     } else if (t->kind == NodeKind::Product && IsNumber(t->args[0])) {
         c = t->args[0]->number;
-        rest = Mul(std::vector<Tree>(t->args.begin() + 1, t->args.end()));
+        rest = t->args.size() == 2 ? t->args[1] : Mul(std::vector<Tree>(t->args.begin() + 1, t->args.end()));
     } else {
         c = TreeNumber::Fraction(1);
         rest = t;
@@ -289,10 +315,14 @@ struct TermKey {
 TermKey KeyOf(const Tree& rest) {
     if (!rest) return {2, 0, nullptr};
     if (!DependsOn(rest, 'x')) return {3, 0, rest};
+    if (rest->kind != NodeKind::Product) {
+        const int d = DegreeOfFactor(rest);
+        if (d != 0) return {d > 0 ? 0 : 1, d, nullptr};
+        return {1, 0, rest};
+    }
     std::vector<Tree> others;
     int degree = 0;
-    const std::vector<Tree> single{rest};
-    for (const Tree& f : rest->kind == NodeKind::Product ? rest->args : single) {
+    for (const Tree& f : rest->args) {
         int d = DegreeOfFactor(f);
         if (d != 0 && degree == 0) degree = d;
         else others.push_back(f);
@@ -345,8 +375,7 @@ Tree CanonSum(std::vector<Tree> terms) {
         SplitTerm(t, c, rest);
         split.push_back({rest, c, t});
     }
-    std::stable_sort(split.begin(), split.end(),
-                     [](const Split& a, const Split& b) { return CompareOptional(a.rest, b.rest) < 0; });
+    StableSort(split, [](const Split& a, const Split& b) { return CompareOptional(a.rest, b.rest) < 0; });
     std::vector<std::pair<TermKey, Tree>> collected;
     for (std::size_t i = 0; i < split.size();) {
         TreeNumber c = split[i].c;
@@ -357,7 +386,7 @@ Tree CanonSum(std::vector<Tree> terms) {
             collected.emplace_back(KeyOf(split[i].rest), j == i + 1 ? split[i].term : JoinTerm(c, split[i].rest));
         i = j;
     }
-    std::stable_sort(collected.begin(), collected.end(), TermBefore);
+    StableSort(collected, TermBefore);
     std::vector<Tree> out;
     for (auto& k : collected) out.push_back(std::move(k.second));
     return Add(std::move(out));

@@ -1,6 +1,7 @@
 #include "ExpressionText.h"
 
 #include <algorithm>
+#include <cstring>
 
 long TextCutCount = 0;
 
@@ -45,8 +46,21 @@ ExpressionText ExpressionText::Sub(int pos, int count) const noexcept {
 int ExpressionText::Find(std::string_view pattern, int from) const noexcept {
     if (from < 0) from = 0;
     if (from > len_) return -1;
-    auto p = View().find(pattern, from);
-    return p == std::string_view::npos ? -1 : static_cast<int>(p);
+    // The first character by memchr, the rest in line: the patterns are a
+    // few characters, where the library's general search costs more than it saves.
+    const int n = static_cast<int>(pattern.size());
+    if (n == 0) return from;
+    const char first = pattern[0];
+    for (int i = from; i + n <= len_;) {
+        const void* hit = std::memchr(buf_ + i, first, static_cast<std::size_t>(len_ - n + 1 - i));
+        if (!hit) return -1;
+        i = static_cast<int>(static_cast<const char*>(hit) - buf_);
+        int k = 1;
+        while (k < n && buf_[i + k] == pattern[static_cast<std::size_t>(k)]) ++k;
+        if (k == n) return i;
+        ++i;
+    }
+    return -1;
 }
 
 int ExpressionText::Find(char c, int from) const noexcept {

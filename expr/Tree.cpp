@@ -22,10 +22,21 @@ constexpr std::int64_t Max64 = INT64_MAX;
 TreeNumber FromWide(Wide num, Wide den) {
     if (den < 0) num = -num, den = -den;
     Wide a = num < 0 ? -num : num, b = den;
-    while (b != 0) {
-        Wide r = a % b;
-        a = b;
-        b = r;
+    if (a <= Max64 && b <= Max64) {
+        // The common case in 64 bits: 128-bit division is a library call.
+        std::uint64_t x = static_cast<std::uint64_t>(a), y = static_cast<std::uint64_t>(b);
+        while (y != 0) {
+            std::uint64_t r = x % y;
+            x = y;
+            y = r;
+        }
+        a = x;
+    } else {
+        while (b != 0) {
+            Wide r = a % b;
+            a = b;
+            b = r;
+        }
     }
     if (a > 1) num /= a, den /= a;
     if (num > Max64 || num < -Max64 || den > Max64)
@@ -107,52 +118,144 @@ int CompareNumbers(const TreeNumber& a, const TreeNumber& b) {
 
 namespace {
 
+// Nodes come from a free list: the canonical form builds and drops hundreds
+// of small nodes per shown result, and the general allocator costs more than
+// the work on them. Blocks go back to the list of the thread that frees them
+// and are never returned to the system (peak use is a few thousand nodes).
+// Builds with AddressSanitizer use the plain allocator, so that it still sees
+// every node's lifetime.
+#if defined(__SANITIZE_ADDRESS__)
+#define KVADRIX_NODE_POOL 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KVADRIX_NODE_POOL 0
+#endif
+#endif
+#ifndef KVADRIX_NODE_POOL
+#define KVADRIX_NODE_POOL 1
+#endif
+
+#if KVADRIX_NODE_POOL
+template <std::size_t Size, std::size_t Align>
+class FreeList {
+public:
+    static void* Get() {
+        Slot*& head = Head();
+        if (!head) Refill(head);
+        Slot* s = head;
+        head = s->next;
+        return s;
+    }
+    static void Put(void* p) {
+        Slot*& head = Head();
+        Slot* s = static_cast<Slot*>(p);
+        s->next = head;
+        head = s;
+    }
+
+private:
+    union Slot {
+        Slot* next;
+        alignas(Align) unsigned char bytes[Size];
+    };
+    static Slot*& Head() {
+        thread_local Slot* head = nullptr;
+        return head;
+    }
+    static void Refill(Slot*& head) {
+        constexpr std::size_t Count = 256;
+        Slot* block = static_cast<Slot*>(::operator new(sizeof(Slot) * Count));
+        for (std::size_t i = 0; i < Count; ++i) block[i].next = i + 1 < Count ? &block[i + 1] : nullptr;
+        head = block;
+    }
+};
+
+template <class T>
+struct NodeAllocator {
+    using value_type = T;
+    NodeAllocator() = default;
+    template <class U>
+    NodeAllocator(const NodeAllocator<U>&) {}
+    T* allocate(std::size_t n) {
+        if (n == 1) return static_cast<T*>(FreeList<sizeof(T), alignof(T)>::Get());
+        return std::allocator<T>().allocate(n);
+    }
+    void deallocate(T* p, std::size_t n) {
+        if (n == 1) FreeList<sizeof(T), alignof(T)>::Put(p);
+        else std::allocator<T>().deallocate(p, n);
+    }
+    template <class U>
+    bool operator==(const NodeAllocator<U>&) const { return true; }
+};
+#endif
+
 Tree Make(Node n) {
     for (const Tree& a : n.args) n.size += a->size;
+#if KVADRIX_NODE_POOL
+    return std::allocate_shared<const Node>(NodeAllocator<Node>(), std::move(n));
+#else
     return std::make_shared<const Node>(std::move(n));
+#endif
 }
 
 }  // namespace
 
-Tree Num(const TreeNumber& n) {
+namespace {
+Tree MakeNumber(const TreeNumber& n) {
     Node node;
     node.kind = NodeKind::Number;
     node.number = n;
     return Make(std::move(node));
 }
-// Small whole numbers and 1/2 are shared: the canonical form asks for them often.
-Tree Num(std::int64_t num, std::int64_t den) {
-    constexpr std::int64_t Low = -4, High = 8;
-    static const std::vector<Tree> small = [] {
-        std::vector<Tree> v;
-        for (std::int64_t n = Low; n <= High; ++n) v.push_back(Num(TreeNumber::Fraction(n)));
-        return v;
-    }();
-    static const Tree half = Num(TreeNumber::Fraction(1, 2));
-    if (den == 1 && num >= Low && num <= High) return small[static_cast<std::size_t>(num - Low)];
-    if (num == 1 && den == 2) return half;
-    return Num(TreeNumber::Fraction(num, den));
-}
-
-Tree Sym(char name) {
+Tree MakeLeaf(NodeKind kind, char name) {
     Node node;
-    node.kind = NodeKind::Symbol;
+    node.kind = kind;
     node.name = name;
     return Make(std::move(node));
 }
+// Small whole numbers, 1/2 and -1/2 are shared: the canonical form asks for them often.
+constexpr std::int64_t SharedLow = -4, SharedHigh = 8;
+const Tree* SharedNumber(std::int64_t num, std::int64_t den) {
+    static const std::vector<Tree> small = [] {
+        std::vector<Tree> v;
+        for (std::int64_t n = SharedLow; n <= SharedHigh; ++n) v.push_back(MakeNumber(TreeNumber::Fraction(n)));
+        return v;
+    }();
+    static const Tree half = MakeNumber(TreeNumber::Fraction(1, 2)), minusHalf = MakeNumber(TreeNumber::Fraction(-1, 2));
+    if (den == 1 && num >= SharedLow && num <= SharedHigh) return &small[static_cast<std::size_t>(num - SharedLow)];
+    if (den == 2 && (num == 1 || num == -1)) return num == 1 ? &half : &minusHalf;
+    return nullptr;
+}
+}  // namespace
+
+Tree Num(const TreeNumber& n) {
+    if (n.exact && !n.decimal)
+        if (const Tree* shared = SharedNumber(n.num, n.den)) return *shared;
+    return MakeNumber(n);
+}
+Tree Num(std::int64_t num, std::int64_t den) {
+    if (const Tree* shared = SharedNumber(num, den)) return *shared;
+    return MakeNumber(TreeNumber::Fraction(num, den));
+}
+
+// Letters and constants are shared as well.
+Tree Sym(char name) {
+    static const std::vector<Tree> letters = [] {
+        std::vector<Tree> v;
+        for (int c = 0; c < 256; ++c) v.push_back(MakeLeaf(NodeKind::Symbol, static_cast<char>(c)));
+        return v;
+    }();
+    return letters[static_cast<unsigned char>(name)];
+}
 
 Tree ConstE() {
-    Node node;
-    node.kind = NodeKind::Constant;
-    node.name = 'e';
-    return Make(std::move(node));
+    static const Tree e = MakeLeaf(NodeKind::Constant, 'e');
+    return e;
 }
 
 Tree ConstPi() {
-    Node node;
-    node.kind = NodeKind::Constant;
-    node.name = 'p';
-    return Make(std::move(node));
+    static const Tree pi = MakeLeaf(NodeKind::Constant, 'p');
+    return pi;
 }
 
 Tree Add(std::vector<Tree> terms) {
@@ -270,6 +373,10 @@ private:
             first = Term();
         }
         if (!first) return nullptr;
+        if (ch_ != '+' && ch_ != '-') {
+            --depth_;
+            return first;
+        }
         terms.push_back(first);
         while (ch_ == '+' || ch_ == '-') {
             const char op = ch_;
@@ -284,7 +391,7 @@ private:
 
     Tree Term() {
         Tree first = Power();
-        if (!first) return nullptr;
+        if (!first || (ch_ != '*' && ch_ != '/')) return first;
         std::vector<Tree> factors{first};
         while (ch_ == '*' || ch_ == '/') {
             const char op = ch_;
@@ -456,8 +563,8 @@ public:
     std::string Print(const Tree& t, Place place) {
         switch (t->kind) {
         case NodeKind::Number: {
-            const bool plain = NumberText(t->number).find('/') == std::string::npos;
             std::string s = NumberText(t->number);
+            const bool plain = s.find('/') == std::string::npos;
             if (t->number.Negative() && place != Place::Whole) return "(" + s + ")";
             // A fraction before "^" or after "/" is read as its parts.
             if (!plain && (place == Place::Base || place == Place::Divisor || place == Place::Exponent))

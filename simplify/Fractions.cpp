@@ -127,13 +127,8 @@ bool BracketAfterTimesMinus(ExpressionText& s) {
     return true;
 }
 
-}  // namespace
-
-ExpressionText TidyExpression(const ExpressionText& input) {
-    ExpressionText s = LowerCaseText(RemoveBlanks(input));
-    // Each rule below is the textual rule with the condition under which it
-    // keeps the value of the expression in the evaluator's reading.
-    auto deleteAt = [&](int p, int count) { EraseAt(s, p, count); };
+template <class Delete>
+void TidyUnits(ExpressionText& s, Delete deleteAt) {
     // x+0 -> x (not x+0*5, and not the exponent of 1e+0)
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "+0", [&](int q) {
@@ -249,6 +244,10 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         if (s.At(p + 1) == '*' && UnitFactorMayGo(s, p, 2)) deleteAt(p, 2);
         return true;
     });
+}
+
+template <class Delete>
+void TidyBrackets(ExpressionText& s, Delete deleteAt) {
     // ((a)+b) -> (a+b), first "((" only
     Repeat(s, [&](ExpressionText&) {
         int p = Position(s, "((");
@@ -279,6 +278,19 @@ ExpressionText TidyExpression(const ExpressionText& input) {
         DropBracketAfterPlus(s);
         if (!BracketAfterTimesMinus(s)) break;
     }
+}
+
+}  // namespace
+
+ExpressionText TidyExpression(const ExpressionText& input) {
+    ExpressionText s = LowerCaseText(RemoveBlanks(input));
+    // Each rule below is the textual rule with the condition under which it
+    // keeps the value of the expression in the evaluator's reading.
+    auto deleteAt = [&](int p, int count) { EraseAt(s, p, count); };
+    // Every rule up to 1^n needs a 0 or a 1 in the text, and deleting never
+    // brings one in.
+    if (s.Find('0') >= 0 || s.Find('1') >= 0) TidyUnits(s, deleteAt);
+    TidyBrackets(s, deleteAt);
     return s;
 }
 
