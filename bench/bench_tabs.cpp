@@ -23,31 +23,29 @@ const char* const Reductions[] = {
     "x^2*sin(x)+2.5*cos(2*x)-ln(x^2+1)/(x+1)+exp(-0.5*x^2)*3+sqrt(x)*x^3-0.25*atan(x)+x/(1+x)-1.75*x+25*x",
     "(x^2-1)/(x+1)", "2*x+3*x-x", "x^3*x^2/x"};
 
-void BM_DifferentiationTab(benchmark::State& state, const char* f) {
-    QuietHost host;
-    SetHost(&host);
-    Form form;
-    for (auto _ : state) {
-        form.LogMemo.clear();
-        form.Differentiation.fx_Edit.text = f;
-        RunHandler(form, fx_EditExit);
-        benchmark::DoNotOptimize(form.Differentiation.df_dx_Edit.text);
-    }
-    state.SetLabel(form.Differentiation.df_dx_Edit.text);
-    SetHost(nullptr);
-}
+// A tab as the benchmark drives it: the field typed in, the result field and
+// the handler that runs on leaving the field.
+struct Tab {
+    Control& (*input)(Form&);
+    Control& (*output)(Form&);
+    void (*handler)(Form&);
+};
+const Tab Differentiation{[](Form& f) -> Control& { return f.Differentiation.fx_Edit; },
+                          [](Form& f) -> Control& { return f.Differentiation.df_dx_Edit; }, fx_EditExit};
+const Tab FaktorReduktion{[](Form& f) -> Control& { return f.FaktorReduktion.Factor_fxEdit; },
+                          [](Form& f) -> Control& { return f.FaktorReduktion.ReduceretFxEdit; }, Factor_fxEditExit};
 
-void BM_FaktorReduktionTab(benchmark::State& state, const char* f) {
+void BM_Tab(benchmark::State& state, const Tab* tab, const char* f) {
     QuietHost host;
     SetHost(&host);
     Form form;
     for (auto _ : state) {
         form.LogMemo.clear();
-        form.FaktorReduktion.Factor_fxEdit.text = f;
-        RunHandler(form, Factor_fxEditExit);
-        benchmark::DoNotOptimize(form.FaktorReduktion.ReduceretFxEdit.text);
+        tab->input(form).text = f;
+        RunHandler(form, tab->handler);
+        benchmark::DoNotOptimize(tab->output(form).text);
     }
-    state.SetLabel(form.FaktorReduktion.ReduceretFxEdit.text);
+    state.SetLabel(tab->output(form).text);
     SetHost(nullptr);
 }
 
@@ -55,11 +53,11 @@ void BM_FaktorReduktionTab(benchmark::State& state, const char* f) {
 
 int main(int argc, char** argv) {
     for (const char* f : Functions)
-        benchmark::RegisterBenchmark((std::string("DifferentiationTab/") + f).c_str(), BM_DifferentiationTab, f);
+        benchmark::RegisterBenchmark((std::string("DifferentiationTab/") + f).c_str(), BM_Tab, &Differentiation, f);
     for (const char* f : Reductions) {
         std::string name(f);
         if (name.size() > 24) name = name.substr(0, 21) + "...";
-        benchmark::RegisterBenchmark(("FaktorReduktionTab/" + name).c_str(), BM_FaktorReduktionTab, f);
+        benchmark::RegisterBenchmark(("FaktorReduktionTab/" + name).c_str(), BM_Tab, &FaktorReduktion, f);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

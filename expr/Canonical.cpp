@@ -204,6 +204,7 @@ void SplitPower(const Tree& f, Tree& base, Tree& exponent) {
 Tree CanonProduct(std::vector<Tree> factors) {
     TreeNumber coefficient = TreeNumber::Fraction(1);
     std::vector<Tree> rest;
+    rest.reserve(factors.size() + 4);
     // Flattening, numbers into the coefficient.
     for (std::size_t i = 0; i < factors.size(); ++i) {
         const Tree& f = factors[i];
@@ -351,6 +352,7 @@ bool TermBefore(const std::pair<TermKey, Tree>& a, const std::pair<TermKey, Tree
 
 Tree CanonSum(std::vector<Tree> terms) {
     std::vector<Tree> flat;
+    flat.reserve(terms.size() + 4);
     for (const Tree& t : terms) {
         if (t->kind == NodeKind::Sum) {
             flat.insert(flat.end(), t->args.begin(), t->args.end());
@@ -377,6 +379,7 @@ Tree CanonSum(std::vector<Tree> terms) {
     }
     StableSort(split, [](const Split& a, const Split& b) { return CompareOptional(a.rest, b.rest) < 0; });
     std::vector<std::pair<TermKey, Tree>> collected;
+    collected.reserve(split.size());
     for (std::size_t i = 0; i < split.size();) {
         TreeNumber c = split[i].c;
         std::size_t j = i + 1;
@@ -388,6 +391,7 @@ Tree CanonSum(std::vector<Tree> terms) {
     }
     StableSort(collected, TermBefore);
     std::vector<Tree> out;
+    out.reserve(collected.size());
     for (auto& k : collected) out.push_back(std::move(k.second));
     return Add(std::move(out));
 }
@@ -499,19 +503,8 @@ Tree Expand(const Tree& t) {
 
 Tree Substitute(const Tree& t, char symbol, const Tree& value) {
     if (t->kind == NodeKind::Symbol) return t->name == symbol ? value : t;
-    if (t->args.empty() || !DependsOn(t, symbol)) return t;
-    std::vector<Tree> args;
-    for (const Tree& a : t->args) args.push_back(Substitute(a, symbol, value));
-    switch (t->kind) {
-    case NodeKind::Sum:
-        return Add(std::move(args));
-    case NodeKind::Product:
-        return Mul(std::move(args));
-    case NodeKind::Power:
-        return Pow(args[0], args[1]);
-    default:
-        return Call(t->function, args[0]);
-    }
+    if (!DependsOn(t, symbol)) return t;
+    return MapChildren(t, [&](const Tree& a) { return Substitute(a, symbol, value); });
 }
 
 bool PolynomialCoefficients(const Tree& t, char symbol, std::vector<TreeNumber>& coefficients, int maxDegree) {

@@ -280,19 +280,11 @@ private:
             // Up to 15 digits with at most one separator are exact integers
             // over an exact power of ten: one correctly rounded division gives
             // what NumberValue gives, without its general parse.
-            if (!token.exponent && token.separators <= 1 && digits.size() - token.separators <= 15) {
-                double mantissa = 0, scale = 1;
-                bool fraction = false;
-                for (char c : digits) {
-                    if (IsDigit(c)) {
-                        mantissa = mantissa * 10 + (c - '0');
-                        if (fraction) scale *= 10;
-                    } else {
-                        fraction = true;
-                    }
-                }
-                Emit(StackOp::Number, 0, mantissa / scale);
-                return mantissa / scale;
+            std::int64_t mantissa = 0, scale = 1;
+            if (ExactDigits(digits, token, 15, mantissa, scale)) {
+                const double value = static_cast<double>(mantissa) / static_cast<double>(scale);
+                Emit(StackOp::Number, 0, value);
+                return value;
             }
         }
         bool malformed = false;

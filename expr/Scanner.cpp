@@ -1,5 +1,6 @@
 #include "Scanner.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <system_error>
@@ -40,6 +41,25 @@ NumberToken ScanNumber(const ExpressionText& t, int pos) {
     }
     n.end = p;
     return n;
+}
+
+bool ExactDigits(std::string_view digits, const NumberToken& token, int maxDigits, std::int64_t& mantissa,
+                 std::int64_t& scale) {
+    if (token.exponent || token.separators > 1 ||
+        static_cast<int>(digits.size()) - token.separators > std::min(maxDigits, 18))
+        return false;
+    mantissa = 0;
+    scale = 1;
+    bool fraction = false;
+    for (char c : digits) {
+        if (IsDigit(c)) {
+            mantissa = mantissa * 10 + (c - '0');
+            if (fraction) scale *= 10;
+        } else {
+            fraction = true;
+        }
+    }
+    return true;
 }
 
 int DigitsEnd(const ExpressionText& t, int pos) {

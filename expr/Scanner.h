@@ -6,6 +6,7 @@
 // Positions are 1-based: the first character of a text is at 1, and 0 means
 // "none". Reading at a position past the end gives EndOfText.
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "ExpressionText.h"
@@ -36,6 +37,12 @@ struct NumberToken {
 // after the digits always belongs to the number, so 2e is a malformed number
 // rather than 2 times e. Without a digit at pos, end is pos.
 NumberToken ScanNumber(const ExpressionText& t, int pos);
+
+// A number without exponent and with at most one separator and maxDigits
+// digits (at most 18) as mantissa/scale, scale a power of ten: 2.25 is 225/100.
+// False for any other number.
+bool ExactDigits(std::string_view digits, const NumberToken& token, int maxDigits, std::int64_t& mantissa,
+                 std::int64_t& scale);
 
 // Position just after the run of digits starting at pos (pos when none).
 int DigitsEnd(const ExpressionText& t, int pos);

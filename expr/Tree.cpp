@@ -291,6 +291,21 @@ Tree Call(int function, const Tree& argument) {
     return Make(std::move(node));
 }
 
+Tree WithChildren(const Tree& t, std::vector<Tree> children) {
+    switch (t->kind) {
+    case NodeKind::Sum:
+        return Add(std::move(children));
+    case NodeKind::Product:
+        return Mul(std::move(children));
+    case NodeKind::Power:
+        return Pow(children[0], children[1]);
+    case NodeKind::Call:
+        return Call(t->function, children[0]);
+    default:
+        return t;
+    }
+}
+
 Tree Neg(const Tree& a) {
     if (IsNumber(a)) return a->number.exact && !a->number.decimal ? Num(-a->number.num, a->number.den) : Num(-a->number);
     return Mul({Num(-1), a});
@@ -466,17 +481,8 @@ private:
         std::string_view digits(text_.Data() + start - 1, token.Length(start));
         Advance(token.Length(start));
         const bool keepDecimal = options_.decimals && token.exponent;
-        if (!keepDecimal && !token.exponent && token.separators <= 1 && digits.size() - token.separators <= 18) {
-            std::int64_t mantissa = 0, scale = 1;
-            bool fraction = false;
-            for (char c : digits) {
-                if (IsDigit(c)) {
-                    mantissa = mantissa * 10 + (c - '0');
-                    if (fraction) scale *= 10;
-                } else {
-                    fraction = true;
-                }
-            }
+        std::int64_t mantissa = 0, scale = 1;
+        if (!keepDecimal && ExactDigits(digits, token, 18, mantissa, scale)) {
             TreeNumber n = TreeNumber::Fraction(mantissa, scale);
             n.decimal = options_.decimals && token.separators > 0;
             return Num(n);
@@ -643,6 +649,7 @@ private:
     Signed UnsignedProduct(const std::vector<Tree>& factors) {
         // Numerator and divisor factors; a leading number is the coefficient.
         std::vector<Tree> top, below;
+        top.reserve(factors.size());
         TreeNumber coefficient = TreeNumber::Fraction(1);
         bool hasCoefficient = false;
         for (std::size_t i = 0; i < factors.size(); ++i) {

@@ -85,6 +85,22 @@ Tree Div(const Tree& a, const Tree& b);
 Tree Exp(const Tree& u);                // the one node of e^u and exp(u)
 Tree Sqrt(const Tree& u);               // Power(u, 1/2), printed as sqrt(u)
 
+// A node of t's kind and function over new children (no simplification).
+Tree WithChildren(const Tree& t, std::vector<Tree> children);
+// t with f applied to each child; t itself, shared, when no child changes.
+template <class F>
+Tree MapChildren(const Tree& t, F&& f) {
+    if (t->args.empty()) return t;
+    std::vector<Tree> children;
+    children.reserve(t->args.size());
+    bool changed = false;
+    for (const Tree& a : t->args) {
+        children.push_back(f(a));
+        changed = changed || children.back() != a;
+    }
+    return changed ? WithChildren(t, std::move(children)) : t;
+}
+
 inline bool IsNumber(const Tree& t) { return t->kind == NodeKind::Number; }
 inline bool IsNumber(const Tree& t, std::int64_t n) { return IsNumber(t) && t->number.Is(n); }
 inline bool IsSymbol(const Tree& t, char name) { return t->kind == NodeKind::Symbol && t->name == name; }

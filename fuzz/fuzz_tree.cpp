@@ -24,19 +24,7 @@ bool HasZeroExponent(const Tree& t) {
 // expanded polynomial cancels, so that rounding is measured against it.
 Tree Magnitudes(const Tree& t) {
     if (IsNumber(t)) return Num(t->number.Negative() ? -t->number : t->number);
-    if (t->args.empty()) return t;
-    std::vector<Tree> args;
-    for (const Tree& a : t->args) args.push_back(Magnitudes(a));
-    switch (t->kind) {
-    case NodeKind::Sum:
-        return Add(args);
-    case NodeKind::Product:
-        return Mul(args);
-    case NodeKind::Power:
-        return Pow(args[0], args[1]);
-    default:
-        return Call(t->function, args[0]);
-    }
+    return MapChildren(t, Magnitudes);
 }
 
 // The sum of the sizes of the typed text's terms at x: the text may cancel

@@ -166,20 +166,8 @@ Tree DifferentiateTree(const Tree& t) {
 
 Tree ReplaceSubtree(const Tree& t, const Tree& part, const Tree& by) {
     if (t->size == part->size && SameTree(t, part)) return by;
-    if (t->args.empty() || t->size <= part->size) return t;
-    std::vector<Tree> args;
-    bool changed = false;
-    for (const Tree& a : t->args) {
-        args.push_back(ReplaceSubtree(a, part, by));
-        changed = changed || args.back() != a;
-    }
-    if (!changed) return t;
-    switch (t->kind) {
-    case NodeKind::Sum: return Add(std::move(args));
-    case NodeKind::Product: return Mul(std::move(args));
-    case NodeKind::Power: return Pow(args[0], args[1]);
-    default: return Call(t->function, args[0]);
-    }
+    if (t->size <= part->size) return t;
+    return MapChildren(t, [&](const Tree& a) { return ReplaceSubtree(a, part, by); });
 }
 
 namespace {

@@ -71,20 +71,7 @@ bool NonNegative(const Tree& t, bool strict) {
 // ln(abs(u)) as ln(u) where u is positive everywhere (e^x+1, x^2+4).
 Tree DropNeedlessAbs(const Tree& t) {
     if (IsCall(t, fnAbs) && NonNegative(t->args[0], true)) return DropNeedlessAbs(t->args[0]);
-    if (t->args.empty()) return t;
-    std::vector<Tree> args;
-    bool changed = false;
-    for (const Tree& a : t->args) {
-        args.push_back(DropNeedlessAbs(a));
-        changed = changed || args.back() != a;
-    }
-    if (!changed) return t;
-    switch (t->kind) {
-    case NodeKind::Sum: return Add(std::move(args));
-    case NodeKind::Product: return Mul(std::move(args));
-    case NodeKind::Power: return Pow(args[0], args[1]);
-    default: return Call(t->function, args[0]);
-    }
+    return MapChildren(t, DropNeedlessAbs);
 }
 
 Tree C(const Tree& t) {
@@ -465,7 +452,6 @@ private:
             Tree dg = DifferentiateTree(g);
             if (!dg || IsNumber(dg, 0)) continue;
             Tree h = C(ReplaceSubtree(C(Mul({f, Pow(dg, Num(-1))})), g, Y()));
-            TreeNumber a, b;
             if (DependsOn(h, 'x')) h = SolvedForX(g, h);
             if (!h) continue;
             if (DependsOn(h, 'x')) continue;

@@ -100,7 +100,9 @@ TEST_F(CompiledFunctionTest, SameAsReadingAtRandomPoints) {
                 double tried = 0, expected = 0;
                 const bool ok = TryEvaluate(expr, x, expected);
                 ASSERT_EQ(f.TryEvaluate(x, tried), ok) << text << " at " << x;
-                if (ok) ASSERT_EQ(std::memcmp(&tried, &expected, sizeof tried), 0) << text;
+                if (ok) {
+                    ASSERT_EQ(std::memcmp(&tried, &expected, sizeof tried), 0) << text;
+                }
                 const VariableValues values{0, x, -x / 2, 0.25 + x};
                 const Outcome readN = Run(ignore, [&](int& stop) { return EvaluateFunctionN(3, expr, names, values, stop); });
                 const Outcome replayN = Run(ignore, [&](int& stop) { return g.Evaluate(values, stop); });
