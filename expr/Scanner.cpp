@@ -62,6 +62,19 @@ bool ExactDigits(std::string_view digits, const NumberToken& token, int maxDigit
     return true;
 }
 
+bool WholeNumberValue(std::string_view digits, std::int64_t limit, std::int64_t& value) {
+    if (digits.empty()) return false;
+    std::int64_t v = 0;
+    for (char c : digits) {
+        if (!IsDigit(c)) return false;
+        const int d = c - '0';
+        if (v > (limit - d) / 10) return false;
+        v = v * 10 + d;
+    }
+    value = v;
+    return true;
+}
+
 int DigitsEnd(const ExpressionText& t, int pos) {
     while (IsDigit(CharAt(t, pos))) ++pos;
     return pos;

@@ -44,6 +44,10 @@ NumberToken ScanNumber(const ExpressionText& t, int pos);
 bool ExactDigits(std::string_view digits, const NumberToken& token, int maxDigits, std::int64_t& mantissa,
                  std::int64_t& scale);
 
+// The value of a text of digits only (no sign, no separator) when it is at
+// most limit; false for an empty text, another character, or a larger value.
+bool WholeNumberValue(std::string_view digits, std::int64_t limit, std::int64_t& value);
+
 // Position just after the run of digits starting at pos (pos when none).
 int DigitsEnd(const ExpressionText& t, int pos);
 

@@ -45,12 +45,9 @@ Fraction Reduced(__int128 n, __int128 d) {
 }
 
 std::int64_t DigitsValue(std::string_view digits) {
-    __int128 v = 0;
-    for (char c : digits) {
-        v = v * 10 + (c - '0');
-        if (v > INT64_MAX) Overflow();
-    }
-    return static_cast<std::int64_t>(v);
+    std::int64_t v = 0;
+    if (!digits.empty() && !WholeNumberValue(digits, INT64_MAX, v)) Overflow();
+    return v;
 }
 
 }  // namespace

@@ -108,8 +108,9 @@ public:
                     if (d == pos) return false;
                     // Exponents above 20 lie outside the coefficient array: refused.
                     if (d - pos > 2) return false;
-                    power = std::stoi(std::string(t_.View().substr(pos - 1, d - pos)));
-                    if (power > MaxPolyDegree) return false;
+                    std::int64_t value = 0;
+                    if (!WholeNumberValue(t_.View().substr(pos - 1, d - pos), MaxPolyDegree, value)) return false;
+                    power = static_cast<int>(value);
                     pos = d;
                 }
                 if (!IsOneOf(t_.At(pos), "+-") && pos <= n) return false;

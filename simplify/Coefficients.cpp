@@ -6,6 +6,7 @@
 
 #include "Host.h"
 #include "Reduce.h"
+#include "Scanner.h"
 #include "TextOps.h"
 #include "TextUtils.h"
 
@@ -373,9 +374,10 @@ ExpressionText EvaluatePowerConstant(const ExpressionText& number) {
     if (c == std::string_view::npos) return number;
     std::string_view base = v.substr(0, c), exponent = v.substr(c + 1);
     if (!IsDigitText(base) || !IsDigitText(exponent)) return number;
+    // Larger than any power that fits: both counted as INT32_MAX.
     std::int64_t b = 0, e = 0;
-    for (char d : base) b = std::min<std::int64_t>(b * 10 + (d - '0'), INT32_MAX);
-    for (char d : exponent) e = std::min<std::int64_t>(e * 10 + (d - '0'), INT32_MAX);
+    if (!WholeNumberValue(base, INT32_MAX, b)) b = INT32_MAX;
+    if (!WholeNumberValue(exponent, INT32_MAX, e)) e = INT32_MAX;
     std::int64_t n = b == 0 && e > 0 ? 0 : 1;
     if (b > 1) {
         for (std::int64_t i = 0; i < e; ++i) {

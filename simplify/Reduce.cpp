@@ -6,6 +6,7 @@
 
 #include "Host.h"
 #include "Rational.h"
+#include "Scanner.h"
 #include "TextOps.h"
 #include "TextUtils.h"
 
@@ -35,12 +36,8 @@ int EndOfFactor(const ExpressionText& s, int from) {
 
 // Value of a digit text if it fits a 32-bit signed integer.
 bool DigitValue(const ExpressionText& s, std::int32_t& value) {
-    if (!IsDigitText(s.View())) return false;
     std::int64_t v = 0;
-    for (char c : s.View()) {
-        v = v * 10 + (c - '0');
-        if (v > INT32_MAX) return false;
-    }
+    if (!WholeNumberValue(s.View(), INT32_MAX, v)) return false;
     value = static_cast<std::int32_t>(v);
     return true;
 }

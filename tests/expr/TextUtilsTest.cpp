@@ -7,6 +7,7 @@
 
 #include "CaseTable.h"
 #include "Host.h"
+#include "Scanner.h"
 #include "TextUtils.h"
 
 TEST(FormatNumberTest, ResultFormats) {
@@ -33,4 +34,22 @@ TEST(TextUtilsTest, BlanksCaseAndIntegerTexts) {
     for (const char* s : {"", "1.0", "1-2"}) EXPECT_FALSE(IsIntegerText(s)) << s;
     EXPECT_TRUE(IsDigitText("0123"));
     EXPECT_FALSE(IsDigitText("-1") || IsDigitText(""));
+}
+
+TEST(ScannerTest, WholeNumbersAndExactDigits) {
+    for (const CaseRow& row : CaseTable("expr/data/numbers.tsv", "WholeNumber")) {
+        std::int64_t value = -1;
+        const bool read = WholeNumberValue(row[0], std::stoll(row[1]), value);
+        EXPECT_EQ(read, row[2] != "-") << row.where;
+        if (read) EXPECT_EQ(std::to_string(value), row[2]) << row.where;
+    }
+    for (const CaseRow& row : CaseTable("expr/data/numbers.tsv", "ExactDigits")) {
+        const ExpressionText text(row[0]);
+        const NumberToken token = ScanNumber(text, 1);
+        ASSERT_EQ(token.end, text.Length() + 1) << row.where;
+        std::int64_t mantissa = -1, scale = -1;
+        const bool exact = ExactDigits(text.View(), token, row.Int(1), mantissa, scale);
+        EXPECT_EQ(exact, row[2] != "-") << row.where;
+        if (exact) EXPECT_EQ(std::to_string(mantissa) + "/" + std::to_string(scale), row[2] + "/" + row[3]) << row.where;
+    }
 }
