@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Canonical.h"
 #include "Host.h"
 #include "Rational.h"
 #include "Scanner.h"
@@ -351,12 +352,22 @@ ExpressionText Negated(const ExpressionText& r) {
     return '-' + r;
 }
 
+// True when the tree folds text to an exact number: the shown result, which
+// comes from the tree, then holds the value.
+bool TreeFoldsExactly(const ExpressionText& text) {
+    Tree t = ParseTree(text);
+    Tree c = t ? Canonical(t) : nullptr;
+    return c && IsNumber(c) && c->number.exact;
+}
+
 // EvaluateRational into result; false (result untouched) when it wrote
-// nothing. A value beyond the 32-bit fractions is left unfolded, with a note.
+// nothing. A value beyond the 32-bit fractions is left unfolded here; the
+// note says so only when the shown result will not fold it either.
 bool EvaluateExactly(const ExpressionText& text, ExpressionText& result) {
     ExpressionText r("?");  // the evaluator never writes "?"
     if (!EvaluateRationalFits(text, r)) {
-        AddNote("Bem\xE6rk: " + text + " er for stort til eksakt udregning og udregnes ikke");
+        if (!TreeFoldsExactly(text))
+            AddNote("Bem\xE6rk: " + text + " er for stort til eksakt udregning og udregnes ikke");
         return false;
     }
     if (r == "?") return false;

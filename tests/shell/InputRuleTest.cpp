@@ -63,7 +63,10 @@ TEST_F(InputRuleTest, ResultsAreCheckedBeforeTheyAreShown) {
         } else {
             EXPECT_EQ(host.boxes, Lines{});
         }
-        if (m[4] != "*") {
+        // "!line": the log must not hold the line.
+        if (m[4].rfind('!', 0) == 0) {
+            EXPECT_EQ(std::find(host.log.begin(), host.log.end(), m[4].substr(1)), host.log.end());
+        } else if (m[4] != "*") {
             EXPECT_NE(std::find(host.log.begin(), host.log.end(), m[4]), host.log.end());
         }
     }
