@@ -150,26 +150,64 @@ int FactorRank(const Tree& f) {
     return 4;
 }
 
-// Sums as factors in the order of their roots: (x-1)*(x+1)*(x-2), by the
-// terms beside the number, then the number's size, a negative one first.
-int CompareSumFactors(const Tree& a, const Tree& b) {
-    auto split = [](const Tree& s, Tree& rest, TreeNumber& c) {
-        std::vector<Tree> others;
-        c = TreeNumber{};
-        for (const Tree& t : s->args) {
-            if (IsNumber(t)) c = t->number;
-            else others.push_back(t);
+bool HasSymbol(const Tree& t) {
+    if (t->kind == NodeKind::Symbol) return true;
+    for (const Tree& a : t->args)
+        if (HasSymbol(a)) return true;
+    return false;
+}
+
+// The value of a tree without symbols (numbers, e, pi, their powers,
+// products and sums); false where it has none.
+bool ConstantValue(const Tree& t, double& value) {
+    switch (t->kind) {
+    case NodeKind::Number:
+        value = t->number.Value();
+        return true;
+    case NodeKind::Constant:
+        value = t->name == 'e' ? 2.718281828459045 : 3.141592653589793;
+        return true;
+    case NodeKind::Sum:
+    case NodeKind::Product: {
+        const bool sum = t->kind == NodeKind::Sum;
+        value = sum ? 0 : 1;
+        for (const Tree& a : t->args) {
+            double v = 0;
+            if (!ConstantValue(a, v)) return false;
+            value = sum ? value + v : value * v;
         }
+        return std::isfinite(value);
+    }
+    case NodeKind::Power: {
+        double b = 0, e = 0;
+        if (!ConstantValue(t->args[0], b) || !ConstantValue(t->args[1], e)) return false;
+        value = std::pow(b, e);
+        return std::isfinite(value);
+    }
+    default:
+        return false;
+    }
+}
+
+// Sums as factors in the order of their roots: (x-1)*(x+1)*(x-2) and
+// (x-sqrt(2))*(x+sqrt(2))*(x-sqrt(3)), by the terms with symbols, then the
+// size of the constant beside them, a negative one first.
+int CompareSumFactors(const Tree& a, const Tree& b) {
+    auto split = [](const Tree& s, Tree& rest, double& c) {
+        std::vector<Tree> others, constants;
+        for (const Tree& t : s->args) (HasSymbol(t) ? others : constants).push_back(t);
         rest = Add(std::move(others));
+        c = 0;
+        if (!constants.empty() && !ConstantValue(Add(std::move(constants)), c)) c = 0;
     };
     Tree ra, rb;
-    TreeNumber ca, cb;
+    double ca = 0, cb = 0;
     split(a, ra, ca);
     split(b, rb, cb);
     if (int c = CompareTrees(ra, rb)) return c;
-    const TreeNumber ma = ca.Negative() ? -ca : ca, mb = cb.Negative() ? -cb : cb;
-    if (int c = CompareNumbers(ma, mb)) return c;
-    return ca.Negative() == cb.Negative() ? 0 : ca.Negative() ? -1 : 1;
+    const double ma = std::fabs(ca), mb = std::fabs(cb);
+    if (ma != mb) return ma < mb ? -1 : 1;
+    return (ca < 0) == (cb < 0) ? 0 : ca < 0 ? -1 : 1;
 }
 
 bool FactorBefore(const Tree& a, const Tree& b) {
