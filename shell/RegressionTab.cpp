@@ -59,11 +59,14 @@ bool FitTransformed(Form& form, int n, const Vector& x, const Vector& y) {
     const std::string equation = TransformedFitText(kind, a, b, n, x);
     AddLogLine((kind == FitKind::Exponential ? "Eksponentiel regression y = b*a^x: " : "Potensregression y = b*x^a: ") +
                equation);
-    const Confirmation check = ConfirmTransformedFit(ExpressionText(equation), kind, a, b, n, x, y);
+    // Shown in the form a teacher writes (2^x, not 1.0000*2.0000^x), and checked as shown.
+    ExpressionText shown = TeacherForm(ExpressionText(equation));
+    BeforeCheck("regressionsligning", shown);
+    const Confirmation check = ConfirmTransformedFit(shown, kind, a, b, n, x, y);
     AddLogLine(check.report);
     if (!check.confirmed) return true;
-    tab.RegressionsligningEdit.text = equation;
-    ShowQuality(form, equation, kind, 2, n, x, y);
+    tab.RegressionsligningEdit.text = shown.Str();
+    ShowQuality(form, shown.Str(), kind, 2, n, x, y);
     return true;
 }
 
