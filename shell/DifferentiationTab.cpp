@@ -135,7 +135,9 @@ ExpressionText Derivative(Computation& c, const ExpressionText& typed) {
     derivative = ToFractions(derivative);
     AddLogLine("Reduceret f'(x) = " + derivative.Str());
     if (ErrorFlag || c.ResultWasCut()) return {};
-    derivative = TeacherForm(ToFractions(ReduceExpression(derivative)));
+    // The canonical form collects and cancels what a further reduction would,
+    // so the shown form is taken from the derivative as it stands.
+    derivative = TeacherForm(derivative);
     AddLogLine("f'(x) = " + derivative.Str());
     if (ErrorFlag || c.ResultWasCut()) return {};
     return derivative;
