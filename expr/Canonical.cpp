@@ -24,8 +24,8 @@ void StableSort(std::vector<T>& v, Less less) {
     }
 }
 
-Tree CanonSum(std::vector<Tree> terms);
-Tree CanonProduct(std::vector<Tree> factors);
+Tree CanonSum(std::vector<Tree> terms, const Tree* original = nullptr);
+Tree CanonProduct(std::vector<Tree> factors, const Tree* original = nullptr);
 Tree CanonPow(const Tree& base, const Tree& exponent);
 
 // ---- numbers under roots -------------------------------------------------
@@ -239,7 +239,17 @@ void SplitPower(const Tree& f, Tree& base, Tree& exponent) {
 }
 
 
-Tree CanonProduct(std::vector<Tree> factors) {
+// A sum or product over children: the original node when they are its own
+// children, so that a canonical tree comes back as it was, without copies.
+Tree Rebuilt(const Tree* original, std::vector<Tree> children, NodeKind kind) {
+    if (original && (*original)->kind == kind && (*original)->args.size() == children.size() &&
+        std::equal(children.begin(), children.end(), (*original)->args.begin(),
+                   [](const Tree& a, const Tree& b) { return a.get() == b.get(); }))
+        return *original;
+    return kind == NodeKind::Sum ? Add(std::move(children)) : Mul(std::move(children));
+}
+
+Tree CanonProduct(std::vector<Tree> factors, const Tree* original) {
     TreeNumber coefficient = TreeNumber::Fraction(1);
     std::vector<Tree> rest;
     rest.reserve(factors.size() + 4);
@@ -307,7 +317,7 @@ Tree CanonProduct(std::vector<Tree> factors) {
     if (rest.empty()) return Num(coefficient);
     if (coefficient.Is(1) && rest.size() == 1) return rest[0];
     if (!coefficient.Is(1)) rest.insert(rest.begin(), Num(coefficient));
-    return Mul(std::move(rest));
+    return Rebuilt(original, std::move(rest), NodeKind::Product);
 }
 
 // ---- sums ----------------------------------------------------------------
@@ -388,7 +398,7 @@ bool TermBefore(const std::pair<TermKey, Tree>& a, const std::pair<TermKey, Tree
     return x.degree > y.degree;
 }
 
-Tree CanonSum(std::vector<Tree> terms) {
+Tree CanonSum(std::vector<Tree> terms, const Tree* original) {
     std::vector<Tree> flat;
     flat.reserve(terms.size() + 4);
     for (const Tree& t : terms) {
@@ -431,7 +441,8 @@ Tree CanonSum(std::vector<Tree> terms) {
     std::vector<Tree> out;
     out.reserve(collected.size());
     for (auto& k : collected) out.push_back(std::move(k.second));
-    return Add(std::move(out));
+    if (out.size() < 2) return Add(std::move(out));
+    return Rebuilt(original, std::move(out), NodeKind::Sum);
 }
 
 Tree CanonNode(const Tree& t) {
@@ -442,12 +453,20 @@ Tree CanonNode(const Tree& t) {
         return t;
     case NodeKind::Call: {
         Tree a = CanonNode(t->args[0]);
+        // A call folds only on a number, e, e^u or as sqrt: otherwise it keeps its node.
+        if (a == t->args[0] && t->function != fnSqrt && !IsNumber(a) && a->kind != NodeKind::Constant &&
+            !IsCall(a, fnExp))
+            return t;
         Tree c = CanonCall(t->function, a);
         // An unchanged call keeps its node.
         return c->kind == NodeKind::Call && c->function == t->function && c->args[0] == t->args[0] ? t : c;
     }
     case NodeKind::Power: {
         Tree b = CanonNode(t->args[0]), e = CanonNode(t->args[1]);
+        // A symbol, sum or call (not e^u) to a number other than 0 and 1 stays as it is.
+        if (b == t->args[0] && e == t->args[1] && IsNumber(e) && !IsNumber(e, 0) && !IsNumber(e, 1) &&
+            (b->kind == NodeKind::Symbol || b->kind == NodeKind::Sum || (b->kind == NodeKind::Call && !IsCall(b, fnExp))))
+            return t;
         Tree p = CanonPow(b, e);
         return p->kind == NodeKind::Power && p->args[0] == t->args[0] && p->args[1] == t->args[1] ? t : p;
     }
@@ -456,7 +475,7 @@ Tree CanonNode(const Tree& t) {
         std::vector<Tree> args;
         args.reserve(t->args.size());
         for (const Tree& a : t->args) args.push_back(CanonNode(a));
-        return t->kind == NodeKind::Sum ? CanonSum(std::move(args)) : CanonProduct(std::move(args));
+        return t->kind == NodeKind::Sum ? CanonSum(std::move(args), &t) : CanonProduct(std::move(args), &t);
     }
     }
     return t;
