@@ -193,12 +193,20 @@ bool ConstantValue(const Tree& t, double& value) {
 // (x-sqrt(2))*(x+sqrt(2))*(x-sqrt(3)), by the terms with symbols, then the
 // size of the constant beside them, a negative one first.
 int CompareSumFactors(const Tree& a, const Tree& b) {
+    // Without copies where it can: one term with symbols is the rest itself,
+    // and a sum without constants is its own rest.
     auto split = [](const Tree& s, Tree& rest, double& c) {
-        std::vector<Tree> others, constants;
-        for (const Tree& t : s->args) (HasSymbol(t) ? others : constants).push_back(t);
-        rest = Add(std::move(others));
+        std::vector<Tree> others;
         c = 0;
-        if (!constants.empty() && !ConstantValue(Add(std::move(constants)), c)) c = 0;
+        bool valued = true;
+        for (const Tree& t : s->args) {
+            double v = 0;
+            if (HasSymbol(t)) others.push_back(t);
+            else if (valued && ConstantValue(t, v)) c += v;
+            else valued = false;
+        }
+        if (!valued) c = 0;
+        rest = others.size() == s->args.size() ? s : Add(std::move(others));
     };
     Tree ra, rb;
     double ca = 0, cb = 0;
