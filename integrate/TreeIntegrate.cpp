@@ -18,30 +18,6 @@ constexpr int MaxReductionPower = 12;
 Tree X() { return Sym('x'); }
 Tree Y() { return Sym('y'); }
 
-// exp(a)*exp(b) as exp(a+b) in every product (the canonical form keeps the
-// two factors apart), so that a quotient by exp(x) cancels.
-Tree MergeExponentials(const Tree& t) {
-    if (t->args.empty() || t->kind == NodeKind::Number) return t;
-    std::vector<Tree> args;
-    for (const Tree& a : t->args) args.push_back(MergeExponentials(a));
-    switch (t->kind) {
-    case NodeKind::Sum: return Add(std::move(args));
-    case NodeKind::Power: return Pow(args[0], args[1]);
-    case NodeKind::Call: return Call(t->function, args[0]);
-    default: break;
-    }
-    std::vector<Tree> exponents, rest;
-    for (const Tree& a : args) {
-        if (IsCall(a, fnExp))
-            exponents.push_back(a->args[0]);
-        else
-            rest.push_back(a);
-    }
-    if (exponents.size() > 1) rest.push_back(Exp(Add(std::move(exponents))));
-    else if (exponents.size() == 1) rest.push_back(Exp(exponents[0]));
-    return Mul(std::move(rest));
-}
-
 // t >= 0 (strict: t > 0) wherever it is defined, as far as its form shows.
 bool NonNegative(const Tree& t, bool strict) {
     switch (t->kind) {
@@ -74,10 +50,7 @@ Tree DropNeedlessAbs(const Tree& t) {
     return MapChildren(t, DropNeedlessAbs);
 }
 
-Tree C(const Tree& t) {
-    Tree c = Canonical(t);
-    return c->size > 3 ? Canonical(MergeExponentials(c)) : c;
-}
+Tree C(const Tree& t) { return Canonical(t); }
 std::string P(const Tree& t) { return PrintTree(t); }
 
 bool Linear(const Tree& u, TreeNumber& a, TreeNumber& b) {

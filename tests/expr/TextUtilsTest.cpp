@@ -41,7 +41,9 @@ TEST(ScannerTest, WholeNumbersAndExactDigits) {
         std::int64_t value = -1;
         const bool read = WholeNumberValue(row[0], std::stoll(row[1]), value);
         EXPECT_EQ(read, row[2] != "-") << row.where;
-        if (read) EXPECT_EQ(std::to_string(value), row[2]) << row.where;
+        if (read) {
+            EXPECT_EQ(std::to_string(value), row[2]) << row.where;
+        }
     }
     for (const CaseRow& row : CaseTable("expr/data/numbers.tsv", "ExactDigits")) {
         const ExpressionText text(row[0]);
@@ -50,6 +52,8 @@ TEST(ScannerTest, WholeNumbersAndExactDigits) {
         std::int64_t mantissa = -1, scale = -1;
         const bool exact = ExactDigits(text.View(), token, row.Int(1), mantissa, scale);
         EXPECT_EQ(exact, row[2] != "-") << row.where;
-        if (exact) EXPECT_EQ(std::to_string(mantissa) + "/" + std::to_string(scale), row[2] + "/" + row[3]) << row.where;
+        if (exact) {
+            EXPECT_EQ(std::to_string(mantissa) + "/" + std::to_string(scale), row[2] + "/" + row[3]) << row.where;
+        }
     }
 }

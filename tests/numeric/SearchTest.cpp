@@ -46,7 +46,9 @@ TEST_F(SearchTest, NamedSystemsAreSolvedByBothMethods) {
             // Newton's path leads to the named solution; the sum of squares
             // may end at another (the sphere and the lines meet twice).
             for (int i = 1; i <= n; ++i) {
-                if (!leastSquares) EXPECT_NEAR(p[i], solution[i], 0.001);
+                if (!leastSquares) {
+                    EXPECT_NEAR(p[i], solution[i], 0.001);
+                }
                 EXPECT_LT(std::fabs(EvaluateFunctionN(n, equations[i], Names, p)), leastSquares ? 1e-3 : 1e-6);
             }
         }
