@@ -48,7 +48,12 @@ constexpr std::string_view LogName = "log(";
 constexpr std::string_view LogOpen = "(ln(";
 constexpr std::string_view LogClose = ")/ln(10))";
 
-std::string Quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string Quoted(std::string_view s) {
+    std::string q(1, '"');
+    q += s;
+    q += '"';
+    return q;
+}
 
 // The operand text that ends just before pos (1-based): a number, or a
 // bracket with its function name.

@@ -684,9 +684,15 @@ private:
             else s += '*';
             s += Print(f, Place::Factor);
         }
-        if (s.empty()) s = "1";
-        if (!divisorNumber.empty()) s += "/" + divisorNumber;
-        for (const Tree& f : below) s += "/" + Print(f, Place::Divisor);
+        if (s.empty()) s.push_back('1');
+        if (!divisorNumber.empty()) {
+            s += '/';
+            s += divisorNumber;
+        }
+        for (const Tree& f : below) {
+            s += '/';
+            s += Print(f, Place::Divisor);
+        }
         return {negative, s, leadingPower};
     }
 

@@ -93,8 +93,9 @@ bool SplitDataPoint(std::string_view inside, std::string& xText, std::string& yT
     if (readings.size() > 1) {
         auto reading = [&](std::size_t c) {
             bool error = false;
-            return "(" + FormatNumber(10, 4, ReadNumber(s.substr(0, c), error)) + "; " +
-                   FormatNumber(10, 4, ReadNumber(s.substr(c + 1), error)) + ")";
+            std::string r(1, '(');
+            r.append(FormatNumber(10, 4, ReadNumber(s.substr(0, c), error))).append("; ");
+            return r.append(FormatNumber(10, 4, ReadNumber(s.substr(c + 1), error))).append(")");
         };
         problem = "(" + s + ") kan l\xE6ses b\xE5" "de som " + reading(readings[0]) + " og som " + reading(readings[1]) +
                   "; skriv ; mellem koordinaterne, som (0,5;1), eller brug decimalpunktum";

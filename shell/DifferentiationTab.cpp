@@ -53,7 +53,9 @@ std::string FractionText(double v) {
         if (q2 > 1000) break;
         if (std::fabs(static_cast<double>(p2) / static_cast<double>(q2) - std::fabs(v)) <= tolerance) {
             const std::string sign = v < 0 && p2 != 0 ? "-" : "";
-            return sign + std::to_string(p2) + (q2 == 1 ? "" : "/" + std::to_string(q2));
+            std::string text = sign + std::to_string(p2);
+            if (q2 != 1) text.append("/").append(std::to_string(q2));
+            return text;
         }
         p0 = p1;
         q0 = q1;
