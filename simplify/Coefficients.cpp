@@ -321,6 +321,8 @@ bool PullOutStep(ExpressionText& t, bool& negative) {
 }  // namespace
 
 ExpressionText PullOutBracketNumbers(const ExpressionText& term) {
+    // Every step works on a bracket: a term without one stays as it is.
+    if (term.Find('(') < 0) return term;
     ExpressionText t = term;
     bool negative = false;
     // A leading minus that belongs to a power's base (-2^2*x) stays in the text.
