@@ -1,8 +1,8 @@
 // The expression tree on any text up to 255 bytes: reading, printing, the
 // canonical form, expansion and the teacher form end without a crash or a
 // hang, and every printed text reads whole and keeps the value where both
-// have one (texts whose value moves with rounding, powers 0, constant powers
-// that underflow and rounded bases raised to huge powers left out).
+// have one (texts whose value moves with rounding, powers 0, powers that
+// underflow and rounded bases raised to huge powers left out).
 #include <cmath>
 #include <cstdio>
 
@@ -21,16 +21,19 @@ bool HasZeroExponent(const Tree& t) {
     return false;
 }
 
-// A constant power the evaluator underflows to 0 ((e^-323)^22363) while the
-// canonical form keeps its exact value (e^(-323*22363)): the typed text's
-// reading is then no reference. The tabs' value checks refuse such results.
+// A power the evaluator underflows to 0 at a sample point ((e^-323)^22363,
+// (e^x)^-440 at x = 2) while the canonical form keeps its exact value there
+// (e^(-323*22363)): the typed text's reading is then no reference. The tabs'
+// value checks refuse such results.
 bool UnderflowsToZero(const Tree& t) {
-    if (t->kind == NodeKind::Power && !DependsOn(t, 'x')) {
-        ExpressionText text;
-        if (PrintTree(t, text)) {
-            auto v = corpus::ValueAt(text, 0);
-            if (v && *v == 0 && !IsNumber(Canonical(t), 0)) return true;
-        }
+    if (t->kind == NodeKind::Power) {
+        ExpressionText text, canonical;
+        if (PrintTree(t, text) && PrintTree(Canonical(t), canonical))
+            for (double x : corpus::SamplePoints) {
+                auto v = corpus::ValueAt(text, x);
+                if (!v || *v != 0) continue;
+                if (auto c = corpus::ValueAt(canonical, x); c && *c != 0) return true;
+            }
     }
     for (const Tree& a : t->args)
         if (UnderflowsToZero(a)) return true;
