@@ -8,6 +8,7 @@
 #include <string>
 
 #include "CaseTable.h"
+#include "DenseCheck.h"
 #include "Canonical.h"
 #include "Differentiate.h"
 #include "Evaluate.h"
@@ -33,21 +34,6 @@ bool Shown(const ExpressionText& f, const ExpressionText& F) {
         dF = DifferentiateExpression(F);
     }
     return CheckAntiderivative(f, F, dF).passed;
-}
-
-double DenseMismatch(const ExpressionText& f, const ExpressionText& F) {
-    for (int i = 0; i < 60; ++i) {
-        double x = -9.03 + 0.3011 * i, fx = 0, a = 0, b = 0, c = 0, d = 0;
-        double h = 1e-4 * (1 + std::fabs(x));
-        if (!TryEvaluate(f, x, fx) || std::fabs(fx) > 1e6) continue;
-        if (!TryEvaluate(F, x - h, a) || !TryEvaluate(F, x + h, b) || !TryEvaluate(F, x - h / 2, c) ||
-            !TryEvaluate(F, x + h / 2, d))
-            continue;
-        double q1 = (b - a) / (2 * h), q2 = (d - c) / h;
-        if (std::fabs(q1 - q2) > 1e-3 * (1 + std::fabs(q1))) continue;
-        if (std::fabs(q2 - fx) > 1e-3 * (1 + std::fabs(fx))) return x;
-    }
-    return NAN;
 }
 
 // No line ends in a stray bracket, and no line follows an identical one.

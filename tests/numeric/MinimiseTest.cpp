@@ -1,6 +1,6 @@
 #include <cmath>
-#include <sstream>
 
+#include "BlankPoint.h"
 #include "CaseTable.h"
 #include "Confirm.h"
 #include "Minimise.h"
@@ -8,16 +8,7 @@
 #include "RecordingHost.h"
 
 namespace {
-const VariableNames Names = DefaultVariableNames();
-// Coordinates separated by blanks; n: how many.
-VariableValues Point(const std::string& text, int* n = nullptr) {
-    VariableValues p{};
-    std::istringstream in(text);
-    int i = 0;
-    while (i < MaxVariables && in >> p[i + 1]) ++i;
-    if (n) *n = i;
-    return p;
-}
+const VariableNames& Names = TestNames();
 }  // namespace
 
 using MinimiseFunctionTest = EngineTest;

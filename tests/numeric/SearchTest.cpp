@@ -1,6 +1,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "BlankPoint.h"
 #include "CaseTable.h"
 #include "Search.h"
 #include "Minimise.h"
@@ -8,15 +9,7 @@
 #include "RecordingHost.h"
 
 namespace {
-const VariableNames Names = DefaultVariableNames();
-VariableValues Point(const std::string& text, int* n = nullptr) {
-    VariableValues p{};
-    std::istringstream in(text);
-    int i = 0;
-    while (i < MaxVariables && in >> p[i + 1]) ++i;
-    if (n) *n = i;
-    return p;
-}
+const VariableNames& Names = TestNames();
 }  // namespace
 
 using SearchTest = EngineTest;
