@@ -30,10 +30,7 @@ TEST_F(CheckSeamTest, AResultFailingItsCheckIsNotShown) {
             BeforeCheckHook = Spoil;
             for (std::size_t i = 4; i < c.size(); ++i) {
                 const std::size_t equals = c[i].find('=');
-                const std::string field = c[i].substr(0, equals);
-                fresh.Find(field)->text = c[i].substr(equals + 1);
-                InputEdited(fresh, field);
-                RunHandler(fresh, FindEvents(field)->exit);
+                Enter(fresh, c[i].substr(0, equals), c[i].substr(equals + 1));
             }
             BeforeCheckHook = nullptr;
             EXPECT_EQ(fresh.Find(c[1])->text, spoil ? c[2] : c[3]);

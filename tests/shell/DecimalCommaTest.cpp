@@ -5,29 +5,6 @@
 
 namespace {
 
-// Sets a control as the user would and leaves it: a spin edit's value through
-// its change handler, a radio button chosen, a text typed.
-void Enter(Form& form, const std::string& control, const std::string& text) {
-    const ControlInfo* info = FindControl(control);
-    ASSERT_NE(info, nullptr) << control;
-    Control& c = info->get(form);
-    const EventInfo* events = FindEvents(control);
-    if (info->kind == ControlKind::SpinEdit) {
-        c.value = std::stoi(text);
-        c.text = text;
-        if (events) RunHandler(form, events->change);
-    } else if (info->kind == ControlKind::RadioButton) {
-        for (const ControlInfo& other : ControlTable)
-            if (other.page == info->page && other.kind == ControlKind::RadioButton) other.get(form).checked = false;
-        c.checked = true;
-        if (events) RunHandler(form, events->change);
-        return;
-    } else {
-        c.text = text;
-    }
-    if (events) RunHandler(form, events->exit);
-}
-
 struct ReadBackRun {
     std::string shown, after;  // the result, and the check field after the paste
 };
