@@ -2,8 +2,8 @@
 // canonical form, expansion and the teacher form end without a crash or a
 // hang, and every printed text reads whole and keeps the value where both
 // have one (texts whose value moves with rounding, powers 0, powers beyond
-// the doubles' range, rounded bases raised to huge powers and sin, cos or tan
-// of huge arguments left out).
+// the doubles' range, chains of powers that amplify rounding and sin, cos or
+// tan of huge arguments left out).
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -58,22 +58,30 @@ bool PeriodicOfHuge(const Tree& t) {
     return false;
 }
 
-// A constant base within rounding of 1 raised to a huge power: the
-// evaluator's reading rounds the base ((6.7e41^2e-20)^3 is 1 in doubles) and
-// the power amplifies that, while the canonical form joins the exponents
-// exactly (6.7e41^(-1.6e-8)). The typed text's reading is then no reference.
-bool AmplifiesRounding(const Tree& t) {
-    if (t->kind == NodeKind::Power && !DependsOn(t->args[0], 'x')) {
+// Rounding amplified by a chain of powers: an error in the base of b^e grows
+// |e|-fold (relatively), one in the exponent |e*ln(b)|-fold, and the factors
+// multiply down a chain ((6.7e41^2e-20)^3^-2.7e11, where the base rounds to 1;
+// e^2e-12^22^31^-21^121251^...). Beyond 1e8 the doubles' last digits decide
+// the typed text's reading, while the canonical form joins the exponents
+// exactly, so that reading is no reference. factor: the growth above t.
+bool AmplifiesAt(const Tree& t, double x, double factor) {
+    if (factor > 1e8) return true;
+    if (t->kind == NodeKind::Power) {
         ExpressionText base, exponent;
-        if (PrintTree(t->args[0], base) && PrintTree(t->args[1], exponent)) {
-            auto b = corpus::ValueAt(base, 0);
-            if (b && std::fabs(*b - 1) < 1e-9)
-                for (double x : corpus::SamplePoints)
-                    if (auto e = corpus::ValueAt(exponent, x); e && std::fabs(*e) > 1e3) return true;
-        }
+        if (!PrintTree(t->args[0], base) || !PrintTree(t->args[1], exponent)) return false;
+        auto b = corpus::ValueAt(base, x), e = corpus::ValueAt(exponent, x);
+        if (!b || !e) return false;
+        return AmplifiesAt(t->args[0], x, factor * std::fabs(*e)) ||
+               (*b != 0 && AmplifiesAt(t->args[1], x, factor * std::fabs(*e * std::log(std::fabs(*b)))));
     }
     for (const Tree& a : t->args)
-        if (AmplifiesRounding(a)) return true;
+        if (AmplifiesAt(a, x, factor)) return true;
+    return false;
+}
+
+bool AmplifiesRounding(const Tree& t) {
+    for (double x : corpus::SamplePoints)
+        if (AmplifiesAt(t, x, 1)) return true;
     return false;
 }
 
