@@ -157,38 +157,6 @@ bool HasSymbol(const Tree& t) {
     return false;
 }
 
-// The value of a tree without symbols (numbers, e, pi, their powers,
-// products and sums); false where it has none.
-bool ConstantValue(const Tree& t, double& value) {
-    switch (t->kind) {
-    case NodeKind::Number:
-        value = t->number.Value();
-        return true;
-    case NodeKind::Constant:
-        value = t->name == 'e' ? 2.718281828459045 : 3.141592653589793;
-        return true;
-    case NodeKind::Sum:
-    case NodeKind::Product: {
-        const bool sum = t->kind == NodeKind::Sum;
-        value = sum ? 0 : 1;
-        for (const Tree& a : t->args) {
-            double v = 0;
-            if (!ConstantValue(a, v)) return false;
-            value = sum ? value + v : value * v;
-        }
-        return std::isfinite(value);
-    }
-    case NodeKind::Power: {
-        double b = 0, e = 0;
-        if (!ConstantValue(t->args[0], b) || !ConstantValue(t->args[1], e)) return false;
-        value = std::pow(b, e);
-        return std::isfinite(value);
-    }
-    default:
-        return false;
-    }
-}
-
 // Sums as factors in the order of their roots: (x-1)*(x+1)*(x-2) and
 // (x-sqrt(2))*(x+sqrt(2))*(x-sqrt(3)), by the terms with symbols, then the
 // size of the constant beside them, a negative one first.
@@ -202,7 +170,7 @@ int CompareSumFactors(const Tree& a, const Tree& b) {
         for (const Tree& t : s->args) {
             double v = 0;
             if (HasSymbol(t)) others.push_back(t);
-            else if (valued && ConstantValue(t, v)) c += v;
+            else if (valued && EvaluateTree(t, 0, v)) c += v;
             else valued = false;
         }
         if (!valued) c = 0;

@@ -291,6 +291,83 @@ Tree Call(int function, const Tree& argument) {
     return Make(std::move(node));
 }
 
+namespace {
+
+bool Finite(double v) { return std::isfinite(v); }
+
+bool EvaluateCall(int f, double a, double& v) {
+    switch (f) {
+    case fnAbs: v = std::fabs(a); break;
+    case fnSqrt:
+        if (a < 0) return false;
+        v = std::sqrt(a);
+        break;
+    case fnSinh: v = std::sinh(a); break;
+    case fnAsinh: v = std::asinh(a); break;
+    case fnSin: v = std::sin(a); break;
+    case fnAsin:
+        if (a < -1 || a > 1) return false;
+        v = std::asin(a);
+        break;
+    case fnCosh: v = std::cosh(a); break;
+    case fnAcosh:
+        if (a < 1) return false;
+        v = std::acosh(a);
+        break;
+    case fnCos: v = std::cos(a); break;
+    case fnTan: v = std::tan(a); break;
+    case fnAtan: v = std::atan(a); break;
+    case fnLn:
+        if (a <= 0) return false;
+        v = std::log(a);
+        break;
+    case fnExp: v = std::exp(a); break;
+    case fnErf: v = std::erf(a); break;
+    case fnPhi: v = 0.5 * std::erfc(-a / std::sqrt(2.0)); break;
+    default: return false;
+    }
+    return Finite(v);
+}
+
+}  // namespace
+
+bool EvaluateTree(const Tree& t, double x, double& v) {
+    switch (t->kind) {
+    case NodeKind::Number: v = t->number.Value(); return true;
+    case NodeKind::Symbol: v = x; return t->name == 'x';
+    case NodeKind::Constant: v = t->name == 'e' ? std::exp(1.0) : 3.14159265358979323846; return true;
+    case NodeKind::Sum:
+        v = 0;
+        for (const Tree& a : t->args) {
+            double w = 0;
+            if (!EvaluateTree(a, x, w)) return false;
+            v += w;
+        }
+        return Finite(v);
+    case NodeKind::Product:
+        v = 1;
+        for (const Tree& a : t->args) {
+            double w = 0;
+            if (!EvaluateTree(a, x, w)) return false;
+            v *= w;
+        }
+        return Finite(v);
+    case NodeKind::Power: {
+        double b = 0, e = 0;
+        if (!EvaluateTree(t->args[0], x, b) || !EvaluateTree(t->args[1], x, e)) return false;
+        if (b == 0 && e < 0) return false;
+        if (b < 0 && e != std::floor(e)) return false;
+        v = std::pow(b, e);
+        return Finite(v);
+    }
+    case NodeKind::Call: {
+        double a = 0;
+        return EvaluateTree(t->args[0], x, a) && EvaluateCall(t->function, a, v);
+    }
+    }
+    return false;
+}
+
 Tree WithChildren(const Tree& t, std::vector<Tree> children) {
     switch (t->kind) {
     case NodeKind::Sum:

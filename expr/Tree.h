@@ -85,6 +85,11 @@ Tree Div(const Tree& a, const Tree& b);
 Tree Exp(const Tree& u);                // the one node of e^u and exp(u)
 Tree Sqrt(const Tree& u);               // Power(u, 1/2), printed as sqrt(u)
 
+// The value of t at x (the one variable x); false where t is undefined (a
+// logarithm of a number <= 0, a root of a negative number, a division by
+// zero, another variable, a non-finite value).
+bool EvaluateTree(const Tree& t, double x, double& value);
+
 // A node of t's kind and function over new children (no simplification).
 Tree WithChildren(const Tree& t, std::vector<Tree> children);
 // t with f applied to each child; t itself, shared, when no child changes.

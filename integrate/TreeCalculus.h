@@ -1,11 +1,8 @@
 #pragma once
-// Calculus on expression trees for the integration strategies: values at a
-// point, derivatives, and replacing a subtree. All in the variable x.
+// Calculus on expression trees for the integration strategies: derivatives,
+// replacing a subtree, the antiderivative check. All in the variable x; the
+// value of a tree at a point is EvaluateTree in Tree.h.
 #include "Tree.h"
-
-// The value of t at x; false where t is undefined (a logarithm of a number
-// <= 0, a root of a negative number, a division by zero, a non-finite value).
-bool EvaluateTree(const Tree& t, double x, double& value);
 
 // d/dx of t, canonical; nullptr for a function without a derivative here.
 Tree DifferentiateTree(const Tree& t);
