@@ -10,8 +10,9 @@ namespace {
 
 // A stable sort without the temporary buffer of std::stable_sort: sums and
 // products have a handful of entries, where an insertion sort is cheapest.
-template <class T, class Less>
-void StableSort(std::vector<T>& v, Less less) {
+template <class List, class Less>
+void StableSort(List& v, Less less) {
+    using T = typename List::value_type;
     if (v.size() > 32) {
         std::stable_sort(v.begin(), v.end(), less);
         return;
@@ -24,8 +25,8 @@ void StableSort(std::vector<T>& v, Less less) {
     }
 }
 
-Tree CanonSum(std::vector<Tree> terms, const Tree* original = nullptr);
-Tree CanonProduct(std::vector<Tree> factors, const Tree* original = nullptr);
+Tree CanonSum(TreeList terms, const Tree* original = nullptr);
+Tree CanonProduct(TreeList factors, const Tree* original = nullptr);
 Tree CanonPow(const Tree& base, const Tree& exponent);
 
 // ---- numbers under roots -------------------------------------------------
@@ -129,7 +130,7 @@ Tree CanonPow(const Tree& b, const Tree& e) {
             // (u^a)^n = u^(a*n) and (a*b)^n = a^n*b^n for a whole n.
             if (b->kind == NodeKind::Power) return CanonPow(b->args[0], CanonProduct({b->args[1], e}));
             if (b->kind == NodeKind::Product) {
-                std::vector<Tree> factors;
+                TreeList factors;
                 for (const Tree& f : b->args) factors.push_back(CanonPow(f, e));
                 return CanonProduct(std::move(factors));
             }
@@ -164,17 +165,27 @@ int CompareSumFactors(const Tree& a, const Tree& b) {
     // Without copies where it can: one term with symbols is the rest itself,
     // and a sum without constants is its own rest.
     auto split = [](const Tree& s, Tree& rest, double& c) {
-        std::vector<Tree> others;
         c = 0;
         bool valued = true;
+        int symbolic = 0;
+        const Tree* single = nullptr;
         for (const Tree& t : s->args) {
             double v = 0;
-            if (HasSymbol(t)) others.push_back(t);
+            if (HasSymbol(t)) ++symbolic, single = &t;
             else if (valued && EvaluateTree(t, 0, v)) c += v;
             else valued = false;
         }
         if (!valued) c = 0;
-        rest = others.size() == s->args.size() ? s : Add(std::move(others));
+        if (symbolic == 1) {
+            rest = *single;
+        } else if (symbolic == static_cast<int>(s->args.size())) {
+            rest = s;
+        } else {
+            TreeList others;
+            for (const Tree& t : s->args)
+                if (HasSymbol(t)) others.push_back(t);
+            rest = Add(std::move(others));
+        }
     };
     Tree ra, rb;
     double ca = 0, cb = 0;
@@ -217,7 +228,7 @@ void SplitPower(const Tree& f, Tree& base, Tree& exponent) {
 
 // A sum or product over children: the original node when they are its own
 // children, so that a canonical tree comes back as it was, without copies.
-Tree Rebuilt(const Tree* original, std::vector<Tree> children, NodeKind kind) {
+Tree Rebuilt(const Tree* original, TreeList children, NodeKind kind) {
     if (original && (*original)->kind == kind && (*original)->args.size() == children.size() &&
         std::equal(children.begin(), children.end(), (*original)->args.begin(),
                    [](const Tree& a, const Tree& b) { return a.get() == b.get(); }))
@@ -225,9 +236,9 @@ Tree Rebuilt(const Tree* original, std::vector<Tree> children, NodeKind kind) {
     return kind == NodeKind::Sum ? Add(std::move(children)) : Mul(std::move(children));
 }
 
-Tree CanonProduct(std::vector<Tree> factors, const Tree* original) {
+Tree CanonProduct(TreeList factors, const Tree* original) {
     TreeNumber coefficient = TreeNumber::Fraction(1);
-    std::vector<Tree> rest;
+    TreeList rest;
     rest.reserve(factors.size() + 4);
     // Flattening, numbers into the coefficient.
     for (std::size_t i = 0; i < factors.size(); ++i) {
@@ -249,7 +260,7 @@ Tree CanonProduct(std::vector<Tree> factors, const Tree* original) {
         struct Split {
             Tree base, exponent, factor;
         };
-        std::vector<Split> powers;
+        SmallVector<Split, 8> powers;
         powers.reserve(rest.size());
         for (const Tree& f : rest) {
             Tree b, e;
@@ -257,7 +268,7 @@ Tree CanonProduct(std::vector<Tree> factors, const Tree* original) {
             powers.push_back({std::move(b), std::move(e), f});
         }
         StableSort(powers, [](const Split& a, const Split& b) { return CompareTrees(a.base, b.base) < 0; });
-        std::vector<Tree> merged;
+        TreeList merged;
         merged.reserve(powers.size());
         bool again = false;
         for (std::size_t i = 0; i < powers.size();) {
@@ -269,7 +280,7 @@ Tree CanonProduct(std::vector<Tree> factors, const Tree* original) {
                 i = j;
                 continue;
             }
-            std::vector<Tree> exponents;
+            TreeList exponents;
             for (std::size_t k = i; k < j; ++k) exponents.push_back(powers[k].exponent);
             Tree f = CanonPow(powers[i].base, CanonSum(std::move(exponents)));
             if (IsNumber(f)) {
@@ -289,7 +300,7 @@ Tree CanonProduct(std::vector<Tree> factors, const Tree* original) {
         if (!again) break;
     }
     if (coefficient.IsZero()) return Num(0);
-    std::sort(rest.begin(), rest.end(), FactorBefore);
+    StableSort(rest, FactorBefore);
     if (rest.empty()) return Num(coefficient);
     if (coefficient.Is(1) && rest.size() == 1) return rest[0];
     if (!coefficient.Is(1)) rest.insert(rest.begin(), Num(coefficient));
@@ -305,7 +316,7 @@ void SplitTerm(const Tree& t, TreeNumber& c, Tree& rest) {
         rest = nullptr;
     } else if (t->kind == NodeKind::Product && IsNumber(t->args[0])) {
         c = t->args[0]->number;
-        rest = t->args.size() == 2 ? t->args[1] : Mul(std::vector<Tree>(t->args.begin() + 1, t->args.end()));
+        rest = t->args.size() == 2 ? t->args[1] : Mul(TreeList(t->args.begin() + 1, t->args.end()));
     } else {
         c = TreeNumber::Fraction(1);
         rest = t;
@@ -315,7 +326,7 @@ void SplitTerm(const Tree& t, TreeNumber& c, Tree& rest) {
 Tree JoinTerm(const TreeNumber& c, const Tree& rest) {
     if (!rest) return Num(c);
     if (c.Is(1)) return rest;
-    std::vector<Tree> factors{Num(c)};
+    TreeList factors{Num(c)};
     if (rest->kind == NodeKind::Product) factors.insert(factors.end(), rest->args.begin(), rest->args.end());
     else factors.push_back(rest);
     return Mul(std::move(factors));
@@ -345,7 +356,7 @@ TermKey KeyOf(const Tree& rest) {
         if (d != 0) return {d > 0 ? 0 : 1, d, nullptr};
         return {1, 0, rest};
     }
-    std::vector<Tree> others;
+    TreeList others;
     int degree = 0;
     for (const Tree& f : rest->args) {
         int d = DegreeOfFactor(f);
@@ -374,18 +385,28 @@ bool TermBefore(const std::pair<TermKey, Tree>& a, const std::pair<TermKey, Tree
     return x.degree > y.degree;
 }
 
-Tree CanonSum(std::vector<Tree> terms, const Tree* original) {
-    std::vector<Tree> flat;
-    flat.reserve(terms.size() + 4);
-    for (const Tree& t : terms) {
-        if (t->kind == NodeKind::Sum) {
-            flat.insert(flat.end(), t->args.begin(), t->args.end());
-        } else if (t->kind == NodeKind::Product && t->args.size() == 2 && IsNumber(t->args[0]) &&
-                   t->args[1]->kind == NodeKind::Sum) {
-            // A number times a sum among terms is spread: 2*(x+3)-6 is 2*x.
-            for (const Tree& s : t->args[1]->args) flat.push_back(CanonProduct({t->args[0], s}));
-        } else {
-            flat.push_back(t);
+// A number times a sum among terms is spread: 2*(x+3)-6 is 2*x.
+bool SpreadsInSum(const Tree& t) {
+    return t->kind == NodeKind::Product && t->args.size() == 2 && IsNumber(t->args[0]) &&
+           t->args[1]->kind == NodeKind::Sum;
+}
+
+Tree CanonSum(TreeList terms, const Tree* original) {
+    const bool flatAlready = std::none_of(terms.begin(), terms.end(), [](const Tree& t) {
+        return t->kind == NodeKind::Sum || SpreadsInSum(t);
+    });
+    TreeList flat;
+    if (flatAlready) {
+        flat = std::move(terms);
+    } else {
+        flat.reserve(terms.size() + 4);
+        for (const Tree& t : terms) {
+            if (t->kind == NodeKind::Sum)
+                flat.insert(flat.end(), t->args.begin(), t->args.end());
+            else if (SpreadsInSum(t))
+                for (const Tree& s : t->args[1]->args) flat.push_back(CanonProduct({t->args[0], s}));
+            else
+                flat.push_back(t);
         }
     }
     struct Split {
@@ -393,7 +414,7 @@ Tree CanonSum(std::vector<Tree> terms, const Tree* original) {
         TreeNumber c;
         Tree term;
     };
-    std::vector<Split> split;
+    SmallVector<Split, 8> split;
     split.reserve(flat.size());
     for (const Tree& t : flat) {
         TreeNumber c;
@@ -402,7 +423,7 @@ Tree CanonSum(std::vector<Tree> terms, const Tree* original) {
         split.push_back({rest, c, t});
     }
     StableSort(split, [](const Split& a, const Split& b) { return CompareOptional(a.rest, b.rest) < 0; });
-    std::vector<std::pair<TermKey, Tree>> collected;
+    SmallVector<std::pair<TermKey, Tree>, 8> collected;
     collected.reserve(split.size());
     for (std::size_t i = 0; i < split.size();) {
         TreeNumber c = split[i].c;
@@ -414,7 +435,7 @@ Tree CanonSum(std::vector<Tree> terms, const Tree* original) {
         i = j;
     }
     StableSort(collected, TermBefore);
-    std::vector<Tree> out;
+    TreeList out;
     out.reserve(collected.size());
     for (auto& k : collected) out.push_back(std::move(k.second));
     if (out.size() < 2) return Add(std::move(out));
@@ -448,7 +469,7 @@ Tree CanonNode(const Tree& t) {
     }
     case NodeKind::Sum:
     case NodeKind::Product: {
-        std::vector<Tree> args;
+        TreeList args;
         args.reserve(t->args.size());
         for (const Tree& a : t->args) args.push_back(CanonNode(a));
         return t->kind == NodeKind::Sum ? CanonSum(std::move(args), &t) : CanonProduct(std::move(args), &t);
@@ -467,13 +488,13 @@ bool AllFinite(const Tree& t) {
 // ---- expansion -----------------------------------------------------------
 
 // The terms of a canonical tree.
-std::vector<Tree> TermsOf(const Tree& t) {
+TreeList TermsOf(const Tree& t) {
     if (t->kind == NodeKind::Sum) return t->args;
     return {t};
 }
 
 // Products of the terms of a and b; false past the term bound.
-bool MultiplyOut(const std::vector<Tree>& a, const std::vector<Tree>& b, std::vector<Tree>& out) {
+bool MultiplyOut(const TreeList& a, const TreeList& b, TreeList& out) {
     if (a.size() * b.size() > static_cast<std::size_t>(MaxExpandTerms)) return false;
     out.clear();
     for (const Tree& x : a)
@@ -484,7 +505,7 @@ bool MultiplyOut(const std::vector<Tree>& a, const std::vector<Tree>& b, std::ve
 Tree ExpandNode(const Tree& t) {
     switch (t->kind) {
     case NodeKind::Sum: {
-        std::vector<Tree> terms;
+        TreeList terms;
         for (const Tree& a : t->args) {
             Tree e = ExpandNode(a);
             if (!e) return nullptr;
@@ -494,7 +515,7 @@ Tree ExpandNode(const Tree& t) {
         return s->kind == NodeKind::Sum && static_cast<int>(s->args.size()) > MaxExpandTerms ? nullptr : s;
     }
     case NodeKind::Product: {
-        std::vector<Tree> acc{Num(1)}, next;
+        TreeList acc{Num(1)}, next;
         for (const Tree& f : t->args) {
             Tree e = ExpandNode(f);
             if (!e || !MultiplyOut(acc, TermsOf(e), next)) return nullptr;
@@ -508,7 +529,7 @@ Tree ExpandNode(const Tree& t) {
         const Tree& e = t->args[1];
         if (base->kind == NodeKind::Sum && IsNumber(e) && e->number.IsInteger() && e->number.num >= 2 &&
             e->number.num <= MaxExpandPower) {
-            std::vector<Tree> acc{Num(1)}, next;
+            TreeList acc{Num(1)}, next;
             for (std::int64_t i = 0; i < e->number.num; ++i) {
                 if (!MultiplyOut(acc, base->args, next)) return nullptr;
                 acc = TermsOf(CanonSum(next));
@@ -570,7 +591,7 @@ bool PolynomialCoefficients(const Tree& t, char symbol, std::vector<TreeNumber>&
 }
 
 Tree PolynomialTree(const std::vector<TreeNumber>& coefficients, char symbol) {
-    std::vector<Tree> terms;
+    TreeList terms;
     for (std::size_t i = 0; i < coefficients.size(); ++i) {
         if (coefficients[i].IsZero()) continue;
         Tree power = i == 0 ? nullptr : i == 1 ? Sym(symbol) : Pow(Sym(symbol), Num(static_cast<std::int64_t>(i)));

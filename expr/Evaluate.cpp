@@ -370,6 +370,8 @@ private:
 bool EmitStackCode(const ExpressionText& expr, int n, const VariableNames* names, StackCode& code) {
     SilentScope silent;
     code = StackCode();
+    // About one instruction a character: one block instead of a chain of regrowths.
+    code.code.reserve(static_cast<std::size_t>(expr.Length()) + 2);
     if (names) {
         n = n < 0 ? 0 : n > 20 ? 20 : n;
         FunctionReader<Emitting<true>> reader(expr, Emitting<true>{n, names, &code});

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "Scanner.h"
+#include "SmallVector.h"
 #include "TextOps.h"
 
 namespace {
@@ -86,7 +86,7 @@ NotationResult ExplicitNotation(const ExpressionText& typed) {
         std::size_t operandStart;
         bool log;
     };
-    std::vector<Open> opens;
+    SmallVector<Open, 16> opens;
     // The product after the operand that started at start and ends before i:
     // a "*" before a following operand, refused after "^" or "/".
     auto product = [&](std::size_t start, std::size_t i) {

@@ -65,16 +65,24 @@ int ExpressionText::Find(std::string_view pattern, int from) const noexcept {
 
 int ExpressionText::Find(char c, int from) const noexcept {
     if (from < 0) from = 0;
-    for (int i = from; i < len_; ++i)
-        if (buf_[i] == c) return i;
-    return -1;
+    if (from >= len_) return -1;
+    const void* hit = std::memchr(buf_ + from, c, static_cast<std::size_t>(len_ - from));
+    return hit ? static_cast<int>(static_cast<const char*>(hit) - buf_) : -1;
 }
 
 void ExpressionText::Insert(int pos, std::string_view s) noexcept {
     pos = std::clamp(pos, 0, static_cast<int>(len_));
-    std::string t(View());
-    t.insert(static_cast<std::size_t>(pos), s);
-    Assign(t);
+    const std::size_t total = len_ + s.size();
+    if (total > MaxLength) ++TextCutCount;
+    const std::size_t length = std::min<std::size_t>(total, MaxLength);
+    const std::size_t at = static_cast<std::size_t>(pos);
+    const std::size_t inserted = std::min(s.size(), length - at);
+    // The inserted text may be a part of this one: copy it aside first.
+    char part[MaxLength];
+    std::memcpy(part, s.data(), inserted);
+    if (at + inserted < length) std::memmove(buf_ + at + inserted, buf_ + at, length - at - inserted);
+    std::memcpy(buf_ + at, part, inserted);
+    len_ = static_cast<unsigned char>(length);
 }
 
 void ExpressionText::Erase(int pos, int count) noexcept {

@@ -22,6 +22,7 @@ public:
     int Length() const noexcept { return len_; }
     bool Empty() const noexcept { return len_ == 0; }
     const char* Data() const noexcept { return buf_; }
+    char* Data() noexcept { return buf_; }
     std::string_view View() const noexcept { return {buf_, len_}; }
     std::string Str() const { return std::string(buf_, len_); }
 

@@ -38,13 +38,13 @@ ExpressionText ReplaceAll(const ExpressionText& text, const ExpressionText& patt
 
 int MatchingBracket(const ExpressionText& text, int p) {
     if (p < 0 || text.Length() <= p) return 0;
+    const char* d = text.Data();
     int depth = 1;
-    for (int i = p + 1; i <= text.Length(); ++i) {
-        char c = text.At(i);
-        if (c == '(')
+    for (int i = p; i < text.Length(); ++i) {  // 0-based: the character after p
+        if (d[i] == '(')
             ++depth;
-        else if (c == ')' && --depth == 0)
-            return i;
+        else if (d[i] == ')' && --depth == 0)
+            return i + 1;
     }
     return 0;
 }
@@ -167,34 +167,36 @@ ExpressionText MinusTerm(const ExpressionText& term) {
     return "-" + term;
 }
 
-bool IsSingleTerm(const ExpressionText& expr) {
-    for (int i = expr.At(1) == '-' ? 2 : 1; i <= expr.Length(); ++i) {
-        if (expr.At(i) == '(') {
-            int m = MatchingBracket(expr, i);
-            // An unclosed bracket: the text cannot be read as a term.
-            if (m == 0) return false;
-            i = m;
-        } else if (IsTermSign(expr, i)) {
-            return false;
+namespace {
+// The 1-based position of the first top-level term sign at or after from,
+// length + 1 when there is none, 0 at an unclosed bracket.
+int TermSignAfter(const ExpressionText& expr, int from) {
+    const char* d = expr.Data();
+    for (int i = from; i <= expr.Length(); ++i) {
+        const char c = d[i - 1];
+        if (c == '(') {
+            i = MatchingBracket(expr, i);
+            if (i == 0) return 0;
+        } else if ((c == '+' || c == '-') && IsTermSign(expr, i)) {
+            return i;
         }
     }
-    return true;
+    return expr.Length() + 1;
+}
+}  // namespace
+
+bool IsSingleTerm(const ExpressionText& expr) {
+    return TermSignAfter(expr, expr.At(1) == '-' ? 2 : 1) == expr.Length() + 1;
 }
 
 ExpressionText FirstTerm(const ExpressionText& expr) {
     bool negative = expr.At(1) == '-';
     ExpressionText body = negative ? From(expr, 2) : expr;
-    for (int i = 1; i <= body.Length(); ++i) {
-        if (body.At(i) == '(') {
-            int m = MatchingBracket(body, i);
-            if (m == 0) break;  // an unclosed bracket takes the rest of the text
-            i = m;
-        } else if (IsTermSign(body, i)) {
-            ExpressionText term = Mid(body, 1, i - 1);
-            return negative ? '-' + term : term;
-        }
-    }
-    return body;
+    const int i = TermSignAfter(body, 1);
+    // An unclosed bracket takes the rest of the text.
+    if (i == 0 || i > body.Length()) return body;
+    ExpressionText term = Mid(body, 1, i - 1);
+    return negative ? '-' + term : term;
 }
 
 bool IsAtomic(const ExpressionText& text) {

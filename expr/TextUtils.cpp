@@ -117,11 +117,11 @@ ExpressionText RemoveBlanks(const ExpressionText& s) {
 }
 
 ExpressionText LowerCaseText(const ExpressionText& s) {
-    ExpressionText r;
-    for (int i = 0; i < s.Length(); ++i) {
-        unsigned char c = static_cast<unsigned char>(s[i]);
-        if ((c >= 'A' && c <= 'Z') || c == 0xC5 || c == 0xC6 || c == 0xD8) c = static_cast<unsigned char>(c + 32);
-        r += static_cast<char>(c);
+    ExpressionText r = s;
+    char* d = r.Data();
+    for (int i = 0; i < r.Length(); ++i) {
+        unsigned char c = static_cast<unsigned char>(d[i]);
+        if ((c >= 'A' && c <= 'Z') || c == 0xC5 || c == 0xC6 || c == 0xD8) d[i] = static_cast<char>(c + 32);
     }
     return r;
 }

@@ -47,9 +47,25 @@ TreeNumber FromWide(Wide num, Wide den) {
     return n;
 }
 
+// Whole numbers whose sums and products stay far inside 64 bits.
+bool Small(std::int64_t n) { return n > -(std::int64_t(1) << 31) && n < (std::int64_t(1) << 31); }
+TreeNumber Whole(std::int64_t n, bool decimal) {
+    TreeNumber r;
+    r.num = n;
+    r.decimal = decimal;
+    return r;
+}
+
 }  // namespace
 
-TreeNumber TreeNumber::Fraction(std::int64_t num, std::int64_t den) { return FromWide(num, den); }
+TreeNumber TreeNumber::Fraction(std::int64_t num, std::int64_t den) {
+    if (den == 1) {
+        TreeNumber n;
+        n.num = num;
+        return n;
+    }
+    return FromWide(num, den);
+}
 
 TreeNumber TreeNumber::Real(double v) {
     TreeNumber n;
@@ -64,6 +80,7 @@ TreeNumber TreeNumber::Real(double v) {
 
 TreeNumber operator+(const TreeNumber& a, const TreeNumber& b) {
     if (!a.exact || !b.exact) return TreeNumber::Real(a.Value() + b.Value());
+    if (a.den == 1 && b.den == 1 && Small(a.num) && Small(b.num)) return Whole(a.num + b.num, a.decimal || b.decimal);
     TreeNumber r = FromWide(Wide(a.num) * b.den + Wide(b.num) * a.den, Wide(a.den) * b.den);
     r.decimal = a.decimal || b.decimal;
     return r;
@@ -71,6 +88,7 @@ TreeNumber operator+(const TreeNumber& a, const TreeNumber& b) {
 
 TreeNumber operator*(const TreeNumber& a, const TreeNumber& b) {
     if (!a.exact || !b.exact) return TreeNumber::Real(a.Value() * b.Value());
+    if (a.den == 1 && b.den == 1 && Small(a.num) && Small(b.num)) return Whole(a.num * b.num, a.decimal || b.decimal);
     TreeNumber r = FromWide(Wide(a.num) * b.num, Wide(a.den) * b.den);
     r.decimal = a.decimal || b.decimal;
     return r;
@@ -189,35 +207,35 @@ struct NodeAllocator {
 };
 #endif
 
-Tree Make(Node n) {
-    for (const Tree& a : n.args) n.size += a->size;
+// A new node of the kind, filled in place by fill (no copy of the node or its
+// children on the way into the shared block).
+template <class Fill>
+Tree Make(NodeKind kind, Fill&& fill) {
 #if KVADRIX_NODE_POOL
-    return std::allocate_shared<const Node>(NodeAllocator<Node>(), std::move(n));
+    std::shared_ptr<Node> n = std::allocate_shared<Node>(NodeAllocator<Node>());
 #else
-    return std::make_shared<const Node>(std::move(n));
+    std::shared_ptr<Node> n = std::make_shared<Node>();
 #endif
+    n->kind = kind;
+    fill(*n);
+    for (const Tree& a : n->args) n->size += a->size;
+    return n;
 }
 
 }  // namespace
 
 namespace {
 Tree MakeNumber(const TreeNumber& n) {
-    Node node;
-    node.kind = NodeKind::Number;
-    node.number = n;
-    return Make(std::move(node));
+    return Make(NodeKind::Number, [&](Node& node) { node.number = n; });
 }
 Tree MakeLeaf(NodeKind kind, char name) {
-    Node node;
-    node.kind = kind;
-    node.name = name;
-    return Make(std::move(node));
+    return Make(kind, [&](Node& node) { node.name = name; });
 }
 // Small whole numbers, 1/2 and -1/2 are shared: the canonical form asks for them often.
 constexpr std::int64_t SharedLow = -4, SharedHigh = 8;
 const Tree* SharedNumber(std::int64_t num, std::int64_t den) {
-    static const std::vector<Tree> small = [] {
-        std::vector<Tree> v;
+    static const TreeList small = [] {
+        TreeList v;
         for (std::int64_t n = SharedLow; n <= SharedHigh; ++n) v.push_back(MakeNumber(TreeNumber::Fraction(n)));
         return v;
     }();
@@ -240,8 +258,8 @@ Tree Num(std::int64_t num, std::int64_t den) {
 
 // Letters and constants are shared as well.
 Tree Sym(char name) {
-    static const std::vector<Tree> letters = [] {
-        std::vector<Tree> v;
+    static const TreeList letters = [] {
+        TreeList v;
         for (int c = 0; c < 256; ++c) v.push_back(MakeLeaf(NodeKind::Symbol, static_cast<char>(c)));
         return v;
     }();
@@ -258,37 +276,30 @@ Tree ConstPi() {
     return pi;
 }
 
-Tree Add(std::vector<Tree> terms) {
+Tree Add(TreeList terms) {
     if (terms.empty()) return Num(0);
     if (terms.size() == 1) return terms[0];
-    Node node;
-    node.kind = NodeKind::Sum;
-    node.args = std::move(terms);
-    return Make(std::move(node));
+    return Make(NodeKind::Sum, [&](Node& node) { node.args = std::move(terms); });
 }
 
-Tree Mul(std::vector<Tree> factors) {
+Tree Mul(TreeList factors) {
     if (factors.empty()) return Num(1);
     if (factors.size() == 1) return factors[0];
-    Node node;
-    node.kind = NodeKind::Product;
-    node.args = std::move(factors);
-    return Make(std::move(node));
+    return Make(NodeKind::Product, [&](Node& node) { node.args = std::move(factors); });
 }
 
 Tree Pow(const Tree& base, const Tree& exponent) {
-    Node node;
-    node.kind = NodeKind::Power;
-    node.args = {base, exponent};
-    return Make(std::move(node));
+    return Make(NodeKind::Power, [&](Node& node) {
+        node.args.push_back(base);
+        node.args.push_back(exponent);
+    });
 }
 
 Tree Call(int function, const Tree& argument) {
-    Node node;
-    node.kind = NodeKind::Call;
-    node.function = function;
-    node.args = {argument};
-    return Make(std::move(node));
+    return Make(NodeKind::Call, [&](Node& node) {
+        node.function = function;
+        node.args.push_back(argument);
+    });
 }
 
 namespace {
@@ -368,7 +379,7 @@ bool EvaluateTree(const Tree& t, double x, double& v) {
     return false;
 }
 
-Tree WithChildren(const Tree& t, std::vector<Tree> children) {
+Tree WithChildren(const Tree& t, TreeList children) {
     switch (t->kind) {
     case NodeKind::Sum:
         return Add(std::move(children));
@@ -454,7 +465,7 @@ private:
 
     Tree Expression() {
         if (++depth_ > MaxTreeDepth) return nullptr;
-        std::vector<Tree> terms;
+        TreeList terms;
         Tree first;
         // A leading -x^ negates the whole first term: -x^2*3 is -(x^2*3).
         if (ch_ == '-' && Next(1) == 'x' && Next(2) == '^') {
@@ -484,7 +495,7 @@ private:
     Tree Term() {
         Tree first = Power();
         if (!first || (ch_ != '*' && ch_ != '/')) return first;
-        std::vector<Tree> factors{first};
+        TreeList factors{first};
         while (ch_ == '*' || ch_ == '/') {
             const char op = ch_;
             Advance();
@@ -723,9 +734,9 @@ private:
         return {false, Print(t, Place::Factor), WrittenAsPower(t)};
     }
 
-    Signed UnsignedProduct(const std::vector<Tree>& factors) {
+    Signed UnsignedProduct(const TreeList& factors) {
         // Numerator and divisor factors; a leading number is the coefficient.
-        std::vector<Tree> top, below;
+        TreeList top, below;
         top.reserve(factors.size());
         TreeNumber coefficient = TreeNumber::Fraction(1);
         bool hasCoefficient = false;
@@ -786,16 +797,22 @@ private:
     }
 
     std::string SumText(const Tree& t) {
-        std::vector<Signed> terms;
+        SmallVector<Signed, 8> terms;
         for (const Tree& a : t->args) terms.push_back(Unsigned(a));
+        std::string s = Leading(terms[0]);
         // A first term that would need "-(...)" gives its place to the first
         // positive term: x*e^x-e^x rather than -(e^x)+x*e^x.
-        if (Leading(terms[0]).compare(0, 2, "-(") == 0) {
+        if (s.compare(0, 2, "-(") == 0) {
             auto positive = std::find_if(terms.begin(), terms.end(), [](const Signed& s) { return !s.negative; });
-            if (positive != terms.end()) std::rotate(terms.begin(), positive, positive + 1);
+            if (positive != terms.end()) {
+                std::rotate(terms.begin(), positive, positive + 1);
+                s = Leading(terms[0]);
+            }
         }
-        std::string s = Leading(terms[0]);
-        for (std::size_t i = 1; i < terms.size(); ++i) s += (terms[i].negative ? "-" : "+") + terms[i].text;
+        for (std::size_t i = 1; i < terms.size(); ++i) {
+            s += terms[i].negative ? '-' : '+';
+            s += terms[i].text;
+        }
         return s;
     }
 

@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "ExpressionText.h"
+#include "SmallVector.h"
 
 // A number of a tree: exact fraction (reduced, den > 0) while it fits in
 // 64 bits, otherwise a double. Arithmetic falls back to double on overflow.
@@ -59,13 +60,15 @@ enum class NodeKind { Number, Symbol, Constant, Sum, Product, Power, Call };
 
 struct Node;
 using Tree = std::shared_ptr<const Node>;
+// Children and lists of trees: most have at most four.
+using TreeList = SmallVector<Tree, 4>;
 
 struct Node {
     NodeKind kind = NodeKind::Number;
     TreeNumber number;        // Number
     char name = 0;            // Symbol: the letter; Constant: 'e' or 'p' (pi)
     int function = -1;        // Call: index into FunctionNames (FunctionIndex)
-    std::vector<Tree> args;   // Sum: terms; Product: factors; Power: base, exponent; Call: argument
+    TreeList args;            // Sum: terms; Product: factors; Power: base, exponent; Call: argument
     int size = 1;             // nodes in this tree
 };
 
@@ -75,8 +78,8 @@ Tree Num(std::int64_t num, std::int64_t den = 1);
 Tree Sym(char name);
 Tree ConstE();
 Tree ConstPi();
-Tree Add(std::vector<Tree> terms);      // one term gives the term itself, none gives 0
-Tree Mul(std::vector<Tree> factors);    // one factor gives the factor itself, none gives 1
+Tree Add(TreeList terms);      // one term gives the term itself, none gives 0
+Tree Mul(TreeList factors);    // one factor gives the factor itself, none gives 1
 Tree Pow(const Tree& base, const Tree& exponent);
 Tree Call(int function, const Tree& argument);
 Tree Neg(const Tree& a);                // Product(-1, a), or the negated number
@@ -91,12 +94,12 @@ Tree Sqrt(const Tree& u);               // Power(u, 1/2), printed as sqrt(u)
 bool EvaluateTree(const Tree& t, double x, double& value);
 
 // A node of t's kind and function over new children (no simplification).
-Tree WithChildren(const Tree& t, std::vector<Tree> children);
+Tree WithChildren(const Tree& t, TreeList children);
 // t with f applied to each child; t itself, shared, when no child changes.
 template <class F>
 Tree MapChildren(const Tree& t, F&& f) {
     if (t->args.empty()) return t;
-    std::vector<Tree> children;
+    TreeList children;
     children.reserve(t->args.size());
     bool changed = false;
     for (const Tree& a : t->args) {

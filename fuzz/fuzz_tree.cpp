@@ -101,7 +101,7 @@ constexpr double Tolerance = 1e-6;
 
 double TermSizes(const Tree& original, double x) {
     double size = 0;
-    const std::vector<Tree> whole{original};
+    const TreeList whole{original};
     for (const Tree& term : original->kind == NodeKind::Sum ? original->args : whole) {
         ExpressionText text;
         if (!PrintTree(term, text)) continue;

@@ -204,7 +204,7 @@ bool PolyDivide(const Poly& a, const Poly& b, Poly& quotient, Poly& remainder) {
 bool RationalParts(const Tree& f, Poly& p, Poly& q) {
     p = {One()};
     q = {One()};
-    std::vector<Tree> factors = f->kind == NodeKind::Product ? f->args : std::vector<Tree>{f};
+    TreeList factors = f->kind == NodeKind::Product ? f->args : TreeList{f};
     for (const Tree& g : factors) {
         Poly c;
         if (g->kind == NodeKind::Power && IsNumber(g->args[1]) && g->args[1]->number.IsInteger() &&
@@ -271,7 +271,7 @@ Tree IntegrateRational(const Poly& p0, const Poly& q0, std::vector<std::string>&
     Trim(q);
     if (q.empty() || !Exact(p) || !Exact(q)) return nullptr;
     if (p.empty()) return Num(0);
-    std::vector<Tree> parts;
+    TreeList parts;
     Tree fraction = Canonical(Div(PolynomialTree(p, 'x'), PolynomialTree(q, 'x')));
     if (Degree(q) == 0) return Canonical(Mul({Num(Inverse(q[0])), PolyIntegralTree(p)}));
     Poly quotient, remainder;
@@ -361,7 +361,7 @@ Tree IntegrateRational(const Poly& p0, const Poly& q0, std::vector<std::string>&
     std::vector<TreeNumber> c;
     if (!Solve(system, c)) return nullptr;
 
-    std::vector<Tree> terms;
+    TreeList terms;
     for (std::size_t u = 0; u < unknowns.size(); ++u) {
         const Factor& f = factors[unknowns[u].factor];
         int j = unknowns[u].power;

@@ -36,7 +36,7 @@ Tree Derivative(const Tree& t) {
     switch (t->kind) {
     case NodeKind::Symbol: return Num(1);
     case NodeKind::Sum: {
-        std::vector<Tree> terms;
+        TreeList terms;
         for (const Tree& a : t->args) {
             Tree d = Derivative(a);
             if (!d) return nullptr;
@@ -45,12 +45,12 @@ Tree Derivative(const Tree& t) {
         return Add(std::move(terms));
     }
     case NodeKind::Product: {
-        std::vector<Tree> terms;
+        TreeList terms;
         for (std::size_t i = 0; i < t->args.size(); ++i) {
             if (!DependsOn(t->args[i], 'x')) continue;
             Tree d = Derivative(t->args[i]);
             if (!d) return nullptr;
-            std::vector<Tree> factors = t->args;
+            TreeList factors = t->args;
             factors[i] = d;
             terms.push_back(Mul(std::move(factors)));
         }

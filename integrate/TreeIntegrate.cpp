@@ -141,7 +141,7 @@ public:
         std::vector<TreeNumber> poly;
         if (PolynomialCoefficients(f, 'x', poly, 64)) return PolynomialIntegral(f, poly);
         if (f->kind == NodeKind::Sum) {
-            std::vector<Tree> parts;
+            TreeList parts;
             for (const Tree& term : f->args) {
                 Tree r = Integrate(term, depth + 1);
                 if (!r) return nullptr;
@@ -150,7 +150,7 @@ public:
             return C(Add(parts));
         }
         if (f->kind == NodeKind::Product) {
-            std::vector<Tree> constant, rest;
+            TreeList constant, rest;
             for (const Tree& g : f->args) (DependsOn(g, 'x') ? rest : constant).push_back(g);
             if (!constant.empty()) {
                 Tree r = Integrate(C(Mul(rest)), depth);
@@ -302,7 +302,7 @@ private:
     }
 
     Tree Trigonometric(const Tree& f, int depth) {
-        std::vector<Tree> factors = f->kind == NodeKind::Product ? f->args : std::vector<Tree>{f};
+        TreeList factors = f->kind == NodeKind::Product ? f->args : TreeList{f};
         if (factors.size() > 2) return nullptr;
         TrigFactor s, t;
         if (!AsTrig(factors[0], s) || (factors.size() == 2 && !AsTrig(factors[1], t))) return nullptr;
@@ -410,12 +410,12 @@ private:
         if (substitutions_ >= MaxSubstitutionChain) return nullptr;
         // Inner functions (arguments, bases, exponents) before whole calls
         // and powers, the larger first: t = -x^2 in x*exp(-x^2).
-        std::vector<Tree> inner, whole;
+        TreeList inner, whole;
         Collect(f, inner, whole);
         auto larger = [](const Tree& a, const Tree& b) { return a->size > b->size; };
         std::stable_sort(inner.begin(), inner.end(), larger);
         std::stable_sort(whole.begin(), whole.end(), larger);
-        std::vector<Tree> candidates = inner;
+        TreeList candidates = inner;
         for (const Tree& g : whole)
             if (std::none_of(inner.begin(), inner.end(), [&](const Tree& h) { return SameTree(g, h); }))
                 candidates.push_back(g);
@@ -463,9 +463,9 @@ private:
         return C(r);
     }
 
-    static void Collect(const Tree& t, std::vector<Tree>& inner, std::vector<Tree>& whole) {
+    static void Collect(const Tree& t, TreeList& inner, TreeList& whole) {
         if (!DependsOn(t, 'x') || t->kind == NodeKind::Symbol || inner.size() + whole.size() > 32) return;
-        auto add = [](std::vector<Tree>& out, const Tree& g) {
+        auto add = [](TreeList& out, const Tree& g) {
             if (!DependsOn(g, 'x') || g->kind == NodeKind::Symbol) return;
             for (const Tree& h : out)
                 if (SameTree(h, g)) return;
@@ -484,7 +484,7 @@ private:
 
     Tree ByParts(const Tree& f, int depth) {
         if (parts_ >= MaxPartsChain) return nullptr;
-        std::vector<Tree> factors = f->kind == NodeKind::Product ? f->args : std::vector<Tree>{f};
+        TreeList factors = f->kind == NodeKind::Product ? f->args : TreeList{f};
         std::size_t best = 0;
         for (std::size_t i = 1; i < factors.size(); ++i)
             if (PartsRank(factors[i]) < PartsRank(factors[best])) best = i;

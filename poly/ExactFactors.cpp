@@ -39,7 +39,7 @@ Tree SplitBiquadratic(const Tree& f) {
     const TreeNumber half = Inverse(TreeNumber::Fraction(2) * a);
     if (!half.exact) return nullptr;
     const Tree square = Pow(Sym('x'), Num(2));
-    std::vector<Tree> factors{Num(a)};
+    TreeList factors{Num(a)};
     for (const TreeNumber& y : {(-b + root->number) * half, (-b + -root->number) * half}) {
         if (!y.exact) return nullptr;
         Tree q = Canonical(Sub(square, Num(y)));
@@ -54,8 +54,8 @@ Tree SplitBiquadratic(const Tree& f) {
 ExpressionText SplitQuadraticFactors(const ExpressionText& factorised) {
     Tree t = ParseTree(factorised);
     if (!t) return factorised;
-    const std::vector<Tree> single{t};
-    std::vector<Tree> factors;
+    const TreeList single{t};
+    TreeList factors;
     bool split = false;
     for (const Tree& f : t->kind == NodeKind::Product ? t->args : single) {
         const bool power = f->kind == NodeKind::Power && IsNumber(f->args[1]);

@@ -194,6 +194,8 @@ ExpressionText NextNumericFactor(const ExpressionText& term, int& position) {
 }
 
 ExpressionText GatherCoefficient(const ExpressionText& term) {
+    // Without a digit or a bracket there is no number to gather.
+    if (term.Find('(') < 0 && std::none_of(term.Data(), term.Data() + term.Length(), IsDigit)) return term;
     // Moving a factor across a top-level sign would change the value.
     if (!IsSingleTerm(term)) return term;
     ExpressionText t = PullOutBracketNumbers(term);

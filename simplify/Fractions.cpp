@@ -513,15 +513,19 @@ struct FractionReader : Cursor {
         bool* outer = divisionSeen;
         divisionSeen = &division;
         ExpressionText a = ReadFractionPower();
+        bool gathered = false;
         for (int guard = 0; guard <= length && (current == '*' || current == '/'); ++guard) {
             char op = current;
             if (op == '/') division = true;
             NextFractionChar();
             ExpressionText f = ReadFractionPower();
             a = Gather(MultiplyTerms(a, f, op));
+            gathered = true;
         }
         divisionSeen = outer;
-        return Gather(a);
+        // A product is gathered after each factor, and gathering a gathered
+        // term changes nothing: only a single factor is left to gather.
+        return gathered ? a : Gather(a);
     }
 
     ExpressionText ReadFractionPower() {
