@@ -3,6 +3,8 @@
 // shown result out, with the log lines going to a host that drops them.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "Form.h"
@@ -49,9 +51,29 @@ void BM_Tab(benchmark::State& state, const Tab* tab, const char* f) {
     SetHost(nullptr);
 }
 
+// bench_tabs --repeat differentiation|reduction TEXT N: the handler N times
+// and nothing else, for an instruction count under callgrind (see
+// tab_instructions.sh), which the shared machine's load does not blur.
+int Repeat(const std::string& tab, const char* text, int n) {
+    const Tab* t = tab == "differentiation" ? &Differentiation : tab == "reduction" ? &FaktorReduktion : nullptr;
+    if (!t) return 2;
+    QuietHost host;
+    SetHost(&host);
+    Form form;
+    for (int i = 0; i < n; ++i) {
+        form.LogMemo.clear();
+        t->input(form).text = text;
+        RunHandler(form, t->handler);
+    }
+    std::printf("%s\n", t->output(form).text.c_str());
+    SetHost(nullptr);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 5 && std::string(argv[1]) == "--repeat") return Repeat(argv[2], argv[3], std::atoi(argv[4]));
     for (const char* f : Functions)
         benchmark::RegisterBenchmark((std::string("DifferentiationTab/") + f).c_str(), BM_Tab, &Differentiation, f);
     for (const char* f : Reductions) {

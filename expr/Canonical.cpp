@@ -162,36 +162,33 @@ bool HasSymbol(const Tree& t) {
 // (x-sqrt(2))*(x+sqrt(2))*(x-sqrt(3)), by the terms with symbols, then the
 // size of the constant beside them, a negative one first.
 int CompareSumFactors(const Tree& a, const Tree& b) {
-    // Without copies where it can: one term with symbols is the rest itself,
-    // and a sum without constants is its own rest.
-    auto split = [](const Tree& s, Tree& rest, double& c) {
-        c = 0;
-        bool valued = true;
+    // The terms with symbols, without copies where it can: one such term is
+    // the rest itself, and a sum without constants is its own rest.
+    auto rest = [](const Tree& s) {
         int symbolic = 0;
         const Tree* single = nullptr;
+        for (const Tree& t : s->args)
+            if (HasSymbol(t)) ++symbolic, single = &t;
+        if (symbolic == 1) return *single;
+        if (symbolic == static_cast<int>(s->args.size())) return s;
+        TreeList others;
+        for (const Tree& t : s->args)
+            if (HasSymbol(t)) others.push_back(t);
+        return Add(std::move(others));
+    };
+    if (int c = CompareTrees(rest(a), rest(b))) return c;
+    // The constant beside them; 0 when a part has no value.
+    auto constant = [](const Tree& s) {
+        double c = 0;
         for (const Tree& t : s->args) {
             double v = 0;
-            if (HasSymbol(t)) ++symbolic, single = &t;
-            else if (valued && EvaluateTree(t, 0, v)) c += v;
-            else valued = false;
+            if (HasSymbol(t)) continue;
+            if (!EvaluateTree(t, 0, v)) return 0.0;
+            c += v;
         }
-        if (!valued) c = 0;
-        if (symbolic == 1) {
-            rest = *single;
-        } else if (symbolic == static_cast<int>(s->args.size())) {
-            rest = s;
-        } else {
-            TreeList others;
-            for (const Tree& t : s->args)
-                if (HasSymbol(t)) others.push_back(t);
-            rest = Add(std::move(others));
-        }
+        return c;
     };
-    Tree ra, rb;
-    double ca = 0, cb = 0;
-    split(a, ra, ca);
-    split(b, rb, cb);
-    if (int c = CompareTrees(ra, rb)) return c;
+    const double ca = constant(a), cb = constant(b);
     const double ma = std::fabs(ca), mb = std::fabs(cb);
     if (ma != mb) return ma < mb ? -1 : 1;
     return (ca < 0) == (cb < 0) ? 0 : ca < 0 ? -1 : 1;
@@ -236,10 +233,42 @@ Tree Rebuilt(const Tree* original, TreeList children, NodeKind kind) {
     return kind == NodeKind::Sum ? Add(std::move(children)) : Mul(std::move(children));
 }
 
+// The base of a factor as SplitPower gives it, without building the exponent.
+const Tree& BaseOf(const Tree& f) {
+    if (IsCall(f, fnExp)) {
+        static const Tree e = ConstE();
+        return e;
+    }
+    return f->kind == NodeKind::Power ? f->args[0] : f;
+}
+
+// Canonical factors in canonical order already: a leading number other than
+// 0 and 1, then factors that are neither numbers nor products, with distinct
+// bases (nothing to merge), each in order after the one before.
+bool CanonicalFactors(const TreeList& factors) {
+    std::size_t start = 0;
+    if (!factors.empty() && IsNumber(factors[0])) {
+        if (factors[0]->number.IsZero() || factors[0]->number.Is(1)) return false;
+        start = 1;
+    }
+    if (factors.size() - start < 1 || factors.size() < 2) return false;
+    for (std::size_t i = start; i < factors.size(); ++i) {
+        const Tree& f = factors[i];
+        if (IsNumber(f) || f->kind == NodeKind::Product) return false;
+        for (std::size_t j = start; j < i; ++j)
+            if (SameTree(BaseOf(factors[j]), BaseOf(f))) return false;
+        if (i > start && FactorBefore(f, factors[i - 1])) return false;
+    }
+    return true;
+}
+
 Tree CanonProduct(TreeList factors, const Tree* original) {
+    // The common case of a product that is canonical already: the full pass
+    // below would give the same factors in the same order.
+    if (CanonicalFactors(factors)) return Rebuilt(original, std::move(factors), NodeKind::Product);
     TreeNumber coefficient = TreeNumber::Fraction(1);
     TreeList rest;
-    rest.reserve(factors.size() + 4);
+    rest.reserve(factors.size());
     // Flattening, numbers into the coefficient.
     for (std::size_t i = 0; i < factors.size(); ++i) {
         const Tree& f = factors[i];
@@ -391,15 +420,37 @@ bool SpreadsInSum(const Tree& t) {
            t->args[1]->kind == NodeKind::Sum;
 }
 
+// Terms that are canonical already and in canonical order: none is zero,
+// and each comes strictly after the one before (so no two are like terms:
+// like terms have the same key).
+bool CanonicalTerms(const TreeList& terms) {
+    if (terms.size() < 2) return false;
+    std::pair<TermKey, Tree> before{};
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        TreeNumber c;
+        Tree rest;
+        SplitTerm(terms[i], c, rest);
+        if (c.IsZero()) return false;
+        std::pair<TermKey, Tree> key{KeyOf(rest), nullptr};
+        if (i > 0 && !TermBefore(before, key)) return false;
+        before = std::move(key);
+    }
+    return true;
+}
+
 Tree CanonSum(TreeList terms, const Tree* original) {
     const bool flatAlready = std::none_of(terms.begin(), terms.end(), [](const Tree& t) {
         return t->kind == NodeKind::Sum || SpreadsInSum(t);
     });
+    // The common case of a short sum (a bracket inside a formula) that is
+    // canonical already: the full pass below would give the same terms in the
+    // same order. Long sums seldom are, and the test would be work lost.
+    if (flatAlready && terms.size() <= 4 && CanonicalTerms(terms)) return Rebuilt(original, std::move(terms), NodeKind::Sum);
     TreeList flat;
     if (flatAlready) {
         flat = std::move(terms);
     } else {
-        flat.reserve(terms.size() + 4);
+        flat.reserve(terms.size());
         for (const Tree& t : terms) {
             if (t->kind == NodeKind::Sum)
                 flat.insert(flat.end(), t->args.begin(), t->args.end());
