@@ -6,6 +6,7 @@
 // plain pointers.
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <iterator>
 #include <memory>
@@ -84,7 +85,7 @@ public:
         if (size_ == capacity_) {
             // The argument may live in this vector: build the element first.
             T v(std::forward<A>(args)...);
-            Grow(capacity_ * 2);
+            Grow(capacity_ * size_type{2});
             return *::new (data_ + size_++) T(std::move(v));
         }
         return *::new (data_ + size_++) T(std::forward<A>(args)...);
@@ -107,9 +108,9 @@ public:
         if (n == 0) return data_ + at;
         // Copies first, so that inserting a range of this vector is safe.
         SmallVector items(first, last);
-        if (size_ + n > capacity_) Grow(std::max(size_ + n, capacity_ * 2));
+        if (size_ + n > capacity_) Grow(std::max<size_type>(size_ + n, capacity_ * size_type{2}));
         for (size_type i = 0; i < n; ++i) ::new (data_ + size_ + i) T();
-        size_ += n;
+        size_ = static_cast<std::uint32_t>(size_ + n);
         std::move_backward(data_ + at, data_ + size_ - n, data_ + size_);
         std::move(items.begin(), items.end(), data_ + at);
         return data_ + at;
@@ -130,7 +131,7 @@ private:
         std::destroy(begin(), end());
         if (!Inline()) std::allocator<T>().deallocate(data_, capacity_);
         data_ = fresh;
-        capacity_ = n;
+        capacity_ = static_cast<std::uint32_t>(n);
     }
     void Release() {
         std::destroy(begin(), end());
@@ -157,6 +158,6 @@ private:
 
     alignas(T) unsigned char buffer_[sizeof(T) * N];
     T* data_ = Buffer();
-    size_type size_ = 0;
-    size_type capacity_ = N;
+    std::uint32_t size_ = 0;
+    std::uint32_t capacity_ = N;
 };

@@ -30,9 +30,9 @@
 // A number of a tree: exact fraction (reduced, den > 0) while it fits in
 // 64 bits, otherwise a double. Arithmetic falls back to double on overflow.
 struct TreeNumber {
-    bool exact = true;
     std::int64_t num = 0, den = 1;
     double real = 0;
+    bool exact = true;
     // Written as a decimal (0.25 rather than 1/4) where the fraction ends;
     // results of arithmetic with a decimal are decimal.
     bool decimal = false;
@@ -60,8 +60,9 @@ enum class NodeKind { Number, Symbol, Constant, Sum, Product, Power, Call };
 
 struct Node;
 using Tree = std::shared_ptr<const Node>;
-// Children and lists of trees: most have at most four.
-using TreeList = SmallVector<Tree, 4>;
+// Children and lists of trees: most have one or two, and a node with two
+// inline fits in two cache lines.
+using TreeList = SmallVector<Tree, 2>;
 
 struct Node {
     NodeKind kind = NodeKind::Number;
