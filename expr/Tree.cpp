@@ -659,11 +659,10 @@ public:
         case NodeKind::Number: {
             std::string s = NumberText(t->number);
             const bool plain = s.find('/') == std::string::npos;
-            if (t->number.Negative() && place != Place::Whole) return "(" + s + ")";
             // A fraction before "^" or after "/" is read as its parts.
-            if (!plain && (place == Place::Base || place == Place::Divisor || place == Place::Exponent))
-                return "(" + s + ")";
-            return s;
+            return Bracket(std::move(s), (t->number.Negative() && place != Place::Whole) ||
+                                             (!plain && (place == Place::Base || place == Place::Divisor ||
+                                                         place == Place::Exponent)));
         }
         case NodeKind::Symbol:
             return std::string(1, t->name);
@@ -682,27 +681,47 @@ public:
     }
 
 private:
-    static std::string Bracket(std::string s, bool needed) { return needed ? "(" + s + ")" : s; }
+    // The pieces are appended in place: most texts here are past the short
+    // string's room, and a temporary for each "+" cost a heap block.
+    static std::string Bracket(std::string s, bool needed) {
+        if (needed) {
+            s.insert(s.begin(), '(');
+            s += ')';
+        }
+        return s;
+    }
+    static std::string Applied(std::string_view name, const std::string& argument) {
+        std::string s;
+        s.reserve(name.size() + argument.size() + 2);
+        s += name;
+        s += '(';
+        s += argument;
+        s += ')';
+        return s;
+    }
 
     std::string CallText(const Tree& t, Place place) {
         if (t->function == fnExp) {
             const Tree& u = t->args[0];
-            std::string s = "e^" + Print(u, Place::Exponent);
-            return Bracket(s, place == Place::Base || place == Place::Exponent);
+            std::string s = Print(u, Place::Exponent);
+            s.insert(0, "e^");
+            return Bracket(std::move(s), place == Place::Base || place == Place::Exponent);
         }
-        return std::string(FunctionNames[t->function]) + "(" + Print(t->args[0], Place::Whole) + ")";
+        return Applied(FunctionNames[t->function], Print(t->args[0], Place::Whole));
     }
 
     std::string PowerText(const Tree& t, Place place) {
         const Tree &base = t->args[0], &e = t->args[1];
         if (IsDivisor(t)) {
             Signed s = UnsignedProduct({t});
-            return Bracket(s.text, place != Place::Whole && place != Place::Factor);
+            return Bracket(std::move(s.text), place != Place::Whole && place != Place::Factor);
         }
-        if (IsHalf(e, 1)) return "sqrt(" + Print(base, Place::Whole) + ")";
-        std::string s = Print(base, Place::Base) + "^" + Print(e, Place::Exponent);
+        if (IsHalf(e, 1)) return Applied("sqrt", Print(base, Place::Whole));
+        std::string s = Print(base, Place::Base);
+        s += '^';
+        s += Print(e, Place::Exponent);
         // Powers read left to right: 2^3^2 is (2^3)^2.
-        return Bracket(s, place == Place::Base || place == Place::Exponent);
+        return Bracket(std::move(s), place == Place::Base || place == Place::Exponent);
     }
 
     // The term's text without its sign, and whether the term is negative.
