@@ -25,8 +25,8 @@ void StableSort(List& v, Less less) {
     }
 }
 
-Tree CanonSum(TreeList terms, const Tree* original = nullptr);
-Tree CanonProduct(TreeList factors, const Tree* original = nullptr);
+Tree CanonSum(TreeList&& terms, const Tree* original = nullptr);
+Tree CanonProduct(TreeList&& factors, const Tree* original = nullptr);
 Tree CanonPow(const Tree& base, const Tree& exponent);
 
 // ---- numbers under roots -------------------------------------------------
@@ -225,7 +225,7 @@ void SplitPower(const Tree& f, Tree& base, Tree& exponent) {
 
 // A sum or product over children: the original node when they are its own
 // children, so that a canonical tree comes back as it was, without copies.
-Tree Rebuilt(const Tree* original, TreeList children, NodeKind kind) {
+Tree Rebuilt(const Tree* original, TreeList&& children, NodeKind kind) {
     if (original && (*original)->kind == kind && (*original)->args.size() == children.size() &&
         std::equal(children.begin(), children.end(), (*original)->args.begin(),
                    [](const Tree& a, const Tree& b) { return a.get() == b.get(); }))
@@ -262,7 +262,7 @@ bool CanonicalFactors(const TreeList& factors) {
     return true;
 }
 
-Tree CanonProduct(TreeList factors, const Tree* original) {
+Tree CanonProduct(TreeList&& factors, const Tree* original) {
     // The common case of a product that is canonical already: the full pass
     // below would give the same factors in the same order.
     if (CanonicalFactors(factors)) return Rebuilt(original, std::move(factors), NodeKind::Product);
@@ -438,10 +438,14 @@ bool CanonicalTerms(const TreeList& terms) {
     return true;
 }
 
-Tree CanonSum(TreeList terms, const Tree* original) {
-    const bool flatAlready = std::none_of(terms.begin(), terms.end(), [](const Tree& t) {
-        return t->kind == NodeKind::Sum || SpreadsInSum(t);
-    });
+// No term is a sum or a number times a sum: nothing to flatten or spread.
+bool FlatTerms(const TreeList& terms) {
+    return std::none_of(terms.begin(), terms.end(),
+                        [](const Tree& t) { return t->kind == NodeKind::Sum || SpreadsInSum(t); });
+}
+
+Tree CanonSum(TreeList&& terms, const Tree* original) {
+    const bool flatAlready = FlatTerms(terms);
     // The common case of a short sum (a bracket inside a formula) that is
     // canonical already: the full pass below would give the same terms in the
     // same order. Long sums seldom are, and the test would be work lost.
@@ -570,7 +574,7 @@ Tree ExpandNode(const Tree& t) {
         for (const Tree& f : t->args) {
             Tree e = ExpandNode(f);
             if (!e || !MultiplyOut(acc, TermsOf(e), next)) return nullptr;
-            acc = TermsOf(CanonSum(next));
+            acc = TermsOf(CanonSum(std::move(next)));
         }
         return CanonSum(std::move(acc));
     }
@@ -583,7 +587,7 @@ Tree ExpandNode(const Tree& t) {
             TreeList acc{Num(1)}, next;
             for (std::int64_t i = 0; i < e->number.num; ++i) {
                 if (!MultiplyOut(acc, base->args, next)) return nullptr;
-                acc = TermsOf(CanonSum(next));
+                acc = TermsOf(CanonSum(std::move(next)));
             }
             return CanonSum(std::move(acc));
         }
