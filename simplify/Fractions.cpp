@@ -127,8 +127,9 @@ bool BracketAfterTimesMinus(ExpressionText& s) {
     return true;
 }
 
+// The rules for a term 0.
 template <class Delete>
-void TidyUnits(ExpressionText& s, Delete deleteAt) {
+void TidyZeros(ExpressionText& s, Delete deleteAt) {
     // x+0 -> x (not x+0*5, and not the exponent of 1e+0)
     Repeat(s, [&](ExpressionText&) {
         int p = FindWhere(s, "+0", [&](int q) {
@@ -165,6 +166,11 @@ void TidyUnits(ExpressionText& s, Delete deleteAt) {
         if (p) deleteAt(p, 1);
         return p != 0;
     });
+}
+
+// The rules for a factor, power or base 1.
+template <class Delete>
+void TidyOnes(ExpressionText& s, Delete deleteAt) {
     // x/1 -> x, x*1 -> x (not x*1^2)
     for (const char* pattern : {"/1", "*1"}) {
         Repeat(s, [&](ExpressionText&) {
@@ -287,9 +293,10 @@ ExpressionText TidyExpression(const ExpressionText& input) {
     // Each rule below is the textual rule with the condition under which it
     // keeps the value of the expression in the evaluator's reading.
     auto deleteAt = [&](int p, int count) { EraseAt(s, p, count); };
-    // Every rule up to 1^n needs a 0 or a 1 in the text, and deleting never
-    // brings one in.
-    if (s.Find('0') >= 0 || s.Find('1') >= 0) TidyUnits(s, deleteAt);
+    // Each of these rules needs a 0 or a 1 in the text, and deleting never
+    // brings one in (nor takes a 1 away).
+    if (s.Find('0') >= 0) TidyZeros(s, deleteAt);
+    if (s.Find('1') >= 0) TidyOnes(s, deleteAt);
     TidyBrackets(s, deleteAt);
     return s;
 }
