@@ -284,7 +284,8 @@ Tree CanonProduct(TreeList&& factors, const Tree* original) {
         }
     }
     // Like factors: one base, exponents added. A merged power may give a
-    // number or a product again (sqrt(2)*sqrt(8)), so a few rounds.
+    // number, a product or a power of another base again (sqrt(2)*sqrt(8)),
+    // so a few rounds.
     for (int round = 0; round < 3 && rest.size() > 1; ++round) {
         struct Split {
             Tree base, exponent, factor;
@@ -321,6 +322,9 @@ Tree CanonProduct(TreeList&& factors, const Tree* original) {
                     else merged.push_back(g);
                 }
             } else {
+                // A power of a power comes out on a new base: (x^2)^(1/2)*x^(1/2)
+                // gives x, which meets x^(1/2) in the next round.
+                again = again || !SameTree(BaseOf(f), powers[i].base);
                 merged.push_back(f);
             }
             i = j;

@@ -486,7 +486,7 @@ private:
             Advance();
             Tree t = Term();
             if (!t) return nullptr;
-            terms.push_back(op == '+' ? t : Neg(t));
+            terms.push_back(op == '+' ? t : NegatedTerm(t));
         }
         --depth_;
         return Add(std::move(terms));
@@ -503,6 +503,18 @@ private:
             if (!f) return nullptr;
             factors.push_back(op == '*' ? f : Pow(f, Num(-1)));
         }
+        return Mul(std::move(factors));
+    }
+
+    // -t for a term after a binary minus: a product takes the sign as its
+    // first factor (a number factor there is negated) instead of one more level.
+    static Tree NegatedTerm(const Tree& t) {
+        if (t->kind != NodeKind::Product) return Neg(t);
+        TreeList factors;
+        factors.reserve(t->args.size() + 1);
+        if (IsNumber(t->args[0])) factors.push_back(Neg(t->args[0]));
+        else factors.push_back(Num(-1)), factors.push_back(t->args[0]);
+        for (std::size_t i = 1; i < t->args.size(); ++i) factors.push_back(t->args[i]);
         return Mul(std::move(factors));
     }
 
