@@ -236,7 +236,7 @@ Tree Rebuilt(const Tree* original, TreeList&& children, NodeKind kind) {
 // The base of a factor as SplitPower gives it, without building the exponent.
 const Tree& BaseOf(const Tree& f) {
     if (IsCall(f, fnExp)) {
-        static const Tree e = ConstE();
+        thread_local const Tree e = ConstE();
         return e;
     }
     return f->kind == NodeKind::Power ? f->args[0] : f;

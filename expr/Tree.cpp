@@ -187,42 +187,41 @@ private:
         head = block;
     }
 };
-
-template <class T>
-struct NodeAllocator {
-    using value_type = T;
-    NodeAllocator() = default;
-    template <class U>
-    NodeAllocator(const NodeAllocator<U>&) {}
-    T* allocate(std::size_t n) {
-        if (n == 1) return static_cast<T*>(FreeList<sizeof(T), alignof(T)>::Get());
-        return std::allocator<T>().allocate(n);
-    }
-    void deallocate(T* p, std::size_t n) {
-        if (n == 1) FreeList<sizeof(T), alignof(T)>::Put(p);
-        else std::allocator<T>().deallocate(p, n);
-    }
-    template <class U>
-    bool operator==(const NodeAllocator<U>&) const { return true; }
-};
 #endif
 
-// A new node of the kind, filled in place by fill (no copy of the node or its
-// children on the way into the shared block).
+// A new node of the kind, filled in place by fill.
 template <class Fill>
 Tree Make(NodeKind kind, Fill&& fill) {
 #if KVADRIX_NODE_POOL
-    std::shared_ptr<Node> n = std::allocate_shared<Node>(NodeAllocator<Node>());
+    Node* n = ::new (FreeList<sizeof(Node), alignof(Node)>::Get()) Node();
 #else
-    std::shared_ptr<Node> n = std::make_shared<Node>();
+    Node* n = new Node();
 #endif
     n->kind = kind;
     fill(*n);
     for (const Tree& a : n->args) n->size += a->size;
-    return n;
+    return Tree::Adopt(n);
 }
 
 }  // namespace
+
+Tree Tree::Adopt(Node* node) noexcept {
+    Tree t;
+    node->references = 1;
+    t.node_ = node;
+    return t;
+}
+
+void Tree::Release(const Node* node) noexcept {
+    if (--node->references > 0) return;
+    Node* n = const_cast<Node*>(node);
+    n->~Node();
+#if KVADRIX_NODE_POOL
+    FreeList<sizeof(Node), alignof(Node)>::Put(n);
+#else
+    ::operator delete(n);
+#endif
+}
 
 namespace {
 Tree MakeNumber(const TreeNumber& n) {
@@ -231,15 +230,16 @@ Tree MakeNumber(const TreeNumber& n) {
 Tree MakeLeaf(NodeKind kind, char name) {
     return Make(kind, [&](Node& node) { node.name = name; });
 }
-// Small whole numbers, 1/2 and -1/2 are shared: the canonical form asks for them often.
+// Small whole numbers, 1/2 and -1/2 are shared within a thread: the canonical
+// form asks for them often.
 constexpr std::int64_t SharedLow = -4, SharedHigh = 8;
 const Tree* SharedNumber(std::int64_t num, std::int64_t den) {
-    static const TreeList small = [] {
+    thread_local const TreeList small = [] {
         TreeList v;
         for (std::int64_t n = SharedLow; n <= SharedHigh; ++n) v.push_back(MakeNumber(TreeNumber::Fraction(n)));
         return v;
     }();
-    static const Tree half = MakeNumber(TreeNumber::Fraction(1, 2)), minusHalf = MakeNumber(TreeNumber::Fraction(-1, 2));
+    thread_local const Tree half = MakeNumber(TreeNumber::Fraction(1, 2)), minusHalf = MakeNumber(TreeNumber::Fraction(-1, 2));
     if (den == 1 && num >= SharedLow && num <= SharedHigh) return &small[static_cast<std::size_t>(num - SharedLow)];
     if (den == 2 && (num == 1 || num == -1)) return num == 1 ? &half : &minusHalf;
     return nullptr;
@@ -256,9 +256,9 @@ Tree Num(std::int64_t num, std::int64_t den) {
     return MakeNumber(TreeNumber::Fraction(num, den));
 }
 
-// Letters and constants are shared as well.
+// Letters and constants are shared (within a thread) as well.
 Tree Sym(char name) {
-    static const TreeList letters = [] {
+    thread_local const TreeList letters = [] {
         TreeList v;
         for (int c = 0; c < 256; ++c) v.push_back(MakeLeaf(NodeKind::Symbol, static_cast<char>(c)));
         return v;
@@ -267,12 +267,12 @@ Tree Sym(char name) {
 }
 
 Tree ConstE() {
-    static const Tree e = MakeLeaf(NodeKind::Constant, 'e');
+    thread_local const Tree e = MakeLeaf(NodeKind::Constant, 'e');
     return e;
 }
 
 Tree ConstPi() {
-    static const Tree pi = MakeLeaf(NodeKind::Constant, 'p');
+    thread_local const Tree pi = MakeLeaf(NodeKind::Constant, 'p');
     return pi;
 }
 

@@ -19,7 +19,9 @@
 // Trees are shared and never change after construction; building helpers take
 // the children as given and do not simplify (Canonical does).
 #include <cstdint>
+#include <cstddef>
 #include <memory>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,9 +61,48 @@ int CompareNumbers(const TreeNumber& a, const TreeNumber& b);
 enum class NodeKind { Number, Symbol, Constant, Sum, Product, Power, Call };
 
 struct Node;
-using Tree = std::shared_ptr<const Node>;
-// Children and lists of trees: most have one or two, and a node with two
-// inline fits in two cache lines.
+
+// A shared, counted reference to a node. The count is in the node and is not
+// atomic: a tree belongs to the thread that builds it (engine calls are text
+// in, text out, and the shared leaves are per thread).
+class Tree {
+public:
+    Tree() noexcept = default;
+    Tree(std::nullptr_t) noexcept {}
+    Tree(const Tree& other) noexcept;
+    Tree(Tree&& other) noexcept : node_(other.node_) { other.node_ = nullptr; }
+    Tree& operator=(const Tree& other) noexcept {
+        Tree copy(other);
+        std::swap(node_, copy.node_);
+        return *this;
+    }
+    Tree& operator=(Tree&& other) noexcept {
+        std::swap(node_, other.node_);
+        return *this;
+    }
+    ~Tree() {
+        if (node_) Release(node_);
+    }
+
+    const Node* get() const noexcept { return node_; }
+    const Node* operator->() const noexcept { return node_; }
+    const Node& operator*() const noexcept { return *node_; }
+    explicit operator bool() const noexcept { return node_ != nullptr; }
+    void reset() noexcept { Tree().swap(*this); }
+    void swap(Tree& other) noexcept { std::swap(node_, other.node_); }
+
+    friend bool operator==(const Tree& a, const Tree& b) noexcept { return a.node_ == b.node_; }
+    friend bool operator==(const Tree& a, std::nullptr_t) noexcept { return a.node_ == nullptr; }
+
+    // The first reference to a node just built.
+    static Tree Adopt(Node* node) noexcept;
+
+private:
+    static void Release(const Node* node) noexcept;
+    const Node* node_ = nullptr;
+};
+
+// Children and lists of trees: most have one or two.
 using TreeList = SmallVector<Tree, 2>;
 
 struct Node {
@@ -71,7 +112,12 @@ struct Node {
     int function = -1;        // Call: index into FunctionNames (FunctionIndex)
     TreeList args;            // Sum: terms; Product: factors; Power: base, exponent; Call: argument
     int size = 1;             // nodes in this tree
+    mutable int references = 0;
 };
+
+inline Tree::Tree(const Tree& other) noexcept : node_(other.node_) {
+    if (node_) ++node_->references;
+}
 
 // Construction helpers (no simplification).
 Tree Num(const TreeNumber& n);
