@@ -578,7 +578,9 @@ Tree ExpandNode(const Tree& t) {
         for (const Tree& f : t->args) {
             Tree e = ExpandNode(f);
             if (!e || !MultiplyOut(acc, TermsOf(e), next)) return nullptr;
-            acc = TermsOf(CanonSum(std::move(next)));
+            Tree product = CanonSum(std::move(next));
+            if (product->size > MaxExpandNodes) return nullptr;
+            acc = TermsOf(product);
         }
         return CanonSum(std::move(acc));
     }
@@ -591,7 +593,9 @@ Tree ExpandNode(const Tree& t) {
             TreeList acc{Num(1)}, next;
             for (std::int64_t i = 0; i < e->number.num; ++i) {
                 if (!MultiplyOut(acc, base->args, next)) return nullptr;
-                acc = TermsOf(CanonSum(std::move(next)));
+                Tree power = CanonSum(std::move(next));
+                if (power->size > MaxExpandNodes) return nullptr;
+                acc = TermsOf(power);
             }
             return CanonSum(std::move(acc));
         }
@@ -611,7 +615,9 @@ Tree Canonical(const Tree& t) {
 
 Tree Expand(const Tree& t) {
     Tree e = ExpandNode(Canonical(t));
-    return e && AllFinite(e) ? e : nullptr;
+    // Terms that share big factors are few but long written out, and every
+    // walk over them (this one first) pays for each copy.
+    return e && e->size <= MaxExpandNodes && AllFinite(e) ? e : nullptr;
 }
 
 Tree Substitute(const Tree& t, char symbol, const Tree& value) {

@@ -33,9 +33,11 @@
 Tree Canonical(const Tree& t);
 
 // The canonical form with products of sums and whole powers (2..MaxExpandPower)
-// of sums multiplied out; nullptr when the result would pass MaxExpandTerms terms.
+// of sums multiplied out; nullptr when the result would pass MaxExpandTerms
+// terms or, written out, MaxExpandNodes nodes.
 constexpr int MaxExpandPower = 32;
 constexpr int MaxExpandTerms = 400;
+constexpr int MaxExpandNodes = 20000;
 Tree Expand(const Tree& t);
 
 // t with every occurrence of the symbol replaced by value (not canonicalised).

@@ -199,7 +199,7 @@ Tree Make(NodeKind kind, Fill&& fill) {
 #endif
     n->kind = kind;
     fill(*n);
-    for (const Tree& a : n->args) n->size += a->size;
+    for (const Tree& a : n->args) n->size = std::min(MaxCountedNodes, n->size + a->size);
     return Tree::Adopt(n);
 }
 

@@ -111,7 +111,7 @@ struct Node {
     char name = 0;            // Symbol: the letter; Constant: 'e' or 'p' (pi)
     int function = -1;        // Call: index into FunctionNames (FunctionIndex)
     TreeList args;            // Sum: terms; Product: factors; Power: base, exponent; Call: argument
-    int size = 1;             // nodes in this tree
+    int size = 1;             // nodes in this tree, shared subtrees counted each time (at most MaxCountedNodes)
     mutable int references = 0;
 };
 
@@ -171,6 +171,9 @@ bool DependsOn(const Tree& t, char symbol);
 // Limits of a parse: bracket and call nesting, and nodes.
 constexpr int MaxTreeDepth = 64;
 constexpr int MaxTreeNodes = 4000;
+// Where a node's count of nodes stops: subtrees shared many times over can
+// stand for more nodes than an int counts.
+constexpr int MaxCountedNodes = 1 << 30;
 
 // Which letters are variables. Empty: the one-variable reading of
 // EvaluateFunction (x, and e the constant). Otherwise the named variables of
