@@ -205,23 +205,20 @@ bool FactorBefore(const Tree& a, const Tree& b) {
     return CompareTrees(a, b) < 0;
 }
 
-// A factor as base^exponent; e and e^u have the base e.
-void SplitPower(const Tree& f, Tree& base, Tree& exponent) {
+// The base of a factor: e and e^u have the base e.
+const Tree& BaseOf(const Tree& f) {
     if (IsCall(f, fnExp)) {
-        base = ConstE();
-        exponent = f->args[0];
-    } else if (f->kind == NodeKind::Constant && f->name == 'e') {
-        base = f;
-        exponent = Num(1);
-    } else if (f->kind == NodeKind::Power) {
-        base = f->args[0];
-        exponent = f->args[1];
-    } else {
-        base = f;
-        exponent = Num(1);
+        thread_local const Tree e = ConstE();
+        return e;
     }
+    return f->kind == NodeKind::Power ? f->args[0] : f;
 }
 
+// A factor as base^exponent.
+void SplitPower(const Tree& f, Tree& base, Tree& exponent) {
+    base = BaseOf(f);
+    exponent = IsCall(f, fnExp) ? f->args[0] : f->kind == NodeKind::Power ? f->args[1] : Num(1);
+}
 
 // A sum or product over children: the original node when they are its own
 // children, so that a canonical tree comes back as it was, without copies.
@@ -233,15 +230,6 @@ Tree Rebuilt(const Tree* original, TreeList&& children, NodeKind kind) {
     return kind == NodeKind::Sum ? Add(std::move(children)) : Mul(std::move(children));
 }
 
-// The base of a factor as SplitPower gives it, without building the exponent.
-const Tree& BaseOf(const Tree& f) {
-    if (IsCall(f, fnExp)) {
-        thread_local const Tree e = ConstE();
-        return e;
-    }
-    return f->kind == NodeKind::Power ? f->args[0] : f;
-}
-
 // Canonical factors in canonical order already: a leading number other than
 // 0 and 1, then factors that are neither numbers nor products, with distinct
 // bases (nothing to merge), each in order after the one before.
@@ -251,7 +239,7 @@ bool CanonicalFactors(const TreeList& factors) {
         if (factors[0]->number.IsZero() || factors[0]->number.Is(1)) return false;
         start = 1;
     }
-    if (factors.size() - start < 1 || factors.size() < 2) return false;
+    if (factors.size() < 2) return false;
     for (std::size_t i = start; i < factors.size(); ++i) {
         const Tree& f = factors[i];
         if (IsNumber(f) || f->kind == NodeKind::Product) return false;
